@@ -1,0 +1,7 @@
+#include "app/startup.h"
+
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    return runZelt(instance, showCommand);
+}

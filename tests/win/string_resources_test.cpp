@@ -1,0 +1,16 @@
+#include "resource_ids.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+TEST(Resources, StringTableIsCompiledIntoTheProgram) {
+    wchar_t text[128] = {};
+    ASSERT_GT(LoadStringW(GetModuleHandleW(nullptr), IDS_APP_TITLE, text, 128), 0);
+    EXPECT_STREQ(text, L"Local Setup - Zelt");
+}
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
