@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+// The machine's user data as 184 fixed records. Slot order is the machine's
+// transfer order and the data-file order; a record keeps its slot for life.
+constexpr int kSlotCount = 184;
+constexpr int kPayloadSize = 132;
+constexpr int kRecordSize = 140;
+constexpr int kEntrySize = 130;
+
+constexpr int kMachineInfoSlot = 0;
+constexpr int kCounterSlot = 1;
+constexpr int kStationNumberSlot = 73;
+constexpr int kStationNameSlot = 74;
+constexpr int kOneTouchFirstSlot = 75;
+constexpr int kOneTouchKeyCount = 9;
+constexpr int kSpeedDialFirstSlot = 84;
+constexpr int kSpeedDialEntryCount = 100;
+
+struct SettingRecord {
+    uint32_t recordId = 0;
+    uint32_t payloadLength = 0;
+    std::array<uint8_t, kPayloadSize> payload{};
+};
+
+struct RecordStore {
+    std::array<SettingRecord, kSlotCount> slots{};
+};
+
+// The record id that the machine gives the record in `slot` (0-183).
+uint32_t slotRecordId(int slot);
+
+// Zero-fills the whole image and writes every slot's record id.
+void initStore(RecordStore& store);

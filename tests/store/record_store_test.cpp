@@ -1,0 +1,50 @@
+#include "store/record_store.h"
+
+#include <gtest/gtest.h>
+
+TEST(RecordStore, RecordIsTheMachinesFixedSize) {
+    EXPECT_EQ(sizeof(SettingRecord), 140u);
+    EXPECT_EQ(sizeof(RecordStore), 25760u);
+}
+
+TEST(RecordStore, InitWritesEveryIdInTransferOrderAndZeroesTheRest) {
+    RecordStore store;
+    store.slots[10].payloadLength = 7;
+    store.slots[10].payload[3] = 0xAA;
+    initStore(store);
+    EXPECT_EQ(store.slots[0].recordId, 0x3u);
+    EXPECT_EQ(store.slots[1].recordId, 0x4u);
+    EXPECT_EQ(store.slots[2].recordId, 0x10a00u);
+    EXPECT_EQ(store.slots[17].recordId, 0x1000eu);
+    EXPECT_EQ(store.slots[18].recordId, 0x10a06u);
+    EXPECT_EQ(store.slots[19].recordId, 0x10a01u);
+    EXPECT_EQ(store.slots[30].recordId, 0x10b00u);
+    EXPECT_EQ(store.slots[52].recordId, 0x10505u);
+    EXPECT_EQ(store.slots[74].recordId, 0x10a05u);
+    EXPECT_EQ(store.slots[75].recordId, 0x10c00u);
+    EXPECT_EQ(store.slots[83].recordId, 0x10c08u);
+    EXPECT_EQ(store.slots[84].recordId, 0x10c40u);
+    EXPECT_EQ(store.slots[183].recordId, 0x10ca3u);
+    for (const SettingRecord& record : store.slots) {
+        EXPECT_EQ(record.payloadLength, 0u);
+        for (uint8_t byte : record.payload)
+            ASSERT_EQ(byte, 0);
+    }
+}
+
+TEST(RecordStore, WholeSlotTableMatchesTheMachine) {
+    // Every run of the machine's table, written out once more independently.
+    const std::pair<int, uint32_t> runStarts[] = {
+        {0, 0x3},      {1, 0x4},      {2, 0x10a00},  {3, 0x10000},  {18, 0x10a06}, {19, 0x10a01},
+        {20, 0x10100}, {23, 0x10200}, {30, 0x10b00}, {35, 0x10300}, {38, 0x10400}, {48, 0x10500},
+        {52, 0x10505}, {53, 0x10600}, {56, 0x10700}, {57, 0x10702}, {61, 0x10707}, {62, 0x10709},
+        {63, 0x10801}, {64, 0x10803}, {65, 0x10805}, {69, 0x1080a}, {70, 0x10900}, {73, 0x10a03},
+        {74, 0x10a05}, {75, 0x10c00}, {84, 0x10c40}, {184, 0}};
+    for (size_t run = 0; run + 1 < std::size(runStarts); ++run)
+        for (int slot = runStarts[run].first; slot < runStarts[run + 1].first; ++slot)
+            EXPECT_EQ(slotRecordId(slot),
+                      runStarts[run].second + static_cast<uint32_t>(slot - runStarts[run].first))
+                << "slot " << slot;
+    EXPECT_EQ(slotRecordId(-1), 0u);
+    EXPECT_EQ(slotRecordId(184), 0u);
+}
