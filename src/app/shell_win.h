@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/workspace.h"
+
+#include <windows.h>
+
+// The Win32 handles the program holds for its lifetime, beside the portable
+// Workspace they serve. The program has exactly one shell; a test sets its
+// own Workspace into it before it creates the main window.
+struct Shell {
+    HINSTANCE exeInstance = nullptr;
+    HINSTANCE resourceModule = nullptr; // the resource library when loaded, else exeInstance
+    HMODULE resourceLibrary = nullptr;
+    HWND mainWindow = nullptr;
+    HMENU mainMenu = nullptr;
+    Workspace* workspace = nullptr;
+};
+
+Shell& theShell();
