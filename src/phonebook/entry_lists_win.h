@@ -1,0 +1,34 @@
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+// The two phone-book list views of the main window: the entry list (rows of
+// the current view) and the Group member list beside it.
+
+// Creates both lists as children of `mainWindow`, sharing `images` (which
+// they never destroy). The entry list starts with the One Touch columns and
+// rows and is enabled only while a document is loaded; the member list
+// starts hidden.
+void createEntryLists(HWND mainWindow, HIMAGELIST images);
+void destroyEntryLists();
+
+HWND entryListWindow();
+HWND memberListWindow();
+
+// Notification handlers for the two lists; both return 0.
+LRESULT onEntryListNotify(HWND mainWindow, NMHDR* header);
+LRESULT onMemberListNotify(HWND mainWindow, NMHDR* header);
+
+// Shows view 1-3 in the entry list: adjusts its columns, rebuilds its rows
+// and makes row 0 current and selected.
+void showPhoneBookView(HWND mainWindow, int view);
+
+// Rebuild every row of one view from the entry tables.
+void refreshOneTouchList(HWND list);
+void refreshSpeedDialList(HWND list);
+void refreshGroupList(HWND list);
+
+// The key or entry index the phone-book commands act on.
+int currentRow();
