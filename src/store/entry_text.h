@@ -21,6 +21,11 @@ std::string unpackDialDigits(std::span<const uint8_t> packed, int n);
 void toMachineCharset(std::span<char> text, uint8_t language);
 void fromMachineCharset(std::span<char> text, uint8_t language);
 
+// The Windows code page that the PC side of the character mapping uses for
+// a display language: 1252 Western, 1251 Russian, 1250 Central European
+// (also every unknown language above 11), 932 Japanese.
+int pcCodePage(uint8_t language);
+
 // The e-mail paper size index (0-2) of a stored size code and back, by the
 // machine's paper family byte.
 uint8_t decodeEmailPaperSize(uint8_t code, uint8_t paperFamily);

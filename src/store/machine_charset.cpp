@@ -109,6 +109,16 @@ void mapText(std::span<char> text, const ByteMap* map) {
 
 } // namespace
 
+int pcCodePage(uint8_t language) {
+    if (language == kLanguageJapanese)
+        return 932;
+    if (language < kLanguageRussian)
+        return 1252;
+    if (language == kLanguageRussian)
+        return 1251;
+    return 1250;
+}
+
 void toMachineCharset(std::span<char> text, uint8_t language) {
     const CharsetMaps* maps = mapsForLanguage(language);
     mapText(text, maps ? &maps->toMachine : nullptr);

@@ -82,3 +82,13 @@ TEST(MachineCharset, StopsAtTheNulAndAtTheEnd) {
     toMachineCharset(full, 0);
     EXPECT_EQ(full[1], 26);
 }
+
+TEST(MachineCharset, CodePageFollowsTheSameLanguageGroups) {
+    EXPECT_EQ(pcCodePage(0), 1252);
+    EXPECT_EQ(pcCodePage(5), 1252);
+    EXPECT_EQ(pcCodePage(6), 1251);
+    EXPECT_EQ(pcCodePage(7), 1250);
+    EXPECT_EQ(pcCodePage(10), 1250);
+    EXPECT_EQ(pcCodePage(11), 932);
+    EXPECT_EQ(pcCodePage(12), 1250);
+}
