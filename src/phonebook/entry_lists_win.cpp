@@ -4,9 +4,10 @@
 #include "app/win_text_win.h"
 #include "phonebook/list_rows.h"
 #include "resource_ids.h"
+#include "store/entry_text.h"
 
-#include <span>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -64,28 +65,50 @@ void setReportStyle(HWND list, DWORD sortStyle) {
     ListView_SetExtendedListViewStyle(list, kListExtendedStyle);
 }
 
-void insertRow(HWND list, int image, std::span<const std::wstring> cells) {
+// Entry texts are in the code page of the machine's display language.
+std::wstring entryTextToWide(const std::string& text) {
+    return codePageToWide(text, static_cast<unsigned>(pcCodePage(workspace().mirror.language)));
+}
+
+std::wstring cellText(const RowCell& cell) {
+    if (cell.stringId != 0)
+        return loadResourceString(theShell().resourceModule, cell.stringId);
+    return entryTextToWide(cell.text);
+}
+
+// Inserts a row with its image and first text at `position`; returns where
+// the list put it, or -1.
+int insertListItem(HWND list, int position, int image, std::wstring text) {
     LVITEMW item{};
     item.mask = LVIF_TEXT | LVIF_IMAGE;
-    item.iItem = ListView_GetItemCount(list);
+    item.iItem = position;
     item.iImage = image;
-    item.pszText = const_cast<wchar_t*>(cells[0].c_str());
-    int row = ListView_InsertItem(list, &item);
-    if (row < 0)
+    item.pszText = text.data();
+    return ListView_InsertItem(list, &item);
+}
+
+void insertEntryRow(HWND list, const ListRow& row, int index) {
+    if (list == nullptr || row.cells.empty())
         return;
-    for (size_t column = 1; column < cells.size(); ++column)
-        ListView_SetItemText(list, row, static_cast<int>(column),
-                             const_cast<wchar_t*>(cells[column].c_str()));
+    int position = insertListItem(list, index, row.image, cellText(row.cells[0]));
+    if (position < 0)
+        return;
+    for (size_t column = 1; column < row.cells.size(); ++column) {
+        std::wstring text = cellText(row.cells[column]);
+        ListView_SetItemText(list, position, static_cast<int>(column), text.data());
+    }
 }
 
 void refreshView(HWND list, int view) {
+    if (list == nullptr)
+        return;
     ListView_DeleteAllItems(list);
-    const StartupValues& startup = workspace().startup;
-    int count = entryRowCount(view, startup.oneTouchKeyCount, startup.groupCount);
-    for (int index = 0; index < count; ++index) {
-        std::wstring number = utf8ToWide(rowNumberText(view, index));
-        insertRow(list, kImageEmpty, std::span<const std::wstring>(&number, 1));
-    }
+    Workspace& space = workspace();
+    int count = entryRowCount(view, space.startup.oneTouchKeyCount, space.startup.groupCount);
+    for (int index = 0; index < count; ++index)
+        insertEntryRow(
+            list, decodedEntryRow(view, index, space.mirror, space.programDialMarks, space.store),
+            index);
     setReportStyle(list, LVS_SORTASCENDING);
 }
 
@@ -100,11 +123,22 @@ void adjustColumns(HWND list, int view) {
         ListView_DeleteColumn(list, static_cast<int>(column - 1));
 }
 
+// Makes the focused entry row current; in the Group view the member list
+// follows it.
 void onEntryRowChanged(HWND list) {
     Workspace& space = workspace();
     int row = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
     space.phoneBookLists.currentRow = row;
     space.view.selectedRow = row;
+    HWND memberList = lists().memberList;
+    if (space.view.currentView != kViewGroup || row < 0 || memberList == nullptr)
+        return;
+    ListView_DeleteAllItems(memberList);
+    if (row >= entryRowCount(kViewGroup, space.startup.oneTouchKeyCount, space.startup.groupCount))
+        return;
+    DialEntry key = decodeOneTouchKey(space.mirror, space.programDialMarks, row);
+    if (key.entryClass == kEntryClassGroup)
+        fillMemberList(memberList, key);
 }
 
 } // namespace
@@ -199,6 +233,26 @@ void refreshSpeedDialList(HWND list) {
 }
 void refreshGroupList(HWND list) {
     refreshView(list, kViewGroup);
+}
+
+void insertOneTouchRow(HWND list, const DialEntry& entry, int index) {
+    insertEntryRow(list, oneTouchRow(entry, index), index);
+}
+void insertSpeedDialRow(HWND list, const DialEntry& entry, int index) {
+    insertEntryRow(list, speedDialRow(entry, index), index);
+}
+void insertGroupRow(HWND list, const DialEntry& entry, int index) {
+    insertEntryRow(list, groupRow(entry, index), index);
+}
+
+void fillMemberList(HWND list, const DialEntry& group) {
+    if (list == nullptr)
+        return;
+    Workspace& space = workspace();
+    std::vector<MemberRow> rows =
+        groupMemberRows(group, space.mirror, space.programDialMarks, space.store);
+    for (const MemberRow& row : rows)
+        insertListItem(list, ListView_GetItemCount(list), row.image, entryTextToWide(row.text));
 }
 
 int currentRow() {

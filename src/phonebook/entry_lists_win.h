@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/dial_entry.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -29,6 +31,15 @@ void showPhoneBookView(HWND mainWindow, int view);
 void refreshOneTouchList(HWND list);
 void refreshSpeedDialList(HWND list);
 void refreshGroupList(HWND list);
+
+// Insert the row of key or entry `index` built from `entry`; the caller has
+// deleted the row that showed it before. The list's sort puts it in place.
+void insertOneTouchRow(HWND list, const DialEntry& entry, int index);
+void insertSpeedDialRow(HWND list, const DialEntry& entry, int index);
+void insertGroupRow(HWND list, const DialEntry& entry, int index);
+
+// Adds the members of Group `group` to the member list, in member order.
+void fillMemberList(HWND list, const DialEntry& group);
 
 // The key or entry index the phone-book commands act on.
 int currentRow();

@@ -41,6 +41,7 @@ class EntryListsTest : public testing::Test {
         workspace.startup.oneTouchKeyCount = 9;
         workspace.startup.groupCount = 9;
         initStore(workspace.store);
+        unpackStore(workspace.store, workspace.mirror);
         Shell& shell = theShell();
         shell.exeInstance = instance;
         shell.resourceModule = instance;
@@ -92,6 +93,20 @@ int rowImage(HWND list, int row) {
     return item.iImage;
 }
 
+// Every row as "text|text|...#image", the way a user reads the list.
+std::wstring shownRow(HWND list, int row) {
+    std::wstring shown;
+    int columns = Header_GetItemCount(ListView_GetHeader(list));
+    for (int column = 0; column < columns; ++column)
+        shown += (column ? L"|" : L"") + cellText(list, row, column);
+    return shown + L"#" + std::to_wstring(rowImage(list, row));
+}
+
+void selectRow(HWND list, int row) {
+    UINT selected = LVIS_SELECTED | LVIS_FOCUSED;
+    ListView_SetItemState(list, row, selected, selected);
+}
+
 std::wstring columnTitles(HWND list) {
     std::wstring titles;
     int count = Header_GetItemCount(ListView_GetHeader(list));
@@ -122,6 +137,7 @@ TEST_F(EntryListsTest, StartsWithTheOneTouchColumnsDisabledAndAHiddenMemberList)
     EXPECT_TRUE(style & LVS_SORTASCENDING);
     EXPECT_TRUE(style & LVS_SHAREIMAGELISTS);
     EXPECT_TRUE(style & LVS_SINGLESEL);
+    EXPECT_TRUE(GetWindowLongPtrW(ListView_GetHeader(list), GWL_STYLE) & HDS_BUTTONS);
     DWORD extended = ListView_GetExtendedListViewStyle(list);
     EXPECT_TRUE(extended & LVS_EX_GRIDLINES);
     EXPECT_TRUE(extended & LVS_EX_FULLROWSELECT);
@@ -168,15 +184,162 @@ TEST_F(EntryListsTest, ColumnSetsFollowTheViews) {
     EXPECT_EQ(workspace.phoneBookLists.columnView, 1);
 }
 
-TEST_F(EntryListsTest, SelectionMakesTheRowCurrentUntilTheMemberListTakesIt) {
+TEST_F(EntryListsTest, SelectingARowMakesItCurrent) {
     HWND list = entryListWindow();
     selectView(2);
     EXPECT_EQ(currentRow(), 0);
     EXPECT_EQ(workspace.view.selectedRow, 0);
-    UINT selected = LVIS_SELECTED | LVIS_FOCUSED;
-    ListView_SetItemState(list, 41, selected, selected);
+    selectRow(list, 41);
     EXPECT_EQ(currentRow(), 41);
     EXPECT_EQ(workspace.view.selectedRow, 41);
+}
+
+// A phone book as the register dialogs would leave it.
+class StoredPhoneBookTest : public EntryListsTest {
+  protected:
+    void SetUp() override {
+        EntryListsTest::SetUp();
+        registerOneTouch(fax("Office", "0301234", 1), 0);
+        registerOneTouch(email("Mail", "a@b.example"), 1);
+        DialEntry combination = fax("", "0301+", 0);
+        combination.detailsWithheld = 1;
+        registerOneTouch(combination, 2);
+        DialEntry group;
+        group.used = 1;
+        group.entryClass = kEntryClassGroup;
+        group.highFlag = 1;
+        setFieldText(group.name, "Team");
+        group.memberCount = 2;
+        group.members[0] = {kMemberKindOneTouch, 0};
+        group.members[1] = {kMemberKindSpeedDial, 11};
+        encodeGroup(workspace.mirror, group, 3);
+        // The machine marks its program-dial keys itself; no dialog writes one.
+        workspace.mirror.oneTouchTable[5][kEntryFlagsByte] = kFlagOneTouch | kFlagProgramDial;
+
+        DialEntry shop = fax("Shop", "555", 2);
+        shop.entryClass = kEntryClassSpeedDial;
+        encodeSpeedDial(workspace.mirror, workspace.store, shop, 11);
+        DialEntry desk = email("Desk", "d@e.example");
+        desk.entryClass = kEntryClassSpeedDial;
+        encodeSpeedDial(workspace.mirror, workspace.store, desk, 0);
+        encodeSpeedDial(workspace.mirror, workspace.store, shop, 6);
+        workspace.mirror.speedDialTable[6][kEntryFlagsByte] |= kFlagProgramDial;
+    }
+
+    static DialEntry fax(const char* name, const char* number, uint8_t speed) {
+        DialEntry entry;
+        entry.used = 1;
+        entry.entryClass = kEntryClassOneTouch;
+        setFieldText(entry.name, name);
+        setFieldText(entry.faxNumber, number);
+        entry.speedIndex = speed;
+        return entry;
+    }
+    static DialEntry email(const char* name, const char* address) {
+        DialEntry entry;
+        entry.used = 1;
+        entry.isEmail = 1;
+        entry.entryClass = kEntryClassOneTouch;
+        setFieldText(entry.name, name);
+        setFieldText(entry.emailAddress, address);
+        return entry;
+    }
+    void registerOneTouch(DialEntry entry, int index) {
+        encodeOneTouch(workspace.mirror, workspace.store, entry, index);
+    }
+
+    std::wstring memberRows() {
+        std::wstring shown;
+        HWND list = memberListWindow();
+        for (int row = 0; row < ListView_GetItemCount(list); ++row)
+            shown += cellText(list, row, 0) + L"#" + std::to_wstring(rowImage(list, row)) + L" ";
+        return shown;
+    }
+};
+
+TEST_F(StoredPhoneBookTest, RowsShowWhatEachEntryHolds) {
+    HWND list = entryListWindow();
+    selectView(1);
+    EXPECT_EQ(shownRow(list, 0), L"01|Office|0301234|14.4K#2");
+    EXPECT_EQ(shownRow(list, 1), L"02|Mail|a@b.example|#4");
+    EXPECT_EQ(shownRow(list, 2), L"03||0301+|#2");
+    EXPECT_EQ(shownRow(list, 3), L"04|Team||#5");
+    EXPECT_EQ(shownRow(list, 4), L"05|||#12");
+    EXPECT_EQ(shownRow(list, 5), L"06|PROGRAM DIAL||#2");
+
+    selectView(2);
+    EXPECT_EQ(shownRow(list, 0), L"001|Desk|d@e.example|#8");
+    EXPECT_EQ(shownRow(list, 6), L"007|PROGRAM DIAL|555|33.6K#6");
+    EXPECT_EQ(shownRow(list, 11), L"012|Shop|555|33.6K#6");
+    EXPECT_EQ(shownRow(list, 99), L"100|||#12");
+
+    selectView(3);
+    EXPECT_EQ(shownRow(list, 0), L"01|Office#11");
+    EXPECT_EQ(shownRow(list, 1), L"02|Mail#4");
+    EXPECT_EQ(shownRow(list, 2), L"03|#11");
+    EXPECT_EQ(shownRow(list, 3), L"04|Team#9");
+    EXPECT_EQ(shownRow(list, 5), L"06|PROGRAM DIAL#11");
+    EXPECT_EQ(shownRow(list, 4), L"05|#12");
+}
+
+TEST_F(StoredPhoneBookTest, MemberListFollowsTheSelectedGroup) {
+    HWND list = entryListWindow();
+    selectView(3);
+    // Row 0 is selected by the view switch; its key holds a One Touch entry.
+    EXPECT_EQ(memberRows(), L"");
+    selectRow(list, 3);
+    EXPECT_EQ(currentRow(), 3);
+    EXPECT_EQ(workspace.view.selectedRow, 3);
+    EXPECT_EQ(memberRows(), L"01  Office#2 12  Shop#6 ");
+    selectRow(list, 0);
+    EXPECT_EQ(memberRows(), L"");
+    // Outside the Group view a Group key's row leaves the member list alone.
+    selectView(1);
+    selectRow(list, 3);
+    EXPECT_EQ(currentRow(), 3);
+    EXPECT_EQ(memberRows(), L"");
+}
+
+TEST_F(StoredPhoneBookTest, MemberSelectionHoldsUntilAClickInTheEntryList) {
+    HWND list = entryListWindow();
+    selectView(3);
+    selectRow(list, 3);
+    selectRow(memberListWindow(), 1);
+    EXPECT_EQ(workspace.view.selectedRow, -1);
+    EXPECT_EQ(workspace.phoneBookLists.memberListTouched, 1);
+    EXPECT_EQ(currentRow(), 3);
+
+    // A click on the row that is already selected changes no item, so only
+    // the click makes it current again.
+    RECT bounds{};
+    ListView_GetItemRect(list, 3, &bounds, LVIR_LABEL);
+    LPARAM point = MAKELPARAM((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
+    PostMessageW(list, WM_LBUTTONUP, 0, point);
+    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&message);
+    EXPECT_EQ(workspace.view.selectedRow, 3);
+    EXPECT_EQ(workspace.phoneBookLists.memberListTouched, 0);
+    EXPECT_EQ(memberRows(), L"01  Office#2 12  Shop#6 ");
+}
+
+TEST_F(EntryListsTest, NamesAreShownInTheCodePageOfTheDisplayLanguage) {
+    DialEntry entry;
+    entry.used = 1;
+    entry.entryClass = kEntryClassSpeedDial;
+    setFieldText(entry.name, "M\xfcller");
+    setFieldText(entry.faxNumber, "1");
+    encodeSpeedDial(workspace.mirror, workspace.store, entry, 0);
+    selectView(2);
+    EXPECT_EQ(cellText(entryListWindow(), 0, 1), L"M\u00fcller");
+
+    workspace.mirror.language = 6;
+    // Letters that the machine mapping carries both ways.
+    setFieldText(entry.name, "\xc1\xe1\xeb");
+    encodeSpeedDial(workspace.mirror, workspace.store, entry, 0);
+    selectView(2);
+    EXPECT_EQ(cellText(entryListWindow(), 0, 1), L"\u0411\u0431\u043b");
 }
 
 } // namespace
