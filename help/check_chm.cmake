@@ -1,7 +1,8 @@
 # Reads a compiled help file back and checks it against its project:
 #  - the project names its compiled file, contents, index, default topic and title,
 #    and the compiled file's system header carries them;
-#  - every file of the project, the contents and the index are in the .chm, byte for byte;
+#  - every file of the project, the contents and the index are in the .chm, byte for byte,
+#    with the binary keyword index and, when asked for, the full-text search index;
 #  - every topic beside the project is listed in it and has an entry in the contents;
 #  - every entry of the contents and the index, and every link between topics,
 #    leads to a file of the help and, where it names an anchor, to an anchor defined there.
@@ -66,6 +67,15 @@ foreach(key Title Default_topic Contents_file Index_file)
     fail("the compiled file's system header lacks the ${key} '${option_${key}}'")
   endif()
 endforeach()
+
+# The viewer's Index tab reads the binary keyword index, its Search tab the
+# full-text index; both are built from the project.
+if(NOT EXISTS "${WORK_DIR}/$WWKeywordLinks/BTree")
+  fail("the compiled file has no binary keyword index")
+endif()
+if(option_Full-text_search STREQUAL "Yes" AND NOT EXISTS "${WORK_DIR}/$FIftiMain")
+  fail("the compiled file has no full-text search index")
+endif()
 
 # Every topic and style sheet beside the project is part of the help.
 file(GLOB sources RELATIVE ${source_dir} ${source_dir}/*.html ${source_dir}/*.css)
