@@ -1,8 +1,7 @@
 #include "app/command_dispatch_win.h"
 
+#include "app/connection_flow.h"
 #include "app/shell_win.h"
-
-#include <iterator>
 
 namespace {
 
