@@ -1,0 +1,8 @@
+#pragma once
+
+#include <windows.h>
+
+// The main window's creation work, in order: the record image and the backup
+// load, the image lists, the toolbar, the status bar, the tree, the lists,
+// the status pane, the focus and the first refresh.
+void createMainWindowChildren(HWND mainWindow);
