@@ -67,7 +67,9 @@ void destroyImageList(HIMAGELIST& images) {
     images = nullptr;
 }
 
-void releaseChildren() {
+} // namespace
+
+void releaseMainWindowChildren() {
     Shell& shell = theShell();
     destroyWindowOf(shell.tooltip);
     destroyWindowOf(shell.toolbar);
@@ -77,6 +79,8 @@ void releaseChildren() {
     destroyImageList(shell.treeImages);
     destroyImageList(shell.disabledImages);
 }
+
+namespace {
 
 SaveAnswer askToSave(HWND mainWindow, const Workspace& workspace) {
     const Shell& shell = theShell();
@@ -131,7 +135,7 @@ bool runShutdown(HWND mainWindow, bool freeStore) {
         workspace.modifiedFlag = 0;
     }
     workspace.view.documentLoaded = 0;
-    releaseChildren();
+    releaseMainWindowChildren();
     DestroyWindow(mainWindow);
     if (freeStore)
         workspace.store = RecordStore{};

@@ -16,6 +16,8 @@ LRESULT onCreate(HWND window, WPARAM, LPARAM) {
 }
 
 LRESULT onDestroy(HWND, WPARAM, LPARAM) {
+    // A window destroyed without the close sequence still returns what it holds.
+    releaseMainWindowChildren();
     PostQuitMessage(0);
     return 0;
 }

@@ -45,13 +45,14 @@ void applyPaneVisibility(const PaneVisibility& panes) {
     }
 }
 
-void applyCommandState(const CommandState& state) {
-    const Shell& shell = theShell();
-    if (state.onToolbar && shell.toolbar != nullptr)
-        SendMessageW(shell.toolbar, TB_ENABLEBUTTON, state.commandId, MAKELPARAM(state.enabled, 0));
-    if (shell.mainMenu != nullptr)
-        EnableMenuItem(shell.mainMenu, state.commandId,
-                       MF_BYCOMMAND | (state.enabled ? MF_ENABLED : MF_GRAYED));
+// The menu is the one the window carries: the class menu while the window
+// is being created, the program's main menu afterwards.
+void applyCommandState(HMENU menu, const CommandState& state) {
+    HWND toolbar = theShell().toolbar;
+    if (state.onToolbar && toolbar != nullptr)
+        SendMessageW(toolbar, TB_ENABLEBUTTON, state.commandId, MAKELPARAM(state.enabled, 0));
+    if (menu != nullptr)
+        EnableMenuItem(menu, state.commandId, MF_BYCOMMAND | (state.enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 bool currentRowFilled(const Workspace& workspace) {
@@ -68,13 +69,13 @@ bool currentRowFilled(const Workspace& workspace) {
     return isCurrentRowFilled(workspace.view.currentView, memberRows, wideToUtf8(address));
 }
 
-void applyEditCommandStates(const Workspace& workspace) {
+void applyEditCommandStates(HMENU menu, const Workspace& workspace) {
     EditContext context;
     context.currentView = workspace.view.currentView;
     context.selectedRow = workspace.view.selectedRow;
     context.currentRowFilled = currentRowFilled(workspace);
     for (const CommandState& state : editCommandStates(context).items)
-        applyCommandState(state);
+        applyCommandState(menu, state);
 }
 
 void setStatusPaneText(int stringId) {
@@ -90,11 +91,12 @@ void setStatusPaneText(int stringId) {
 void refreshUiState(HWND mainWindow) {
     Workspace& workspace = *theShell().workspace;
     applyPaneVisibility(paneVisibility(workspace.view));
+    HMENU menu = GetMenu(mainWindow);
     for (const CommandState& state : documentCommandStates(workspace.view))
-        applyCommandState(state);
+        applyCommandState(menu, state);
     if (int stringId = refreshedStatusPaneStringId(workspace.view); stringId != 0)
         setStatusPaneText(stringId);
-    applyEditCommandStates(workspace);
+    applyEditCommandStates(menu, workspace);
     layoutMainWindow(mainWindow);
 }
 
