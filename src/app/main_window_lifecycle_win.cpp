@@ -10,11 +10,14 @@
 #include "app/ui_refresh_win.h"
 #include "app/win_text_win.h"
 #include "resource_ids.h"
+#include "store/data_file.h"
+#include "store/settings_mirror.h"
 
 #include <commctrl.h>
 
 namespace {
 
+constexpr uint8_t kA3Family = 2;
 constexpr int kTreeImageWidth = 16;
 constexpr int kTreeImageHeight = 18;
 constexpr int kTreeImageCount = 14;
@@ -47,8 +50,21 @@ HIMAGELIST createTreeImages() {
     return images;
 }
 
+// The backup lies beside the module that supplies the resources.
+std::string backupPath(const Workspace& workspace) {
+    wchar_t modulePath[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameW(theShell().resourceModule, modulePath, MAX_PATH);
+    return backupFilePath(wideToUtf8(std::wstring_view(modulePath, length)),
+                          workspace.startup.modelFamily == kA3Family);
+}
+
 void loadBackup(Workspace& workspace) {
     initStore(workspace.store);
+    workspace.mirror.oneTouchTable = {};
+    workspace.mirror.speedDialTable = {};
+    // A missing or unreadable backup leaves the freshly initialised image.
+    readDataFile(backupPath(workspace), workspace.store);
+    unpackStore(workspace.store, workspace.mirror);
     // The image of the last run is the starting content, but the window
     // starts without a loaded document.
     workspace.view.documentLoaded = 0;
@@ -135,6 +151,8 @@ bool runShutdown(HWND mainWindow, bool freeStore) {
         workspace.modifiedFlag = 0;
     }
     workspace.view.documentLoaded = 0;
+    // Nothing to report if it fails: the close goes on.
+    writeBackupFile(backupPath(workspace), workspace.store);
     releaseMainWindowChildren();
     DestroyWindow(mainWindow);
     if (freeStore)

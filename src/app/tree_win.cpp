@@ -5,6 +5,7 @@
 #include "app/ui_state.h"
 #include "app/win_text_win.h"
 #include "resource_ids.h"
+#include "store/entry_text.h"
 
 #include <array>
 
@@ -30,8 +31,9 @@ constexpr std::array<int, 4> kViewCommandOfCategory = {0, IDM_VIEW_ONE_TOUCH, ID
 
 constexpr int kRootLabelCapacity = 128;
 
-std::wstring machineName() {
-    return {};
+std::wstring machineNameText() {
+    const SettingsMirror& mirror = theShell().workspace->mirror;
+    return codePageToWide(machineName(mirror), static_cast<unsigned>(pcCodePage(mirror.language)));
 }
 
 HTREEITEM insertItem(HWND tree, HTREEITEM parent, const TreeItemSpec& spec, std::wstring text) {
@@ -103,7 +105,7 @@ void fillTree(HWND tree) {
     const Shell& shell = theShell();
     TreeView_DeleteAllItems(tree);
     TreeView_SetImageList(tree, shell.treeImages, TVSIL_NORMAL);
-    HTREEITEM root = insertItem(tree, TVI_ROOT, kRootItem, machineName());
+    HTREEITEM root = insertItem(tree, TVI_ROOT, kRootItem, machineNameText());
     for (const TreeItemSpec& spec : kCategoryItems)
         insertItem(tree, root, spec, loadResourceString(shell.resourceModule, spec.textStringId));
     EnableWindow(tree, shell.workspace->view.documentLoaded == 1);
@@ -115,7 +117,7 @@ void relabelTreeRoot(HWND) {
     if (root == nullptr)
         return;
     // Set as plain item text: a "%" in the name is shown as it is.
-    std::wstring name = machineName().substr(0, kRootLabelCapacity);
+    std::wstring name = machineNameText().substr(0, kRootLabelCapacity);
     TVITEMW item{};
     item.mask = TVIF_TEXT;
     item.hItem = root;

@@ -52,7 +52,8 @@ void applyCommandState(HMENU menu, const CommandState& state) {
     if (state.onToolbar && toolbar != nullptr)
         SendMessageW(toolbar, TB_ENABLEBUTTON, state.commandId, MAKELPARAM(state.enabled, 0));
     if (menu != nullptr)
-        EnableMenuItem(menu, state.commandId, MF_BYCOMMAND | (state.enabled ? MF_ENABLED : MF_GRAYED));
+        EnableMenuItem(menu, state.commandId,
+                       MF_BYCOMMAND | (state.enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 bool currentRowFilled(const Workspace& workspace) {

@@ -120,3 +120,8 @@ std::array<CommandState, 5> treeRootPopupStates(int32_t connected) {
         {IDM_PROPERTIES, true, false},
     }};
 }
+
+std::string_view machineName(const SettingsMirror& mirror) {
+    const std::string_view field(mirror.stationName.data(), mirror.stationName.size());
+    return field.substr(0, field.find('\0'));
+}

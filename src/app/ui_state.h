@@ -68,3 +68,7 @@ EditCommandStates editCommandStates(const EditContext& context);
 // The tree root popup: Connect while disconnected, the rest while connected;
 // Property always.
 std::array<CommandState, 5> treeRootPopupStates(int32_t connected);
+
+// The machine's name on the tree root: the station name of the mirror up to
+// its first NUL, in the PC code page of the machine's display language.
+std::string_view machineName(const SettingsMirror& mirror);

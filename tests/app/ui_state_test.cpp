@@ -148,3 +148,14 @@ TEST(UiState, TreeRootPopupGraysByConnection) {
         EXPECT_EQ(online[i].enabled, onlineEnabled[i]) << ids[i];
     }
 }
+
+TEST(UiState, MachineNameStopsAtTheFirstNulOrTheFieldEnd) {
+    SettingsMirror mirror;
+    EXPECT_EQ(machineName(mirror), "");
+    const std::string_view name = "Office 5% fax";
+    std::copy(name.begin(), name.end(), mirror.stationName.begin());
+    EXPECT_EQ(machineName(mirror), "Office 5% fax");
+    // A name that fills all 36 bytes has no terminator and is read to the end only.
+    mirror.stationName.fill('A');
+    EXPECT_EQ(machineName(mirror), std::string(36, 'A'));
+}
