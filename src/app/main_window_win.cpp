@@ -55,7 +55,9 @@ LRESULT onContextMenu(HWND window, WPARAM, LPARAM lParam) {
     const POINT screenPoint{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     POINT clientPoint = screenPoint;
     ScreenToClient(window, &clientPoint);
-    HWND child = ChildWindowFromPoint(window, clientPoint);
+    // Only a shown child counts: the hidden tree lies under the status pane
+    // while no document is loaded.
+    HWND child = ChildWindowFromPointEx(window, clientPoint, CWP_SKIPINVISIBLE);
     if (child != nullptr && child == theShell().tree)
         showTreePopup(child, screenPoint);
     return 0;
