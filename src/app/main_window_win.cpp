@@ -1,5 +1,6 @@
 #include "app/main_window_win.h"
 
+#include "app/command_dispatch_win.h"
 #include "app/main_window_lifecycle_win.h"
 #include "app/shell_win.h"
 #include "app/tree_win.h"
@@ -63,6 +64,15 @@ LRESULT onContextMenu(HWND window, WPARAM, LPARAM lParam) {
     return 0;
 }
 
+LRESULT onCommand(HWND window, WPARAM wParam, LPARAM) {
+    return dispatchCommand(window, LOWORD(wParam));
+}
+
+LRESULT onTimer(HWND window, WPARAM, LPARAM) {
+    onPollTimer(window);
+    return 0;
+}
+
 LRESULT onInitMenu(HWND window, WPARAM, LPARAM) {
     refreshUiState(window);
     return 0;
@@ -84,6 +94,8 @@ constexpr MessageRoute kRoutes[] = {
     {WM_SYSCOLORCHANGE, onSysColorChange, false},
     {WM_NOTIFY, onNotify, true},
     {WM_CONTEXTMENU, onContextMenu, false},
+    {WM_COMMAND, onCommand, true},
+    {WM_TIMER, onTimer, false},
     {WM_INITMENU, onInitMenu, false},
 };
 

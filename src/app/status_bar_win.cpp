@@ -1,6 +1,7 @@
 #include "app/status_bar_win.h"
 
 #include "app/layout.h"
+#include "app/lock_indicators.h"
 #include "app/shell_win.h"
 #include "app/ui_refresh_win.h"
 #include "app/win_text_win.h"
@@ -35,6 +36,9 @@ HWND createStatusBar(HWND mainWindow) {
     const std::wstring hint = loadResourceString(shell.resourceModule, IDS_STATUS_HELP_HINT);
     setPartText(0, hint.c_str(), SBT_NOBORDERS);
     setStatusBarText(1, IDS_STATUS_READY);
+    // The lock indicators are set by the same commands the lock keys send.
+    for (const LockIndicator& indicator : lockIndicators())
+        SendMessageW(mainWindow, WM_COMMAND, indicator.commandId, 0);
     return shell.statusBar;
 }
 
