@@ -44,6 +44,7 @@ struct Workspace {
     PhoneBookListState phoneBookLists;
     uint32_t linkActive = 0;
     uint8_t modifiedFlag = 0;
+    int32_t treePaneWidth = 0;   // fixed at the first layout
     std::string displayFileName; // UTF-8
     std::string currentFilePath; // UTF-8
 };
