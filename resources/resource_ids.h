@@ -3,6 +3,8 @@
 #pragma once
 
 #define IDS_APP_TITLE 4
+#define IDS_STATUS_LOCAL_SETUP 10
+#define IDS_MACHINE_DATA_ERROR 141
 #define IDS_DEFAULT_FILE_NAME 178
 #define IDS_MODEL 5001
 

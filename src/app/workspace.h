@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/link_channels.h"
 #include "store/record_store.h"
 
 #include <cstdint>
@@ -31,6 +32,8 @@ struct Workspace {
     RecordStore store;
     ViewState view;
     uint32_t linkActive = 0;
+    LinkState link;
+    uint8_t networkChangeFlag = 0; // kNetworkChange* of link/transfer_protocol.h
     uint8_t modifiedFlag = 0;
     std::string displayFileName; // UTF-8
     std::string currentFilePath; // UTF-8
