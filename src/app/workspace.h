@@ -1,7 +1,9 @@
 #pragma once
 
 #include "link/link_channels.h"
+#include "store/dial_entry.h"
 #include "store/record_store.h"
+#include "store/settings_mirror.h"
 
 #include <cstdint>
 #include <string>
@@ -30,6 +32,8 @@ struct StartupValues {
 struct Workspace {
     StartupValues startup;
     RecordStore store;
+    SettingsMirror mirror;
+    ProgramDialMarks programDialMarks;
     ViewState view;
     uint32_t linkActive = 0;
     LinkState link;
