@@ -13,8 +13,8 @@ constexpr int kActivityStatusPart = 1;
 } // namespace
 
 void reportMachineDataError(LinkMessages& messages) {
-    messages.showMessage(IDS_MACHINE_DATA_ERROR, IDS_APP_TITLE);
-    messages.setStatusText(kActivityStatusPart, IDS_STATUS_LOCAL_SETUP);
+    messages.showMessage(IDS_ERROR_MACHINE_DATA, IDS_APP_TITLE);
+    messages.setStatusText(kActivityStatusPart, IDS_STATUS_READY);
 }
 
 bool enterRemoteModeUi(LinkState& link, LinkMessages& messages) {

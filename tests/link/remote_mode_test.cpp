@@ -23,12 +23,12 @@ struct MachineOnLink {
 
 void expectMachineDataError(const RecordedMessages& messages) {
     ASSERT_EQ(messages.calls.size(), 2u);
-    EXPECT_EQ(messages.calls[0].textId, IDS_MACHINE_DATA_ERROR);
+    EXPECT_EQ(messages.calls[0].textId, IDS_ERROR_MACHINE_DATA);
     EXPECT_EQ(messages.calls[0].captionId, IDS_APP_TITLE);
     EXPECT_EQ(messages.calls[1].statusPart, 1);
-    EXPECT_EQ(messages.calls[1].textId, IDS_STATUS_LOCAL_SETUP);
-    EXPECT_EQ(stringTableText(IDS_MACHINE_DATA_ERROR), "Error reading/writing machine data!");
-    EXPECT_EQ(stringTableText(IDS_STATUS_LOCAL_SETUP), "Local Setup");
+    EXPECT_EQ(messages.calls[1].textId, IDS_STATUS_READY);
+    EXPECT_EQ(stringTableText(IDS_ERROR_MACHINE_DATA), "Error reading/writing machine data!");
+    EXPECT_EQ(stringTableText(IDS_STATUS_READY), "Local Setup");
 }
 
 } // namespace
