@@ -1,6 +1,8 @@
 #pragma once
 
+#include "store/dial_entry.h"
 #include "store/record_store.h"
+#include "store/settings_mirror.h"
 
 #include <cstdint>
 #include <string>
@@ -29,6 +31,8 @@ struct StartupValues {
 struct Workspace {
     StartupValues startup;
     RecordStore store;
+    SettingsMirror mirror;
+    ProgramDialMarks programDialMarks;
     ViewState view;
     uint32_t linkActive = 0;
     uint8_t modifiedFlag = 0;

@@ -1,0 +1,255 @@
+#include "store/dial_entry.h"
+#include "store/dial_entry_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+bool allZero(const StoredEntry& entry, int first, int last) {
+    for (int i = first; i <= last; ++i)
+        if (entry[static_cast<size_t>(i)] != 0)
+            return false;
+    return true;
+}
+
+} // namespace
+
+TEST(EncodeOneTouch, FaxEntryLayoutAndRoundTrip) {
+    PhoneBookFixture book;
+    DialEntry entry = faxEntry("Office", "0612345+-");
+    entry.entryClass = kEntryClassOneTouch;
+    entry.highFlag = 1;
+    setFieldText(entry.subAddress, "12");
+    setFieldText(entry.sidPassword, "345");
+    setFieldText(entry.batchHour, "14");
+    setFieldText(entry.batchMinute, "05");
+    encodeOneTouch(book.mirror, book.store, entry, 2);
+    const StoredEntry& stored = book.oneTouch(2);
+    EXPECT_EQ(stored[0], 0);
+    EXPECT_EQ(stored[1], kFlagFax | kFlagOneTouch | kFlagHigh | kFlagBatchTime);
+    EXPECT_EQ(stored[2], 9);
+    EXPECT_EQ(stored[4], 6);
+    EXPECT_EQ(std::memcmp(&stored[5], "Office", 6), 0);
+    EXPECT_EQ(stored[26] | stored[27] << 8, 0x3061);
+    EXPECT_EQ(stored[28] | stored[29] << 8, 28832); // (14 x 64 + 5) x 32
+    EXPECT_EQ(stored[30], 3);                       // speed index 1 + 2
+    EXPECT_EQ(stored[31], 2);
+    EXPECT_EQ(stored[32], 3);
+    EXPECT_EQ(stored[33], 0x60); // '0' low, '6' high
+    EXPECT_EQ(stored[36], 0xe5); // '5' low, '+' high
+    EXPECT_EQ(stored[37], 0x0f); // '-' and the filler nibble
+    EXPECT_EQ(stored[63], 0x21);
+    EXPECT_EQ(stored[73], 0x43);
+    EXPECT_EQ(stored[74], 0x05);
+    EXPECT_EQ(book.oneTouchLength(2), 146u);
+
+    // The high flag of a One Touch fax entry is written, not read back: on
+    // a One Touch key it means a Group.
+    DialEntry decoded = decodeOneTouch(book.mirror, book.marks, 2);
+    entry.index = 2;
+    entry.highFlag = 0;
+    EXPECT_EQ(decoded, entry);
+}
+
+TEST(EncodeOneTouch, SidNeedsASubAddress) {
+    PhoneBookFixture book;
+    DialEntry entry = faxEntry("Lab", "123");
+    setFieldText(entry.sidPassword, "9999");
+    encodeOneTouch(book.mirror, book.store, entry, 0);
+    EXPECT_EQ(book.oneTouch(0)[31], 0);
+    EXPECT_EQ(book.oneTouch(0)[32], 0);
+    EXPECT_TRUE(allZero(book.oneTouch(0), 63, 82));
+    EXPECT_STREQ(entry.sidPassword.data(), "");
+    // Without a batch time the flag stays clear and bytes 28-29 zero.
+    EXPECT_EQ(book.oneTouch(0)[1] & kFlagBatchTime, 0);
+    EXPECT_EQ(book.oneTouch(0)[28] | book.oneTouch(0)[29], 0);
+}
+
+TEST(EncodeOneTouch, EmailEntryLayoutAndRoundTrip) {
+    PhoneBookFixture book(0, 1); // inch paper family
+    DialEntry entry = emailEntry("Mail", "a.b@c.de");
+    entry.entryClass = kEntryClassOneTouch;
+    encodeOneTouch(book.mirror, book.store, entry, 8);
+    const StoredEntry& stored = book.oneTouch(8);
+    EXPECT_EQ(stored[1], kFlagEmail | kFlagOneTouch);
+    EXPECT_EQ(stored[2], 8);
+    EXPECT_EQ(stored[4], 4);
+    EXPECT_EQ(stored[30], 1);
+    EXPECT_EQ(stored[31], 9); // Ledger
+    EXPECT_EQ(stored[32], 2);
+    EXPECT_EQ(stored[33], 2);
+    EXPECT_EQ(std::memcmp(&stored[34], "a.b@c.de", 8), 0);
+    EXPECT_EQ(book.oneTouchLength(8), 130u);
+    entry.index = 8;
+    EXPECT_EQ(decodeOneTouch(book.mirror, book.marks, 8), entry);
+}
+
+TEST(EncodeOneTouch, ProgramDialAndUnusedEntries) {
+    PhoneBookFixture book;
+    book.oneTouch(6)[1] = kFlagProgramDial;
+    book.oneTouch(6)[50] = 0x77;
+    DialEntry programKey = decodeOneTouch(book.mirror, book.marks, 6);
+    encodeOneTouch(book.mirror, book.store, programKey, 6);
+    EXPECT_EQ(book.oneTouch(6)[1], kFlagProgramDial);
+    EXPECT_EQ(book.oneTouch(6)[50], 0x77);
+    EXPECT_EQ(book.oneTouchLength(6), 0u);
+
+    // An unused entry empties the key and leaves the length alone.
+    book.store.slots[75 + 1].payloadLength = 146;
+    book.oneTouch(1).fill(0x33);
+    DialEntry empty;
+    encodeOneTouch(book.mirror, book.store, empty, 1);
+    EXPECT_TRUE(allZero(book.oneTouch(1), 0, 129));
+    EXPECT_EQ(book.oneTouchLength(1), 146u);
+}
+
+TEST(EncodeOneTouch, TextsAreMappedOnACopyAndCutToTheirFields) {
+    PhoneBookFixture book(6);
+    DialEntry entry = faxEntry("", "1");
+    entry.name.fill('\xc0'); // 24 bytes without a NUL
+    setFieldText(entry.faxNumber, std::string(53, '7'));
+    DialEntry before = entry;
+    encodeOneTouch(book.mirror, book.store, entry, 4);
+    const StoredEntry& stored = book.oneTouch(4);
+    EXPECT_EQ(stored[4], 20);
+    EXPECT_EQ(stored[5], 'A');
+    EXPECT_EQ(stored[24], 'A');
+    EXPECT_EQ(stored[25], 0);
+    EXPECT_EQ(stored[26] | stored[27] << 8, 0x3061); // the date is not overwritten
+    EXPECT_EQ(stored[2], 50);
+    EXPECT_EQ(stored[57], 0x77);
+    EXPECT_EQ(stored[58], 0);
+    EXPECT_EQ(entry, before);
+}
+
+TEST(EncodeSpeedDial, FaxDropsSubSidAndBatchTime) {
+    PhoneBookFixture book;
+    // As read from the machine: a fax entry with SUB and SID.
+    StoredEntry& stored = book.speedDial(99);
+    stored[1] = kFlagFax | kFlagSpeedDial | kFlagHigh;
+    stored[2] = 3;
+    stored[3] = 2;
+    std::memcpy(&stored[4], "Jo", 2);
+    stored[26] = 4;
+    stored[27] = 2;
+    stored[28] = 2;
+    stored[29] = 0x21;
+    stored[30] = 0x03;
+    stored[59] = 0x65;
+    stored[69] = 0x87;
+    DialEntry entry = decodeSpeedDial(book.mirror, book.store, 99);
+    EXPECT_STREQ(entry.subAddress.data(), "56");
+    EXPECT_STREQ(entry.sidPassword.data(), "78");
+    EXPECT_EQ(entry.highFlag, 1);
+    encodeSpeedDial(book.mirror, book.store, entry, 99);
+    EXPECT_EQ(stored[1], kFlagFax | kFlagSpeedDial | kFlagHigh);
+    EXPECT_EQ(stored[26], 4);
+    EXPECT_EQ(stored[27], 0);
+    EXPECT_EQ(stored[28], 0);
+    EXPECT_TRUE(allZero(stored, 54, 129));
+    EXPECT_EQ(book.speedDialLength(99), 109u);
+    DialEntry again = decodeSpeedDial(book.mirror, book.store, 99);
+    EXPECT_STREQ(again.faxNumber.data(), "123");
+    EXPECT_STREQ(again.subAddress.data(), "");
+}
+
+TEST(EncodeSpeedDial, EmailEntryLayoutAndRoundTrip) {
+    PhoneBookFixture book;
+    DialEntry entry = emailEntry("Desk", "x@y.z");
+    entry.entryClass = kEntryClassSpeedDial;
+    entry.detailsWithheld = 1;
+    encodeSpeedDial(book.mirror, book.store, entry, 0);
+    const StoredEntry& stored = book.speedDial(0);
+    EXPECT_EQ(stored[1], 0x25);
+    EXPECT_EQ(stored[2], 5);
+    EXPECT_EQ(stored[3], 4);
+    EXPECT_EQ(std::memcmp(&stored[4], "Desk", 4), 0);
+    EXPECT_EQ(stored[24] | stored[25] << 8, 0x3061);
+    EXPECT_EQ(stored[26], 1);
+    EXPECT_EQ(stored[27], 1); // B4
+    EXPECT_EQ(stored[28], 2);
+    EXPECT_EQ(stored[29], 2);
+    EXPECT_EQ(std::memcmp(&stored[30], "x@y.z", 5), 0);
+    EXPECT_EQ(book.speedDialLength(0), 94u);
+    DialEntry decoded = decodeSpeedDial(book.mirror, book.store, 0);
+    entry.name.fill(0); // a withheld entry shows no name
+    EXPECT_EQ(decoded, entry);
+}
+
+TEST(EncodeGroup, FiftyMembersFillTheEntryExactly) {
+    PhoneBookFixture book;
+    GroupMemberLists lists;
+    for (uint8_t key = 0; key < 9; ++key)
+        lists.oneTouchMembers.push_back(key);
+    for (uint8_t entry = 0; entry < 41; ++entry)
+        lists.speedDialMembers.push_back(static_cast<uint8_t>(entry + 59));
+    DialEntry group;
+    group.used = 1;
+    group.entryClass = kEntryClassGroup;
+    setFieldText(group.name, "Team");
+    group.regDate = 0x1234;
+    encodeGroupFromLists(book.mirror, book.store, group, lists, 3);
+    const StoredEntry& stored = book.oneTouch(3);
+    EXPECT_EQ(stored[1], kFlagHigh);
+    EXPECT_EQ(stored[2], 50);
+    EXPECT_EQ(stored[4], 4);
+    EXPECT_EQ(stored[30], kMemberKindOneTouch);
+    EXPECT_EQ(stored[31], 1);
+    EXPECT_EQ(stored[46], kMemberKindOneTouch);
+    EXPECT_EQ(stored[47], 9);
+    EXPECT_EQ(stored[48], kMemberKindSpeedDial);
+    EXPECT_EQ(stored[49], 60);
+    EXPECT_EQ(stored[128], kMemberKindSpeedDial);
+    EXPECT_EQ(stored[129], 100);
+    EXPECT_EQ(book.oneTouchLength(3), 130u);
+
+    DialEntry decoded = decodeOneTouchKey(book.mirror, book.marks, 3);
+    EXPECT_EQ(decoded.entryClass, kEntryClassGroup);
+    EXPECT_EQ(decoded.memberCount, 50);
+    EXPECT_EQ(decoded.members[49], (GroupMember{kMemberKindSpeedDial, 99}));
+    GroupMemberLists expanded;
+    expandGroupMembers(decoded, expanded);
+    EXPECT_EQ(expanded.oneTouchMembers, lists.oneTouchMembers);
+    EXPECT_EQ(expanded.speedDialMembers, lists.speedDialMembers);
+
+    // Re-encoding the decoded Group gives the same bytes and keeps the length.
+    StoredEntry bytes = stored;
+    book.store.slots[75 + 3].payloadLength = 7;
+    encodeGroup(book.mirror, decoded, 3);
+    EXPECT_EQ(stored, bytes);
+    EXPECT_EQ(book.oneTouchLength(3), 7u);
+}
+
+TEST(EncodeGroup, MoreThanFiftyListedMembersStopAtTheEntrysEnd) {
+    PhoneBookFixture book;
+    book.speedDial(0).fill(0xab); // the next table must stay untouched
+    GroupMemberLists lists;
+    for (uint8_t entry = 0; entry < 100; ++entry)
+        lists.speedDialMembers.push_back(entry);
+    DialEntry group;
+    group.used = 1;
+    encodeGroupFromLists(book.mirror, book.store, group, lists, 8);
+    EXPECT_EQ(book.oneTouch(8)[2], 50);
+    EXPECT_EQ(book.oneTouch(8)[129], 50);
+    EXPECT_EQ(book.speedDial(0)[0], 0xab);
+    group.memberCount = 200;
+    encodeGroup(book.mirror, group, 8);
+    EXPECT_EQ(book.oneTouch(8)[2], 50);
+}
+
+TEST(EncodeAny, IndicesOutsideTheTablesWriteNothing) {
+    PhoneBookFixture book;
+    SettingsMirror before = book.mirror;
+    DialEntry entry = faxEntry("x", "1");
+    encodeOneTouch(book.mirror, book.store, entry, 9);
+    encodeOneTouch(book.mirror, book.store, entry, -1);
+    encodeSpeedDial(book.mirror, book.store, entry, 100);
+    encodeGroup(book.mirror, entry, 9);
+    encodeGroupFromLists(book.mirror, book.store, entry, {}, -5);
+    EXPECT_EQ(book.mirror.oneTouchTable, before.oneTouchTable);
+    EXPECT_EQ(book.mirror.speedDialTable, before.speedDialTable);
+    for (const SettingRecord& record : book.store.slots)
+        EXPECT_EQ(record.payloadLength, 0u);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "store/dial_entry.h"
+
+// A fresh image and mirror with a chosen display language and paper family,
+// as the phone-book tests need them.
+struct PhoneBookFixture {
+    RecordStore store;
+    SettingsMirror mirror;
+    ProgramDialMarks marks;
+
+    explicit PhoneBookFixture(uint8_t language = 0, uint8_t paperFamily = 0) {
+        initStore(store);
+        mirror.language = language;
+        mirror.machineInformation.paperFamily = paperFamily;
+    }
+
+    StoredEntry& oneTouch(int index) { return mirror.oneTouchTable[static_cast<size_t>(index)]; }
+    StoredEntry& speedDial(int index) { return mirror.speedDialTable[static_cast<size_t>(index)]; }
+    uint32_t oneTouchLength(int index) {
+        return store.slots[static_cast<size_t>(75 + index)].payloadLength;
+    }
+    uint32_t speedDialLength(int index) {
+        return store.slots[static_cast<size_t>(84 + index)].payloadLength;
+    }
+};
+
+inline DialEntry faxEntry(const char* name, const char* number) {
+    DialEntry entry;
+    entry.used = 1;
+    setFieldText(entry.name, name);
+    setFieldText(entry.faxNumber, number);
+    entry.speedIndex = 1;
+    entry.regDate = 0x3061;
+    return entry;
+}
+
+inline DialEntry emailEntry(const char* name, const char* address) {
+    DialEntry entry;
+    entry.used = 1;
+    entry.isEmail = 1;
+    setFieldText(entry.name, name);
+    setFieldText(entry.emailAddress, address);
+    entry.emailScanOption = 1;
+    entry.emailPaperSize = 1;
+    entry.emailResolution = 1;
+    entry.emailCoding = 2;
+    entry.regDate = 0x3061;
+    return entry;
+}

@@ -1,0 +1,52 @@
+#include "store/entry_text.h"
+
+#include <gtest/gtest.h>
+
+TEST(EmailPaperSize, DecodesEachCodeForEachFamily) {
+    struct Case {
+        uint8_t family;
+        uint8_t code;
+        uint8_t size;
+    };
+    const Case cases[] = {
+        {0, 0, 2}, {0, 1, 1}, {0, 2, 0}, {0, 9, 2},  {0, 12, 0}, {0, 7, 0}, //
+        {1, 0, 1}, {1, 1, 1}, {1, 2, 0}, {1, 9, 1},  {1, 12, 0}, {1, 7, 0}, //
+        {5, 0, 2}, {5, 1, 1}, {5, 9, 1}, {5, 12, 0}, {5, 7, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(decodeEmailPaperSize(c.code, c.family), c.size)
+            << "family " << int(c.family) << " code " << int(c.code);
+}
+
+TEST(EmailPaperSize, EncodesEachSizeForEachFamily) {
+    EXPECT_EQ(encodeEmailPaperSize(0, 0), 2);
+    EXPECT_EQ(encodeEmailPaperSize(1, 0), 1);
+    EXPECT_EQ(encodeEmailPaperSize(2, 0), 0);
+    EXPECT_EQ(encodeEmailPaperSize(0, 1), 12);
+    EXPECT_EQ(encodeEmailPaperSize(1, 1), 9);
+    EXPECT_EQ(encodeEmailPaperSize(2, 1), 0);
+    EXPECT_EQ(encodeEmailPaperSize(0, 2), 2);
+    EXPECT_EQ(encodeEmailPaperSize(2, 2), 0);
+    EXPECT_EQ(encodeEmailPaperSize(200, 0), 0);
+    // Each size of a family survives the round trip.
+    for (uint8_t family : {0, 1})
+        for (uint8_t size = 0; size < (family == 0 ? 3 : 2); ++size)
+            EXPECT_EQ(decodeEmailPaperSize(encodeEmailPaperSize(size, family), family), size);
+}
+
+TEST(RegDate, PacksYearMonthDayIntoSixteenBits) {
+    EXPECT_EQ(packRegDate({2024, 3, 15}), (24 << 9) | (3 << 5) | 15);
+    EXPECT_EQ(packRegDate({2000, 1, 1}), (1 << 5) | 1);
+    EXPECT_EQ(packRegDate({2127, 12, 31}), (127 << 9) | (12 << 5) | 31);
+    CalendarDate date = unpackRegDate(packRegDate({2031, 11, 9}));
+    EXPECT_EQ(date.year, 2031);
+    EXPECT_EQ(date.month, 11);
+    EXPECT_EQ(date.day, 9);
+}
+
+TEST(ClockTime, HourAndMinuteSitAboveFiveZeroBits) {
+    EXPECT_EQ(packClockTime(14, 5), 28832);
+    EXPECT_EQ(clockTimeHour(28832), 14);
+    EXPECT_EQ(clockTimeMinute(28832), 5);
+    EXPECT_EQ(packClockTime(23, 59) & 0x1f, 0);
+}

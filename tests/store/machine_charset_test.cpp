@@ -1,0 +1,94 @@
+#include "store/entry_text.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+namespace {
+
+std::string toMachine(std::string text, uint8_t language) {
+    toMachineCharset(text, language);
+    return text;
+}
+
+std::string fromMachine(std::string text, uint8_t language) {
+    fromMachineCharset(text, language);
+    return text;
+}
+
+std::string bytes(std::initializer_list<int> values) {
+    std::string text;
+    for (int value : values)
+        text.push_back(static_cast<char>(value));
+    return text;
+}
+
+} // namespace
+
+TEST(MachineCharset, CyrillicLookAlikesGoOutAsLatinAndStayLatin) {
+    EXPECT_EQ(toMachine(bytes({192}), 6), "A");
+    EXPECT_EQ(fromMachine("A", 6), "A");
+    EXPECT_EQ(toMachine(bytes({193}), 6), bytes({128}));
+    EXPECT_EQ(fromMachine(bytes({128}), 6), bytes({193}));
+}
+
+TEST(MachineCharset, ChainsDoNotCascade) {
+    // 196 goes to 168 and 168 to 130: each byte moves once.
+    EXPECT_EQ(toMachine(bytes({196, 168}), 6), bytes({168, 130}));
+    EXPECT_EQ(fromMachine(bytes({168, 130}), 6), bytes({196, 168}));
+}
+
+TEST(MachineCharset, LanguageSelectsTheList) {
+    std::string pound = bytes({163});
+    EXPECT_EQ(toMachine(pound, 0), bytes({26})); // Western
+    EXPECT_EQ(toMachine(pound, 5), bytes({26}));
+    EXPECT_EQ(toMachine(pound, 7), bytes({176}));  // Central European
+    EXPECT_EQ(toMachine(pound, 12), bytes({176})); // unknown languages too
+    EXPECT_EQ(toMachine(pound, 255), bytes({176}));
+    EXPECT_EQ(toMachine(pound, 6), pound); // not in the Cyrillic list
+    std::string japanese = bytes({0xb1, 0x81, 0x40, 163});
+    EXPECT_EQ(toMachine(japanese, 11), japanese);
+    EXPECT_EQ(fromMachine(japanese, 11), japanese);
+}
+
+TEST(MachineCharset, EveryMappedByteComesBackExceptTheLookAlikes) {
+    const std::pair<uint8_t, int> listSizes[] = {{0, 14}, {7, 36}, {6, 47 + 19}};
+    for (auto [language, pairCount] : listSizes) {
+        int mapped = 0;
+        int lost = 0;
+        for (int pc = 1; pc < 256; ++pc) {
+            std::string text = bytes({pc});
+            std::string machine = toMachine(text, language);
+            if (machine == text)
+                continue;
+            ++mapped;
+            if (fromMachine(machine, language) != text)
+                ++lost;
+        }
+        // Every pair maps its own byte; only the 19 Cyrillic look-alikes
+        // cannot be told apart on the way back.
+        EXPECT_EQ(mapped, pairCount) << "language " << int(language);
+        EXPECT_EQ(lost, language == 6 ? 19 : 0) << "language " << int(language);
+    }
+}
+
+TEST(MachineCharset, StopsAtTheNulAndAtTheEnd) {
+    std::array<char, 4> field{static_cast<char>(163), '\0', static_cast<char>(163), 'x'};
+    toMachineCharset(field, 0);
+    EXPECT_EQ(field[0], 26);
+    EXPECT_EQ(static_cast<uint8_t>(field[2]), 163);
+    std::array<char, 2> full{static_cast<char>(163), static_cast<char>(163)};
+    toMachineCharset(full, 0);
+    EXPECT_EQ(full[1], 26);
+}
+
+TEST(MachineCharset, CodePageFollowsTheSameLanguageGroups) {
+    EXPECT_EQ(pcCodePage(0), 1252);
+    EXPECT_EQ(pcCodePage(5), 1252);
+    EXPECT_EQ(pcCodePage(6), 1251);
+    EXPECT_EQ(pcCodePage(7), 1250);
+    EXPECT_EQ(pcCodePage(10), 1250);
+    EXPECT_EQ(pcCodePage(11), 932);
+    EXPECT_EQ(pcCodePage(12), 1250);
+}

@@ -1,0 +1,30 @@
+#include "tool_commands.h"
+
+#include <cstdio>
+
+namespace {
+
+// A new subcommand is one row here and one file beside this one.
+constexpr ToolCommand kCommands[] = {
+    {"dump", "FILE", "print a data file as JSON (the file is only read)", runDumpCommand},
+};
+
+void printUsage() {
+    std::fputs("usage:\n", stderr);
+    for (const ToolCommand& command : kCommands)
+        std::fprintf(stderr, "  zelt-dat %.*s %.*s\n      %.*s\n",
+                     static_cast<int>(command.name.size()), command.name.data(),
+                     static_cast<int>(command.arguments.size()), command.arguments.data(),
+                     static_cast<int>(command.summary.size()), command.summary.data());
+}
+
+} // namespace
+
+int runZeltDat(std::span<const std::string> arguments) {
+    if (arguments.size() >= 2)
+        for (const ToolCommand& command : kCommands)
+            if (arguments[1] == command.name)
+                return command.run(arguments.subspan(2));
+    printUsage();
+    return kExitUsage;
+}
