@@ -85,7 +85,7 @@ TEST_F(MainWindowTest, ClassZeltIsRegisteredWithTheProgramsIconBrushAndMenu) {
     EXPECT_EQ(info.lpfnWndProc, mainWindowProc);
     EXPECT_EQ(info.cbClsExtra, 0);
     EXPECT_EQ(info.cbWndExtra, 0);
-    EXPECT_NE(info.hIcon, nullptr);
+    EXPECT_EQ(info.hIcon, LoadIconW(shell().exeInstance, MAKEINTRESOURCEW(IDI_APP)));
     EXPECT_EQ(info.hCursor, nullptr);
     EXPECT_EQ(info.hbrBackground, GetSysColorBrush(COLOR_BTNFACE));
     EXPECT_EQ(info.lpszMenuName, MAKEINTRESOURCEW(IDR_MAIN_MENU));
