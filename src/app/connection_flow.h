@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/workspace.h"
+
+#include <cstdint>
+#include <optional>
+
+// How the shell answers the machine's status byte. `std::nullopt` stands for
+// a status query that did not reach the machine.
+struct StatusReaction {
+    // The connection check: the machine is ready for the command.
+    // The poll: the machine was reached.
+    bool goOn = true;
+    // The machine has dropped the session: the link is marked inactive and
+    // Disconnect runs before the message is shown.
+    bool disconnectFirst = false;
+    int messageId = 0; // string shown to the user, 0 for none
+};
+
+// Before Connect, Download and Upload.
+StatusReaction reactToStatusInCheck(std::optional<uint8_t> status);
+// Every timer period while the link is active.
+StatusReaction reactToStatusInPoll(std::optional<uint8_t> status);
+
+// What the connection, transfer and file commands end in. Each outcome moves
+// the connection and document state in one fixed way.
+enum class ShellOutcome {
+    connectSucceeded,
+    connectRefused,
+    disconnected,
+    pollLostMachine,
+    checkFailedBeforeTransfer,
+    machineReadStarting,
+    machineReadSucceeded,
+    machineReadFailed,
+    downloadEnded,
+    uploadStarting,
+    uploadSucceeded,
+    uploadFailed,
+    openSucceeded,
+    openFailed,
+    saveWritten,
+    saveAsWritten,
+    saveWriteFailed,
+    machinePropertiesClosed,
+};
+
+enum class TimerChange { keep, start, stop };
+
+// Applies the outcome to the state and says what becomes of the poll timer.
+TimerChange applyOutcome(ShellOutcome outcome, ViewState& view, uint32_t& linkActive,
+                         uint8_t& modifiedFlag);
