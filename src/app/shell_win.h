@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 // The Win32 handles the program holds for its lifetime, beside the portable
 // Workspace they serve. The program has exactly one shell; a test sets its
 // own Workspace into it before it creates the main window.
@@ -13,7 +15,17 @@ struct Shell {
     HMODULE resourceLibrary = nullptr;
     HWND mainWindow = nullptr;
     HMENU mainMenu = nullptr;
+    HACCEL accelerators = nullptr; // table 703, always from the executable
     Workspace* workspace = nullptr;
+
+    // The main window's children and the image lists they share.
+    HWND toolbar = nullptr;
+    HWND tooltip = nullptr;
+    HWND statusBar = nullptr;
+    HWND tree = nullptr;
+    HWND statusPane = nullptr;
+    HIMAGELIST treeImages = nullptr;     // 14 images of 16 x 18, for the tree and both lists
+    HIMAGELIST disabledImages = nullptr; // the toolbar's disabled look
 };
 
 Shell& theShell();
