@@ -25,10 +25,7 @@ constexpr size_t kLoadedPayloadBytes = 130;
 
 } // namespace
 
-int readDataFile(const std::string& path, RecordStore& store) {
-    std::vector<uint8_t> bytes;
-    if (readFileBytes(path, kMaxDataFileSize, bytes) != FileReadStatus::ok)
-        return 0;
+void loadDataFileImage(std::span<const uint8_t> bytes, RecordStore& store) {
     size_t recordCount = bytes.size() / kRecordSize;
     for (SettingRecord& slot : store.slots) {
         for (size_t record = 0; record < recordCount; ++record) {
@@ -40,6 +37,13 @@ int readDataFile(const std::string& path, RecordStore& store) {
             break;
         }
     }
+}
+
+int readDataFile(const std::string& path, RecordStore& store) {
+    std::vector<uint8_t> bytes;
+    if (readFileBytes(path, kMaxDataFileSize, bytes) != FileReadStatus::ok)
+        return 0;
+    loadDataFileImage(bytes, store);
     return 1;
 }
 

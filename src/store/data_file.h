@@ -3,6 +3,7 @@
 #include "store/record_store.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,9 @@ constexpr uintmax_t kMaxDataFileSize = 1024 * 1024;
 // store, keeping payload bytes 130-131 of the slot. Returns 0, store
 // untouched, when the file cannot be opened or is too large; else 1.
 int readDataFile(const std::string& path, RecordStore& store);
+
+// The matching step of readDataFile over bytes already in memory.
+void loadDataFileImage(std::span<const uint8_t> bytes, RecordStore& store);
 
 // Writes the image to a temporary file beside `path` and renames it over
 // `path`, so a failure never leaves a half-written file. Returns 1 or 0.
