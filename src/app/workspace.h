@@ -16,6 +16,13 @@ struct ViewState {
     int32_t selectedRow = -1;
 };
 
+// The phone-book lists' state that outlives a single notification.
+struct PhoneBookListState {
+    int32_t columnView = 1;        // the view whose column set the entry list carries
+    int32_t memberListTouched = 0; // 1 after a selection change in the member list
+    int32_t currentRow = 0;        // key or entry index the phone-book commands act on
+};
+
 // Derived once at start-up from the model string.
 struct StartupValues {
     uint8_t modelFamily = 0; // 0 unknown, 1 A4 family, 2 A3 family
@@ -34,6 +41,7 @@ struct Workspace {
     SettingsMirror mirror;
     ProgramDialMarks programDialMarks;
     ViewState view;
+    PhoneBookListState phoneBookLists;
     uint32_t linkActive = 0;
     uint8_t modifiedFlag = 0;
     int32_t treePaneWidth = 0;   // fixed at the first layout
