@@ -111,6 +111,8 @@ void fillTree(HWND tree) {
     HTREEITEM root = insertItem(tree, TVI_ROOT, kRootItem, machineNameText());
     for (const TreeItemSpec& spec : kCategoryItems)
         insertItem(tree, root, spec, loadResourceString(shell.resourceModule, spec.textStringId));
+    // The categories are what the user comes for: show them from the start.
+    TreeView_Expand(tree, root, TVE_EXPAND);
     EnableWindow(tree, shell.workspace->view.documentLoaded == 1);
 }
 
