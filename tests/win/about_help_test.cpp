@@ -111,3 +111,24 @@ TEST_F(AboutBox, ShowsTheExecutablesProductLineAndNotice) {
     EXPECT_FALSE(notice.empty());
     EXPECT_TRUE(okFocused);
 }
+
+TEST_F(AboutBox, KeepsTheExecutablesTextsWhenALibrarySuppliesTheResources) {
+    HMODULE library =
+        LoadLibraryExW(testResourceLibraryPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(library, nullptr);
+    ASSERT_EQ(loadResourceString(library, IDS_PRODUCT_VERSION), L"Bibliothek\n\nV9.99");
+    const HINSTANCE ownResources = shell().resourceModule;
+    shell().resourceModule = library;
+    std::wstring product, notice;
+    ModalScript script;
+    script.then([&](HWND dialog) {
+        product = controlText(dialog, IDC_ABOUT_PRODUCT);
+        notice = controlText(dialog, IDC_ABOUT_NOTICE);
+        clickButton(dialog, IDOK);
+    });
+    showAboutBox(mainWindow());
+    shell().resourceModule = ownResources;
+    FreeLibrary(library);
+    EXPECT_EQ(product, loadResourceString(GetModuleHandleW(nullptr), IDS_PRODUCT_VERSION));
+    EXPECT_EQ(notice, loadResourceString(GetModuleHandleW(nullptr), IDS_NOTICE_LINE));
+}
