@@ -81,6 +81,15 @@ TEST_F(MainWindowViews, EachViewShowsItsPanesWhereTheLayoutPutsThem) {
         }
         saveScreenshot(mainWindow(), shots[view]);
     }
+    // Back on the machine the lists keep the Group columns and rows until a
+    // category is chosen again.
+    selectTreeItem(kTreeRoot);
+    EXPECT_TRUE(IsWindowVisible(shell().statusPane));
+    EXPECT_FALSE(IsWindowVisible(entryListWindow()));
+    EXPECT_EQ(Header_GetItemCount(ListView_GetHeader(entryListWindow())), 2);
+    EXPECT_EQ(ListView_GetItemCount(entryListWindow()), 9);
+    selectTreeItem(kTreeGroup);
+
     // The Group list takes four sevenths of the width right of the tree.
     RECT client{};
     GetClientRect(mainWindow(), &client);
