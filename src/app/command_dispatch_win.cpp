@@ -1,7 +1,10 @@
 #include "app/command_dispatch_win.h"
 
+#include "app/about_win.h"
 #include "app/connection_commands_win.h"
 #include "app/connection_flow.h"
+#include "app/file_commands_win.h"
+#include "app/help_win.h"
 #include "app/lock_indicators.h"
 #include "app/shell_win.h"
 #include "app/tree_win.h"
@@ -59,13 +62,19 @@ constexpr CommandEntry kCommands[] = {
     {IDM_TREE_DOWNLOAD, run<downloadFromMachine>},
     {IDM_TREE_UPLOAD, run<uploadToMachine>},
     {IDM_PROPERTIES, showMachineProperties},
+    {IDM_OPEN, run<openDocument>},
+    {IDM_SAVE, run<saveDocument>},
+    {IDM_EXIT, run<exitProgram>},
     {IDM_VIEW_ONE_TOUCH, showViewOfCommand},
     {IDM_VIEW_SPEED_DIAL, showViewOfCommand},
     {IDM_VIEW_GROUP, showViewOfCommand},
     {IDM_MACHINE_READ, run<readMachineImage>},
+    {IDM_HELP_TOPICS, run<showHelpTopics>},
+    {IDM_ABOUT, run<showAboutBox>},
     {IDM_NUM_LOCK, showLockIndicator},
     {IDM_CAPS_LOCK, showLockIndicator},
     {IDM_SCROLL_LOCK, showLockIndicator},
+    {IDM_SAVE_AS, run<saveDocumentAs>},
     {IDM_DOWNLOAD, run<downloadFromMachine>},
     {IDM_UPLOAD, run<uploadToMachine>},
 };

@@ -1,0 +1,216 @@
+#include "harness/harness.h"
+
+#include "app/win_text_win.h"
+#include "link/sample_machine_image.h"
+#include "store/data_file.h"
+#include "store/dial_entry.h"
+
+#include <string>
+
+using harness::MessageBoxRecord;
+using harness::ModalScript;
+
+namespace {
+
+// The file name box of the system Open and Save dialogs.
+constexpr int kFileNameBox = 0x47c;
+
+class FileCommandsTest : public harness::MainWindowTest {
+  protected:
+    LRESULT command(int commandId) { return harness::sendCommand(mainWindow(), commandId); }
+
+    // Answers the next file dialog with `path`, noting its title.
+    void chooseFile(ModalScript& script, const std::wstring& path, std::wstring* title = nullptr) {
+        script.then([path, title](HWND dialog) {
+            if (title != nullptr)
+                *title = harness::windowText(dialog);
+            harness::setControlText(dialog, kFileNameBox, path);
+            harness::clickButton(dialog, IDOK);
+        });
+    }
+
+    std::string writeSampleFile(const wchar_t* name) {
+        const std::string path = wideToUtf8(folder.file(name));
+        EXPECT_EQ(writeDataFile(path, sampleMachineImage()), 1);
+        return path;
+    }
+
+    void openFile(const std::string& path) {
+        ModalScript script;
+        chooseFile(script, utf8ToWide(path));
+        command(807);
+    }
+
+    std::wstring title() { return harness::windowText(mainWindow()); }
+
+    static std::string speedDialName(const std::string& path, int index) {
+        RecordStore image;
+        initStore(image);
+        EXPECT_EQ(readDataFile(path, image), 1);
+        SettingsMirror mirror;
+        unpackStore(image, mirror);
+        return std::string(fieldText(decodeSpeedDial(mirror, image, index).name));
+    }
+
+    void registerSpeedDial(int index, const char* name) {
+        DialEntry entry;
+        entry.used = 1;
+        entry.entryClass = kEntryClassSpeedDial;
+        setFieldText(entry.name, name);
+        setFieldText(entry.faxNumber, "030 555 0199");
+        entry.speedIndex = 1;
+        encodeSpeedDial(workspace().mirror, workspace().store, entry, index);
+    }
+
+    harness::TempFolder folder;
+};
+
+// Holds a file open without sharing, as another program might.
+class HeldFile {
+  public:
+    explicit HeldFile(const std::string& path)
+        : handle_(CreateFileW(utf8ToWide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+                              nullptr)) {}
+    ~HeldFile() {
+        if (handle_ != INVALID_HANDLE_VALUE)
+            CloseHandle(handle_);
+    }
+    bool held() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+  private:
+    HANDLE handle_;
+};
+
+} // namespace
+
+TEST_F(FileCommandsTest, OpenLoadsTheImageAndNamesTheWindow) {
+    const std::string path = writeSampleFile(L"sample.dat");
+    std::wstring dialogTitle;
+    {
+        ModalScript script;
+        chooseFile(script, utf8ToWide(path), &dialogTitle);
+        command(807);
+    }
+    EXPECT_EQ(dialogTitle, L"Open");
+    EXPECT_EQ(workspace().view.documentLoaded, 1);
+    EXPECT_EQ(workspace().currentFilePath, path);
+    EXPECT_EQ(workspace().displayFileName, "sample.dat");
+    EXPECT_EQ(title(), L"Local Setup - Zelt - sample.dat");
+    EXPECT_EQ(harness::treeSelectedText(shell().tree), L"Reception");
+    EXPECT_TRUE(IsWindowVisible(shell().tree));
+    EXPECT_EQ(fieldText(workspace().mirror.stationName), "Reception");
+    EXPECT_EQ(workspace().modifiedFlag, 0);
+}
+
+TEST_F(FileCommandsTest, CancelledOpenChangesNothing) {
+    {
+        ModalScript script;
+        script.then([](HWND dialog) { harness::clickButton(dialog, IDCANCEL); });
+        command(807);
+    }
+    EXPECT_EQ(workspace().view.documentLoaded, 0);
+    EXPECT_EQ(workspace().currentFilePath, "NewFile.Dat");
+    EXPECT_EQ(title(), L"Local Setup - Zelt - NewFile.Dat");
+}
+
+TEST_F(FileCommandsTest, OpenOfAnUnreadableFileReportsAndHidesTheDocument) {
+    openFile(writeSampleFile(L"good.dat"));
+    ASSERT_EQ(workspace().view.documentLoaded, 1);
+    const std::string locked = writeSampleFile(L"locked.dat");
+    HeldFile held(locked);
+    ASSERT_TRUE(held.held());
+    {
+        ModalScript script;
+        chooseFile(script, utf8ToWide(locked));
+        const MessageBoxRecord& box = script.answerMessageBox(IDOK);
+        command(807);
+        EXPECT_EQ(box.text, L"Error reading/writing machine data!");
+        EXPECT_EQ(box.caption, L"Local Setup - Zelt");
+    }
+    EXPECT_EQ(workspace().view.documentLoaded, 0);
+    EXPECT_EQ(workspace().currentFilePath, locked);
+    EXPECT_EQ(title(), L"Local Setup - Zelt - good.dat");
+    EXPECT_EQ(harness::statusBarParts(shell().statusBar).at(1), L"Local Setup");
+    // The next refresh (any menu opening) hides the tree and the lists.
+    SendMessageW(mainWindow(), WM_INITMENU, reinterpret_cast<WPARAM>(shell().mainMenu), 0);
+    EXPECT_FALSE(IsWindowVisible(shell().tree));
+    EXPECT_TRUE(IsWindowVisible(shell().statusPane));
+}
+
+TEST_F(FileCommandsTest, FirstSaveAsksForANameThenSavesInPlace) {
+    const std::wstring path = folder.file(L"first.dat");
+    workspace().modifiedFlag = 1;
+    std::wstring dialogTitle;
+    {
+        ModalScript script;
+        chooseFile(script, path, &dialogTitle);
+        command(808);
+    }
+    EXPECT_EQ(dialogTitle, L"Save");
+    EXPECT_EQ(workspace().currentFilePath, wideToUtf8(path));
+    EXPECT_EQ(workspace().modifiedFlag, 0);
+    EXPECT_EQ(title(), L"Local Setup - Zelt - NewFile.Dat");
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    ASSERT_TRUE(GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data));
+    EXPECT_EQ(data.nFileSizeLow, 25760u);
+
+    // The second Save writes the current image without a dialog: a dialog
+    // would fail the test as unexpected.
+    registerSpeedDial(2, "Saved Again");
+    workspace().modifiedFlag = 1;
+    command(808);
+    EXPECT_EQ(speedDialName(wideToUtf8(path), 2), "Saved Again");
+    EXPECT_EQ(workspace().modifiedFlag, 0);
+}
+
+TEST_F(FileCommandsTest, SaveAsRenamesTheWindowAndKeepsTheExitQuestion) {
+    const std::wstring path = folder.file(L"copy.dat");
+    std::wstring dialogTitle;
+    {
+        ModalScript script;
+        chooseFile(script, path, &dialogTitle);
+        command(831);
+    }
+    EXPECT_EQ(dialogTitle, L"Save As...");
+    EXPECT_EQ(title(), L"Local Setup - Zelt - copy.dat");
+    EXPECT_EQ(workspace().modifiedFlag, 1);
+    EXPECT_NE(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES);
+
+    ModalScript script;
+    const MessageBoxRecord& question = script.answerMessageBox(IDCANCEL);
+    command(811);
+    EXPECT_EQ(question.text, L"Is Change " + path + L" Saved ?");
+    EXPECT_TRUE(IsWindow(mainWindow()));
+}
+
+TEST_F(FileCommandsTest, FailedSaveIsReportedAndKeepsTheImageMarkedChanged) {
+    const std::string path = writeSampleFile(L"held.dat");
+    HeldFile held(path);
+    ASSERT_TRUE(held.held());
+    workspace().currentFilePath = path;
+    workspace().displayFileName = "held.dat";
+    workspace().modifiedFlag = 1;
+    {
+        ModalScript script;
+        const MessageBoxRecord& box = script.answerMessageBox(IDOK);
+        command(808);
+        EXPECT_EQ(box.text, L"Error reading/writing machine data!");
+    }
+    EXPECT_EQ(workspace().modifiedFlag, 1);
+    EXPECT_EQ(harness::statusBarParts(shell().statusBar).at(1), L"Local Setup");
+}
+
+TEST_F(FileCommandsTest, FailedSaveAsKeepsTheOldTitle) {
+    const std::string path = writeSampleFile(L"busy.dat");
+    HeldFile held(path);
+    ASSERT_TRUE(held.held());
+    {
+        ModalScript script;
+        chooseFile(script, utf8ToWide(path));
+        script.answerMessageBox(IDYES); // replace the existing file
+        const MessageBoxRecord& box = script.answerMessageBox(IDOK);
+        command(831);
+        EXPECT_EQ(box.text, L"Error reading/writing machine data!");
+    }
+    EXPECT_EQ(title(), L"Local Setup - Zelt - NewFile.Dat");
+}
