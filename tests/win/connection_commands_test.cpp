@@ -1,5 +1,6 @@
 #include "machine_test_support.h"
 
+#include "phonebook/entry_lists_win.h"
 #include "store/dial_entry.h"
 #include "store/settings_mirror.h"
 
@@ -210,14 +211,16 @@ TEST_F(MachineWindowTest, DownloadShowsTheMachinesImageInTheViews) {
     EXPECT_TRUE(IsWindowVisible(shell().tree));
     EXPECT_TRUE(IsWindowEnabled(shell().tree));
 
-    DialEntry downloaded = decodeSpeedDial(workspace().mirror, workspace().store, 0);
-    EXPECT_EQ(fieldText(downloaded.name), "Renamed Entry");
-    command(817);
-    EXPECT_EQ(workspace().view.currentView, 2);
-    command(818);
-    EXPECT_EQ(workspace().view.currentView, 3);
     command(816);
     EXPECT_EQ(workspace().view.currentView, 1);
+    EXPECT_EQ(harness::listViewRows(entryListWindow()).at(0).at(1), L"Head Office");
+    command(817);
+    EXPECT_EQ(workspace().view.currentView, 2);
+    EXPECT_EQ(harness::listViewRows(entryListWindow()).at(0).at(1), L"Renamed Entry");
+    EXPECT_EQ(harness::listViewRows(entryListWindow()).at(1).at(1), L"Bruno Costa");
+    command(818);
+    EXPECT_EQ(workspace().view.currentView, 3);
+    EXPECT_TRUE(IsWindowVisible(memberListWindow()));
 }
 
 TEST_F(MachineWindowTest, DownloadThenUploadLeavesTheMachineHoldingTheProgramsImage) {

@@ -2,6 +2,7 @@
 
 #include "app/win_text_win.h"
 #include "link/sample_machine_image.h"
+#include "phonebook/entry_lists_win.h"
 #include "store/data_file.h"
 #include "store/dial_entry.h"
 
@@ -116,6 +117,8 @@ TEST_F(FileCommandsTest, CancelledOpenChangesNothing) {
 TEST_F(FileCommandsTest, OpenOfAnUnreadableFileReportsAndHidesTheDocument) {
     openFile(writeSampleFile(L"good.dat"));
     ASSERT_EQ(workspace().view.documentLoaded, 1);
+    command(816);
+    ASSERT_TRUE(IsWindowVisible(entryListWindow()));
     const std::string locked = writeSampleFile(L"locked.dat");
     HeldFile held(locked);
     ASSERT_TRUE(held.held());
@@ -134,6 +137,8 @@ TEST_F(FileCommandsTest, OpenOfAnUnreadableFileReportsAndHidesTheDocument) {
     // The next refresh (any menu opening) hides the tree and the lists.
     SendMessageW(mainWindow(), WM_INITMENU, reinterpret_cast<WPARAM>(shell().mainMenu), 0);
     EXPECT_FALSE(IsWindowVisible(shell().tree));
+    EXPECT_FALSE(IsWindowVisible(entryListWindow()));
+    EXPECT_FALSE(IsWindowVisible(memberListWindow()));
     EXPECT_TRUE(IsWindowVisible(shell().statusPane));
 }
 
