@@ -1,6 +1,7 @@
 #include "phonebook/entry_lists_win.h"
 
 #include "app/shell_win.h"
+#include "app/ui_refresh_win.h"
 #include "app/win_text_win.h"
 #include "phonebook/list_rows.h"
 #include "resource_ids.h"
@@ -124,21 +125,20 @@ void adjustColumns(HWND list, int view) {
 }
 
 // Makes the focused entry row current; in the Group view the member list
-// follows it.
-void onEntryRowChanged(HWND list) {
+// follows it. The command states then follow the new row.
+void onEntryRowChanged(HWND mainWindow, HWND list) {
     Workspace& space = workspace();
     int row = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
     space.phoneBookLists.currentRow = row;
     space.view.selectedRow = row;
     HWND memberList = lists().memberList;
-    if (space.view.currentView != kViewGroup || row < 0 || memberList == nullptr)
-        return;
-    ListView_DeleteAllItems(memberList);
-    if (row >= entryRowCount(kViewGroup, space.startup.oneTouchKeyCount, space.startup.groupCount))
-        return;
-    DialEntry key = decodeOneTouchKey(space.mirror, space.programDialMarks, row);
-    if (key.entryClass == kEntryClassGroup)
-        fillMemberList(memberList, key);
+    if (space.view.currentView == kViewGroup && row >= 0 && memberList != nullptr) {
+        ListView_DeleteAllItems(memberList);
+        DialEntry key = decodeOneTouchKey(space.mirror, space.programDialMarks, row);
+        if (key.entryClass == kEntryClassGroup)
+            fillMemberList(memberList, key);
+    }
+    refreshUiState(mainWindow);
 }
 
 } // namespace
@@ -181,18 +181,17 @@ HWND memberListWindow() {
 }
 
 LRESULT onEntryListNotify(HWND mainWindow, NMHDR* header) {
-    (void)mainWindow;
     PhoneBookListState& state = workspace().phoneBookLists;
     switch (header->code) {
     case LVN_ITEMCHANGED:
-        onEntryRowChanged(header->hwndFrom);
+        onEntryRowChanged(mainWindow, header->hwndFrom);
         break;
     case NM_CLICK:
     case NM_RCLICK:
         // A click back into the entry list after the member list took the
         // selection makes the entry row current again.
         if (state.memberListTouched == 1) {
-            onEntryRowChanged(header->hwndFrom);
+            onEntryRowChanged(mainWindow, header->hwndFrom);
             state.memberListTouched = 0;
         }
         break;
@@ -203,11 +202,12 @@ LRESULT onEntryListNotify(HWND mainWindow, NMHDR* header) {
 }
 
 LRESULT onMemberListNotify(HWND mainWindow, NMHDR* header) {
-    (void)mainWindow;
     Workspace& space = workspace();
     if (header->code == LVN_ITEMCHANGED) {
+        // While a member is selected the entry commands have no row to act on.
         space.view.selectedRow = -1;
         space.phoneBookLists.memberListTouched = 1;
+        refreshUiState(mainWindow);
     }
     return 0;
 }
