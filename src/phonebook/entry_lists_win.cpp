@@ -12,16 +12,6 @@
 
 namespace {
 
-struct EntryListWindows {
-    HWND entryList = nullptr;
-    HWND memberList = nullptr;
-};
-
-EntryListWindows& lists() {
-    static EntryListWindows windows;
-    return windows;
-}
-
 Workspace& workspace() {
     return *theShell().workspace;
 }
@@ -131,7 +121,7 @@ void onEntryRowChanged(HWND mainWindow, HWND list) {
     int row = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
     space.phoneBookLists.currentRow = row;
     space.view.selectedRow = row;
-    HWND memberList = lists().memberList;
+    HWND memberList = memberListWindow();
     if (space.view.currentView == kViewGroup && row >= 0 && memberList != nullptr) {
         ListView_DeleteAllItems(memberList);
         DialEntry key = decodeOneTouchKey(space.mirror, space.programDialMarks, row);
@@ -145,7 +135,6 @@ void onEntryRowChanged(HWND mainWindow, HWND list) {
 
 void createEntryLists(HWND mainWindow, HIMAGELIST images) {
     HWND entryList = createListControl(mainWindow, IDC_ENTRY_LIST, images);
-    lists().entryList = entryList;
     if (entryList != nullptr) {
         auto columns = entryListColumns(kViewOneTouch);
         for (size_t column = 0; column < columns.size(); ++column)
@@ -156,7 +145,6 @@ void createEntryLists(HWND mainWindow, HIMAGELIST images) {
     }
 
     HWND memberList = createListControl(mainWindow, IDC_MEMBER_LIST, images);
-    lists().memberList = memberList;
     if (memberList != nullptr) {
         insertListColumn(memberList, 0, memberListColumn());
         setReportStyle(memberList, 0);
@@ -165,19 +153,18 @@ void createEntryLists(HWND mainWindow, HIMAGELIST images) {
 }
 
 void destroyEntryLists() {
-    EntryListWindows& windows = lists();
-    for (HWND* list : {&windows.entryList, &windows.memberList}) {
-        if (*list != nullptr)
-            DestroyWindow(*list);
-        *list = nullptr;
-    }
+    for (HWND list : {entryListWindow(), memberListWindow()})
+        if (list != nullptr)
+            DestroyWindow(list);
 }
 
+// The main window owns the lists; asking it keeps no handle that could
+// outlive them.
 HWND entryListWindow() {
-    return lists().entryList;
+    return GetDlgItem(theShell().mainWindow, IDC_ENTRY_LIST);
 }
 HWND memberListWindow() {
-    return lists().memberList;
+    return GetDlgItem(theShell().mainWindow, IDC_MEMBER_LIST);
 }
 
 LRESULT onEntryListNotify(HWND mainWindow, NMHDR* header) {
@@ -214,7 +201,7 @@ LRESULT onMemberListNotify(HWND mainWindow, NMHDR* header) {
 
 void showPhoneBookView(HWND mainWindow, int view) {
     (void)mainWindow;
-    HWND list = lists().entryList;
+    HWND list = entryListWindow();
     if (list == nullptr || view < kViewOneTouch || view > kViewGroup)
         return;
     adjustColumns(list, view);
