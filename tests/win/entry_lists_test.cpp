@@ -340,6 +340,34 @@ TEST_F(StoredPhoneBookTest, MemberSelectionHoldsUntilAClickInTheEntryList) {
     EXPECT_EQ(memberRows(), L"01  Office#2 12  Shop#6 ");
 }
 
+TEST_F(StoredPhoneBookTest, AReplacedRowReturnsToItsNumericPlace) {
+    HWND list = entryListWindow();
+    selectView(2);
+    // How the entry commands replace a row: delete it, insert it afresh.
+    for (int index : {9, 0, 99}) {
+        ListView_DeleteItem(list, index);
+        DialEntry entry = fax("New", "42", 0);
+        entry.entryClass = kEntryClassSpeedDial;
+        insertSpeedDialRow(list, entry, index);
+    }
+    ASSERT_EQ(ListView_GetItemCount(list), 100);
+    EXPECT_EQ(shownRow(list, 0), L"001|New|42|9.6K#6");
+    EXPECT_EQ(shownRow(list, 8), L"009|||#12");
+    EXPECT_EQ(shownRow(list, 9), L"010|New|42|9.6K#6");
+    EXPECT_EQ(shownRow(list, 10), L"011|||#12");
+    EXPECT_EQ(shownRow(list, 99), L"100|New|42|9.6K#6");
+
+    selectView(3);
+    ListView_DeleteItem(list, 3);
+    insertGroupRow(list, DialEntry{}, 3);
+    EXPECT_EQ(shownRow(list, 3), L"04|#12");
+    EXPECT_EQ(shownRow(list, 4), L"05|#12");
+    selectView(1);
+    ListView_DeleteItem(list, 8);
+    insertOneTouchRow(list, email("Last", "z@y.example"), 8);
+    EXPECT_EQ(shownRow(list, 8), L"09|Last|z@y.example|#4");
+}
+
 TEST_F(EntryListsTest, NamesAreShownInTheCodePageOfTheDisplayLanguage) {
     openDocument();
     DialEntry entry;
