@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/link_channels.h"
 #include "store/dial_entry.h"
 #include "store/record_store.h"
 #include "store/settings_mirror.h"
@@ -43,6 +44,8 @@ struct Workspace {
     ViewState view;
     PhoneBookListState phoneBookLists;
     uint32_t linkActive = 0;
+    LinkState link;
+    uint8_t networkChangeFlag = 0; // kNetworkChange* of link/transfer_protocol.h
     uint8_t modifiedFlag = 0;
     int32_t treePaneWidth = 0;   // fixed at the first layout
     std::string displayFileName; // UTF-8
