@@ -16,7 +16,9 @@ constexpr UINT kDisplayTopic = 0; // HH_DISPLAY_TOPIC: the file's default topic
 
 constexpr char kHelpFileName[] = "pyrite.chm";
 
-HtmlHelpEntry locateHtmlHelp() {
+} // namespace
+
+HtmlHelpEntry locateHtmlHelpControl() {
     HMODULE module = nullptr;
     std::array<char, MAX_PATH> registered{};
     LONG size = static_cast<LONG>(registered.size());
@@ -33,14 +35,16 @@ HtmlHelpEntry locateHtmlHelp() {
     return reinterpret_cast<HtmlHelpEntry>(reinterpret_cast<void*>(entry));
 }
 
-HtmlHelpLocator currentLocator = locateHtmlHelp;
+namespace {
+
+HtmlHelpLocator currentLocator = locateHtmlHelpControl;
 bool located = false;
 HtmlHelpEntry htmlHelp = nullptr;
 
 } // namespace
 
 void setHtmlHelpLocator(HtmlHelpLocator locator) {
-    currentLocator = locator != nullptr ? locator : locateHtmlHelp;
+    currentLocator = locator != nullptr ? locator : locateHtmlHelpControl;
     located = false;
     htmlHelp = nullptr;
 }

@@ -14,7 +14,12 @@ std::string helpFilePath();
 // The HTML Help entry point (export 14 of the control), as it is called.
 using HtmlHelpEntry = HWND(WINAPI*)(HWND caller, LPCSTR file, UINT command, DWORD_PTR data);
 
-// How the entry point is found: the default loads the HTML Help control
-// once. Tests replace it to watch the calls.
+// Loads the HTML Help control (where the registry says, else by its name)
+// and returns its entry point, or null without it.
+HtmlHelpEntry locateHtmlHelpControl();
+
+// How Help Topics finds the entry point: locateHtmlHelpControl unless a test
+// sets its own (null restores it). Help Topics asks once for the whole run;
+// setting a locator starts over.
 using HtmlHelpLocator = HtmlHelpEntry (*)();
 void setHtmlHelpLocator(HtmlHelpLocator locator);

@@ -9,6 +9,7 @@
 #include "app/tree_win.h"
 #include "app/ui_refresh_win.h"
 #include "app/win_text_win.h"
+#include "phonebook/entry_lists_win.h"
 #include "resource_ids.h"
 #include "store/data_file.h"
 #include "store/settings_mirror.h"
@@ -127,6 +128,7 @@ void createMainWindowChildren(HWND mainWindow) {
     createToolbar(mainWindow);
     createStatusBar(mainWindow);
     createTree(mainWindow, shell.treeImages);
+    createEntryLists(mainWindow, shell.treeImages);
     if (shell.tree != nullptr)
         fillTree(shell.tree);
     createStatusPane(mainWindow);

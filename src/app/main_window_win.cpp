@@ -5,6 +5,7 @@
 #include "app/shell_win.h"
 #include "app/tree_win.h"
 #include "app/ui_refresh_win.h"
+#include "phonebook/entry_lists_win.h"
 #include "resource_ids.h"
 
 #include <windowsx.h>
@@ -17,8 +18,11 @@ LRESULT onCreate(HWND window, WPARAM, LPARAM) {
 }
 
 LRESULT onDestroy(HWND, WPARAM, LPARAM) {
-    // A window destroyed without the close sequence still returns what it holds.
+    // A window destroyed without the close sequence still returns what it
+    // holds; the tree and the lists go with the window.
     releaseMainWindowChildren();
+    destroyEntryLists();
+    theShell().tree = nullptr;
     PostQuitMessage(0);
     return 0;
 }
@@ -47,6 +51,10 @@ LRESULT onNotify(HWND window, WPARAM, LPARAM lParam) {
     switch (header->idFrom) {
     case IDC_TREE:
         return onTreeNotify(window, header);
+    case IDC_ENTRY_LIST:
+        return onEntryListNotify(window, header);
+    case IDC_MEMBER_LIST:
+        return onMemberListNotify(window, header);
     default:
         return 0;
     }

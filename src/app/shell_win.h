@@ -15,6 +15,7 @@ struct Shell {
     HMODULE resourceLibrary = nullptr;
     HWND mainWindow = nullptr;
     HMENU mainMenu = nullptr;
+    HACCEL accelerators = nullptr; // table 703, always from the executable
     Workspace* workspace = nullptr;
 
     // The main window's children and the image lists they share.

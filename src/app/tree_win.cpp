@@ -4,6 +4,7 @@
 #include "app/ui_refresh_win.h"
 #include "app/ui_state.h"
 #include "app/win_text_win.h"
+#include "phonebook/entry_lists_win.h"
 #include "resource_ids.h"
 #include "store/entry_text.h"
 
@@ -66,6 +67,8 @@ void onSelectionChanged(HWND mainWindow, const NMTREEVIEWW& change) {
     // The refresh shows the panes of the new view; the lists are then rebuilt
     // for a category, and left as they were for the root.
     refreshUiState(mainWindow);
+    if (category != kTreeRoot)
+        showPhoneBookView(mainWindow, category);
     layoutMainWindow(mainWindow);
 }
 
@@ -108,6 +111,8 @@ void fillTree(HWND tree) {
     HTREEITEM root = insertItem(tree, TVI_ROOT, kRootItem, machineNameText());
     for (const TreeItemSpec& spec : kCategoryItems)
         insertItem(tree, root, spec, loadResourceString(shell.resourceModule, spec.textStringId));
+    // The categories are what the user comes for: show them from the start.
+    TreeView_Expand(tree, root, TVE_EXPAND);
     EnableWindow(tree, shell.workspace->view.documentLoaded == 1);
 }
 

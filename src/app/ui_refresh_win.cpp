@@ -4,6 +4,7 @@
 #include "app/shell_win.h"
 #include "app/ui_state.h"
 #include "app/win_text_win.h"
+#include "phonebook/entry_lists_win.h"
 #include "resource_ids.h"
 
 #include <commctrl.h>
@@ -13,13 +14,6 @@ namespace {
 // The address column of the One Touch and Speed Dial rows.
 constexpr int kAddressColumn = 2;
 constexpr int kCellTextCapacity = 256;
-
-HWND entryListWindow() {
-    return GetDlgItem(theShell().mainWindow, IDC_ENTRY_LIST);
-}
-HWND memberListWindow() {
-    return GetDlgItem(theShell().mainWindow, IDC_MEMBER_LIST);
-}
 
 void showPane(HWND pane, bool visible) {
     if (pane != nullptr)
@@ -61,8 +55,7 @@ bool currentRowFilled(const Workspace& workspace) {
     HWND entryList = entryListWindow();
     if (entryList != nullptr) {
         wchar_t cell[kCellTextCapacity] = {};
-        ListView_GetItemText(entryList, workspace.view.selectedRow, kAddressColumn, cell,
-                             kCellTextCapacity);
+        ListView_GetItemText(entryList, currentRow(), kAddressColumn, cell, kCellTextCapacity);
         address = cell;
     }
     HWND memberList = memberListWindow();

@@ -13,7 +13,8 @@ std::wstring loadResourceString(HINSTANCE module, int id) {
 std::wstring codePageToWide(std::string_view text, unsigned codePage) {
     if (text.empty())
         return {};
-    int size = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    int size =
+        MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(static_cast<size_t>(size), L'\0');
     MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
     return wide;
@@ -30,13 +31,17 @@ std::string wideToCodePage(std::wstring_view text, unsigned codePage, bool* loss
     int size = WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr,
                                    0, nullptr, usedDefaultOut);
     std::string narrow(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), narrow.data(), size,
-                        nullptr, usedDefaultOut);
+    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), narrow.data(),
+                        size, nullptr, usedDefaultOut);
     if (lossy)
         *lossy = usedDefault != FALSE;
     return narrow;
 }
 
-std::wstring utf8ToWide(std::string_view text) { return codePageToWide(text, CP_UTF8); }
+std::wstring utf8ToWide(std::string_view text) {
+    return codePageToWide(text, CP_UTF8);
+}
 
-std::string wideToUtf8(std::wstring_view text) { return wideToCodePage(text, CP_UTF8); }
+std::string wideToUtf8(std::wstring_view text) {
+    return wideToCodePage(text, CP_UTF8);
+}

@@ -1,7 +1,10 @@
 // zelt-dat download and upload against zelt-machine over TCP on the loopback
 // address: both real tools, started as processes.
 
+#include "link/remote_mode.h"
 #include "link/sample_machine_image.h"
+#include "link/tcp_transport.h"
+#include "link/transfer_protocol.h"
 #include "store/data_file.h"
 
 #include <gtest/gtest.h>
@@ -163,4 +166,45 @@ TEST(TransferCommands, FailuresEndWithAMessageAndANonZeroExit) {
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_NE(missing.output.find("cannot read"), std::string::npos) << missing.output;
     EXPECT_EQ(runZeltDat("127.0.0.1:1", "download").exitCode, 2);
+}
+
+namespace {
+
+class NoMessages : public LinkMessages {
+  public:
+    void showMessage(int textId, int) override { shown.push_back(textId); }
+    void setStatusText(int, int) override {}
+    std::vector<int> shown;
+};
+
+} // namespace
+
+TEST(TransferCommands, TcpLinkSurvivesTheNetworkRestartAfterChangedNetworkSettings) {
+    MachineProcess machine({});
+    ASSERT_FALSE(machine.address().empty());
+    TcpTransport transport(parseMachineAddresses(machine.address()));
+    LinkState link;
+    link.transport = &transport;
+    link.acceptedProductIds = {0x2078};
+    NoMessages messages;
+
+    ASSERT_TRUE(enterRemoteModeUi(link, messages));
+    RecordStore store;
+    uint8_t networkChangeFlag = kNetworkChangeNone;
+    prepareDownload(store, networkChangeFlag);
+    ASSERT_TRUE(downloadAll(link, store));
+    // Network settings changed on the settings page; the Upload reuses the
+    // channels the Download left open.
+    networkChangeFlag = kNetworkChangePending;
+    ASSERT_TRUE(uploadAll(link, store, networkChangeFlag));
+    EXPECT_EQ(networkChangeFlag, kNetworkChangeCarried);
+
+    // The machine drops the connection and refuses the next one: leaving
+    // remote mode fails without a message and clears the flag.
+    EXPECT_FALSE(leaveRemoteModeUi(link, networkChangeFlag, messages));
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(networkChangeFlag, kNetworkChangeNone);
+    EXPECT_TRUE(leaveRemoteModeUi(link, networkChangeFlag, messages));
+    closeLink(link);
+    EXPECT_EQ(machine.stop(), 0);
 }

@@ -9,8 +9,3 @@ TEST(Resources, StringTableIsCompiledIntoTheProgram) {
     ASSERT_GT(LoadStringW(GetModuleHandleW(nullptr), IDS_APP_TITLE, text, 128), 0);
     EXPECT_STREQ(text, L"Local Setup - Zelt");
 }
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/workspace.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Machine families the model string names.
+constexpr uint8_t kModelFamilyUnknown = 0;
+constexpr uint8_t kModelFamilyA4 = 1;
+constexpr uint8_t kModelFamilyA3 = 2;
+
+// Fills `values` from the model string of the program's own string table:
+// "<family token> <hex product id> [<hex product id>]". Only a known family
+// token gives key and group counts and accepted product ids; anything else
+// leaves every value zero or empty.
+void parseModelString(std::string_view modelString, StartupValues& values);
+
+// Base name of the files that belong to a family: the resource library and
+// the backup file. An unknown family uses the A4 family's name.
+std::string_view familyFileBaseName(uint8_t modelFamily);
+
+// The resource library's full path: the executable's drive and folder, the
+// family's base name and the extension "DLL". Both '\\' and '/' separate
+// folders; a bare "C:" drive prefix is kept.
+std::string resourceLibraryPath(std::string_view executablePath, uint8_t modelFamily);

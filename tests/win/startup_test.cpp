@@ -1,0 +1,190 @@
+#include "harness/harness.h"
+
+#include "app/main_window_create_win.h"
+#include "app/main_window_win.h"
+#include "app/model_string.h"
+#include "app/startup_win.h"
+#include "resource_ids.h"
+
+#include <memory>
+
+using namespace harness;
+
+namespace {
+
+constexpr wchar_t kLibraryName[] = L"A4QELD.DLL";
+
+// Runs the start-up steps over an image of Zelt.exe loaded from `folder`, so
+// that the resource library is looked for beside that copy; the shell's
+// menus and strings can then be read in this process.
+class ShellOverCopiedProgram {
+  public:
+    explicit ShellOverCopiedProgram(const TempFolder& folder)
+        : image_(LoadLibraryExW(folder.file(L"Zelt.exe").c_str(), nullptr,
+                                DONT_RESOLVE_DLL_REFERENCES)) {
+        started_ = image_ != nullptr && startShell(image_, *workspace_, SW_SHOWNORMAL);
+        pumpMessages();
+    }
+    ~ShellOverCopiedProgram() {
+        if (started_)
+            stopShell();
+        pumpMessages();
+        if (image_ != nullptr)
+            FreeLibrary(image_);
+    }
+    ShellOverCopiedProgram(const ShellOverCopiedProgram&) = delete;
+    ShellOverCopiedProgram& operator=(const ShellOverCopiedProgram&) = delete;
+
+    bool started() const { return started_; }
+    HMODULE image() const { return image_; }
+    Workspace& workspace() { return *workspace_; }
+
+  private:
+    HMODULE image_;
+    std::unique_ptr<Workspace> workspace_ = std::make_unique<Workspace>();
+    bool started_ = false;
+};
+
+std::vector<std::wstring> menuTextsOf(HMODULE module) {
+    HMENU menu = LoadMenuW(module, MAKEINTRESOURCEW(IDR_MAIN_MENU));
+    std::vector<std::wstring> texts = menuItemTexts(menu);
+    DestroyMenu(menu);
+    return texts;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, StartsWithTheDefaultFileNameAndTheModelStringValues) {
+    EXPECT_EQ(windowText(mainWindow()), L"Local Setup - Zelt - NewFile.Dat");
+    EXPECT_EQ(workspace().displayFileName, "NewFile.Dat");
+    EXPECT_EQ(workspace().currentFilePath, "NewFile.Dat");
+    EXPECT_EQ(workspace().startup.modelFamily, kModelFamilyA4);
+    EXPECT_EQ(workspace().startup.acceptedProductIds, std::vector<uint32_t>{0x2078});
+    EXPECT_EQ(workspace().startup.oneTouchKeyCount, 9);
+    EXPECT_EQ(shell().exeInstance, GetModuleHandleW(nullptr));
+    EXPECT_EQ(shell().resourceModule, shell().exeInstance) << "no library beside the tests";
+    EXPECT_EQ(shell().resourceLibrary, nullptr);
+    EXPECT_EQ(shell().workspace, &workspace());
+}
+
+TEST_F(MainWindowTest, WindowIsAVisibleOverlappedWindowOfTheGivenSize) {
+    RECT bounds;
+    ASSERT_TRUE(GetWindowRect(mainWindow(), &bounds));
+    EXPECT_EQ(bounds.right - bounds.left, kMainWindowWidth);
+    EXPECT_EQ(bounds.bottom - bounds.top, kMainWindowHeight);
+    LONG style = GetWindowLongW(mainWindow(), GWL_STYLE);
+    EXPECT_EQ(style & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW);
+    EXPECT_TRUE(IsWindowVisible(mainWindow()));
+    EXPECT_EQ(GetParent(mainWindow()), nullptr);
+}
+
+TEST_F(MainWindowTest, ClassZeltIsRegisteredWithTheProgramsIconBrushAndMenu) {
+    WNDCLASSEXW info = {sizeof(info)};
+    ASSERT_TRUE(GetClassInfoExW(shell().exeInstance, kMainWindowClassName, &info));
+    EXPECT_EQ(info.style, 0u);
+    EXPECT_EQ(info.lpfnWndProc, mainWindowProc);
+    EXPECT_EQ(info.cbClsExtra, 0);
+    EXPECT_EQ(info.cbWndExtra, 0);
+    EXPECT_EQ(info.hIcon, LoadIconW(shell().exeInstance, MAKEINTRESOURCEW(IDI_APP)));
+    EXPECT_EQ(info.hCursor, nullptr);
+    EXPECT_EQ(info.hbrBackground, GetSysColorBrush(COLOR_BTNFACE));
+    EXPECT_EQ(info.lpszMenuName, MAKEINTRESOURCEW(IDR_MAIN_MENU));
+}
+
+TEST_F(MainWindowTest, MenuAndAcceleratorsAreInstalled) {
+    ASSERT_NE(shell().mainMenu, nullptr);
+    EXPECT_EQ(GetMenu(mainWindow()), shell().mainMenu);
+    EXPECT_EQ(menuItemTexts(shell().mainMenu), menuTextsOf(shell().exeInstance));
+    EXPECT_NE(shell().accelerators, nullptr);
+}
+
+TEST_F(MainWindowTest, ClosingTheWindowEndsTheMessageLoopWithCodeZero) {
+    SendMessageW(mainWindow(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(mainWindow()));
+    EXPECT_EQ(pumpMessages(), std::optional<int>{0});
+}
+
+TEST_F(MainWindowTest, ScreenshotShowsTheButtonFaceClientArea) {
+    std::wstring path = saveScreenshot(mainWindow(), L"startup-main-window");
+    ASSERT_FALSE(path.empty());
+    HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
+                                                     LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    ASSERT_NE(bitmap, nullptr);
+    BITMAP info;
+    GetObjectW(bitmap, sizeof(info), &info);
+    EXPECT_EQ(info.bmWidth, kMainWindowWidth);
+    EXPECT_EQ(info.bmHeight, kMainWindowHeight);
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    EXPECT_EQ(GetPixel(memory, kMainWindowWidth / 2, kMainWindowHeight - 20),
+              GetSysColor(COLOR_BTNFACE));
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    DeleteObject(bitmap);
+}
+
+TEST(Startup, FailsWithoutAWindowWhenTheClassCannotBeRegistered) {
+    WNDCLASSW taken = {};
+    taken.lpfnWndProc = DefWindowProcW;
+    taken.hInstance = GetModuleHandleW(nullptr);
+    taken.lpszClassName = kMainWindowClassName;
+    ASSERT_TRUE(RegisterClassW(&taken));
+    Workspace workspace;
+    EXPECT_FALSE(startShell(GetModuleHandleW(nullptr), workspace, SW_SHOWNORMAL));
+    EXPECT_EQ(theShell().mainWindow, nullptr);
+    EXPECT_EQ(theShell().resourceLibrary, nullptr);
+    EXPECT_EQ(FindWindowW(kMainWindowClassName, nullptr), nullptr);
+    UnregisterClassW(kMainWindowClassName, GetModuleHandleW(nullptr));
+}
+
+TEST(StartupResources, LibraryBesideTheProgramSuppliesMenuAndTextsButNotTheModelString) {
+    TempFolder folder;
+    ASSERT_FALSE(folder.copyIn(zeltExecutablePath(), L"Zelt.exe").empty());
+    ASSERT_FALSE(folder.copyIn(testResourceLibraryPath(), kLibraryName).empty());
+    {
+        ShellOverCopiedProgram program(folder);
+        ASSERT_TRUE(program.started());
+        Shell& shell = theShell();
+        ASSERT_NE(shell.resourceLibrary, nullptr);
+        EXPECT_EQ(shell.resourceModule, shell.resourceLibrary);
+        EXPECT_EQ(shell.exeInstance, program.image());
+        EXPECT_EQ(windowText(shell.mainWindow), L"Bibliothek Einrichtung - Neue Datei \u00fc.Dat");
+        EXPECT_EQ(program.workspace().displayFileName, "Neue Datei \xc3\xbc.Dat");
+        EXPECT_EQ(program.workspace().currentFilePath, program.workspace().displayFileName);
+        EXPECT_EQ(menuItemTexts(GetMenu(shell.mainWindow)),
+                  (std::vector<std::wstring>{L"&Datei", L"&Hilfe"}));
+        EXPECT_EQ(menuItemState(shell.mainMenu, 811).text, L"&Beenden");
+        // String 5001 and the accelerators always come from the executable.
+        EXPECT_EQ(program.workspace().startup.modelFamily, kModelFamilyA4);
+        EXPECT_EQ(program.workspace().startup.acceptedProductIds, std::vector<uint32_t>{0x2078});
+        EXPECT_NE(shell.accelerators, nullptr);
+    }
+    EXPECT_EQ(GetModuleHandleW(folder.file(kLibraryName).c_str()), nullptr)
+        << "the library stays loaded after the shell stopped";
+}
+
+TEST(StartupResources, WithoutAUsableLibraryTheProgramsOwnResourcesServe) {
+    TempFolder folder;
+    ASSERT_FALSE(folder.copyIn(zeltExecutablePath(), L"Zelt.exe").empty());
+    {
+        ShellOverCopiedProgram program(folder);
+        ASSERT_TRUE(program.started());
+        EXPECT_EQ(theShell().resourceModule, program.image());
+        EXPECT_EQ(windowText(theShell().mainWindow), L"Local Setup - Zelt - NewFile.Dat");
+        EXPECT_EQ(menuItemTexts(GetMenu(theShell().mainWindow)), menuTextsOf(program.image()));
+    }
+    // A file of that name that is not a library is passed over silently.
+    HANDLE junk = CreateFileW(folder.file(kLibraryName).c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(junk, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(junk, "not a library", 13, &written, nullptr);
+    CloseHandle(junk);
+    {
+        ShellOverCopiedProgram program(folder);
+        ASSERT_TRUE(program.started());
+        EXPECT_EQ(theShell().resourceLibrary, nullptr);
+        EXPECT_EQ(theShell().resourceModule, program.image());
+        EXPECT_EQ(program.workspace().displayFileName, "NewFile.Dat");
+    }
+}
