@@ -1,5 +1,7 @@
 #include "app/connection_flow.h"
 
+#include "resource_ids.h"
+
 namespace {
 
 constexpr int kNoMessage = 0;
@@ -14,10 +16,10 @@ struct StatusRow {
 // only matters when the user is about to start something; the poll reacts
 // to nothing but a lost machine and the machine's own time-out.
 const StatusRow kStatusRows[] = {
-    {std::nullopt, {false, false, 3001}, {false, false, kNoMessage}},
-    {1, {false, false, 3002}, {true, false, kNoMessage}},
-    {2, {false, true, 3003}, {true, true, 3003}},
-    {3, {false, true, 6013}, {true, false, kNoMessage}},
+    {std::nullopt, {false, false, IDS_ERROR_USB_PORT}, {false, false, kNoMessage}},
+    {1, {false, false, IDS_MACHINE_BUSY}, {true, false, kNoMessage}},
+    {2, {false, true, IDS_DISCONNECTED_BY_TIMEOUT}, {true, true, IDS_DISCONNECTED_BY_TIMEOUT}},
+    {3, {false, true, IDS_MACHINE_FAULT}, {true, false, kNoMessage}},
 };
 
 const StatusRow* findStatusRow(std::optional<uint8_t> status) {

@@ -179,9 +179,10 @@ DialEntry decodeOneTouch(SettingsMirror& mirror, ProgramDialMarks& marks, int in
         decoded.entryClass = kEntryClassOneTouch;
     if (isEmail) {
         if (isGroup) {
+            // An e-mail count may exceed the 50 members a DialEntry holds.
             decoded.entryClass = kEntryClassGroup;
             decoded.highFlag = 1;
-            decoded.memberCount = counts.count;
+            decoded.memberCount = std::min<uint8_t>(counts.count, kMaxGroupMembers);
         }
         decodeEmail(entry, kOneTouchLayout, mirror, decoded);
         return decoded;

@@ -24,7 +24,9 @@ struct Descriptor {
 
 FileReadStatus readFileBytes(const std::string& path, uintmax_t maxBytes,
                              std::vector<uint8_t>& bytes) {
-    Descriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Non-blocking, so a named pipe given as a file name cannot hang the
+    // open; it is then refused as not a regular file.
+    Descriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat status {};
     if (file.fd < 0 || fstat(file.fd, &status) != 0 || !S_ISREG(status.st_mode))
         return FileReadStatus::cannotOpen;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -139,6 +140,8 @@ TEST_F(DataFile, RefusesMissingAndOversizedFilesWithoutTouchingTheStore) {
     RecordStore before = store;
     EXPECT_EQ(readDataFile(path("missing.dat"), store), 0);
     EXPECT_EQ(readDataFile(folder.string(), store), 0); // a folder is no data file
+    ASSERT_EQ(mkfifo(path("pipe.dat").c_str(), 0600), 0);
+    EXPECT_EQ(readDataFile(path("pipe.dat"), store), 0); // nor a pipe, and it must not hang
     std::vector<uint8_t> huge = record(0x10c00, 1, 0x66);
     huge.resize(kMaxDataFileSize + 1);
     writeBytes(path("huge.dat"), huge);

@@ -89,6 +89,19 @@ TEST(DecodeOneTouch, GroupKeyGivesItsNameButNoDialDigits) {
     EXPECT_EQ(decodeOneTouchKey(book.mirror, book.marks, 4), DialEntry{});
 }
 
+TEST(DecodeOneTouch, MemberCountNeverExceedsWhatAnEntryHolds) {
+    // E-mail and Group flags together: the e-mail count is up to 64.
+    PhoneBookFixture book;
+    StoredEntry& stored = book.oneTouch(0);
+    stored[1] = kFlagEmail | kFlagHigh;
+    stored[2] = 61;
+    std::memset(&stored[34], 'm', 61);
+    DialEntry decoded = decodeOneTouch(book.mirror, book.marks, 0);
+    EXPECT_EQ(decoded.entryClass, kEntryClassGroup);
+    EXPECT_EQ(decoded.memberCount, 50);
+    EXPECT_EQ(fieldText(decoded.emailAddress).size(), 61u);
+}
+
 TEST(DecodeOneTouchKey, LeavesOutMembersThatNameNoEntry) {
     PhoneBookFixture book;
     StoredEntry& stored = book.oneTouch(0);

@@ -7,6 +7,8 @@ namespace {
 // A new subcommand is one row here and one file beside this one.
 constexpr ToolCommand kCommands[] = {
     {"dump", "FILE", "print a data file as JSON (the file is only read)", runDumpCommand},
+    {"download", "FILE", "read every record from the machine into a data file", runDownloadCommand},
+    {"upload", "FILE", "write a data file's records to the machine", runUploadCommand},
 };
 
 void printUsage() {

@@ -1,0 +1,41 @@
+#include "app/document_files.h"
+
+#include "app/document_names.h"
+#include "store/data_file.h"
+#include "store/dial_entry.h"
+#include "store/settings_mirror.h"
+
+namespace {
+
+// One decode of every entry brings the program-dial marks up to date for a
+// freshly loaded image; the entries themselves are decoded again whenever a
+// view needs them.
+void decodeEveryEntry(Workspace& workspace) {
+    const int oneTouchKeys = workspace.startup.oneTouchKeyCount;
+    for (int key = 0; key < oneTouchKeys; ++key) {
+        decodeOneTouch(workspace.mirror, workspace.programDialMarks, key);
+    }
+    for (int entry = 0; entry < kSpeedDialEntryCount; ++entry) {
+        decodeSpeedDial(workspace.mirror, workspace.store, entry);
+    }
+    for (int key = 0; key < workspace.startup.groupCount; ++key) {
+        decodeOneTouchKey(workspace.mirror, workspace.programDialMarks, key);
+    }
+}
+
+} // namespace
+
+bool loadDocumentFile(Workspace& workspace) {
+    if (!readDataFile(workspace.currentFilePath, workspace.store)) {
+        return false;
+    }
+    unpackStore(workspace.store, workspace.mirror);
+    decodeEveryEntry(workspace);
+    workspace.displayFileName = fileNamePart(workspace.currentFilePath);
+    return true;
+}
+
+bool writeDocumentFile(Workspace& workspace) {
+    packStore(workspace.mirror, workspace.store);
+    return writeDataFile(workspace.currentFilePath, workspace.store) != 0;
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <windows.h>
+
+// The pale yellow pane that shows the connection state while no list is
+// shown: dialog 713, modeless, a child of the main window.
+HWND createStatusPane(HWND mainWindow);
+void releaseStatusPaneBrush();

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <windows.h>
+
+// Brings the main window in line with the shell's view state: which panes
+// show, which commands are enabled on the toolbar and the menu, the edit
+// commands, then the layout. Every command that changes the state ends here.
+void refreshUiState(HWND mainWindow);
+
+// Writes "Connect Status : ONLINE" or "... OFFLINE" into the status pane.
+void updateStatusPane(HWND mainWindow);
+
+// Places the toolbar, the tree, the lists, the status pane and the status bar
+// for the current client size and view.
+void layoutMainWindow(HWND mainWindow);
+
+// Status-bar parts: 0 the help hint, 1 the transfer state, 3-5 the lock keys.
+void setStatusBarText(int part, int stringId);
+void setStatusBarPartText(int part, const wchar_t* text);

@@ -1,0 +1,247 @@
+#include "phonebook/entry_lists_win.h"
+
+#include "app/shell_win.h"
+#include "app/ui_refresh_win.h"
+#include "app/win_text_win.h"
+#include "phonebook/list_rows.h"
+#include "resource_ids.h"
+#include "store/entry_text.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+Workspace& workspace() {
+    return *theShell().workspace;
+}
+
+// Column titles are limited to what the list views were designed around.
+constexpr size_t kMaxColumnTitle = 128;
+
+constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT |
+                             LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS |
+                             LVS_AUTOARRANGE;
+constexpr DWORD kListExtendedStyle = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
+
+HWND createListControl(HWND parent, int controlId, HIMAGELIST images) {
+    HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", kListStyle, 0, 0, 0, 0, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+                                theShell().exeInstance, nullptr);
+    if (list == nullptr)
+        return nullptr;
+    ListView_SetImageList(list, images, LVSIL_NORMAL);
+    ListView_SetImageList(list, images, LVSIL_SMALL);
+    HWND header = ListView_GetHeader(list);
+    SetWindowLongPtrW(header, GWL_STYLE, GetWindowLongPtrW(header, GWL_STYLE) | HDS_BUTTONS);
+    return list;
+}
+
+void insertListColumn(HWND list, int column, const ListColumn& spec) {
+    std::wstring title = loadResourceString(theShell().resourceModule, spec.titleId);
+    if (title.size() > kMaxColumnTitle)
+        title.resize(kMaxColumnTitle);
+    LVCOLUMNW item{};
+    item.mask = LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    item.cx = spec.width;
+    item.pszText = title.data();
+    item.iSubItem = column;
+    ListView_InsertColumn(list, column, &item);
+}
+
+void setReportStyle(HWND list, DWORD sortStyle) {
+    LONG_PTR style = GetWindowLongPtrW(list, GWL_STYLE);
+    style &= ~static_cast<LONG_PTR>(LVS_TYPEMASK | LVS_SORTASCENDING | LVS_SORTDESCENDING);
+    SetWindowLongPtrW(list, GWL_STYLE, style | LVS_REPORT | sortStyle);
+    ListView_SetExtendedListViewStyle(list, kListExtendedStyle);
+}
+
+// Entry texts are in the code page of the machine's display language.
+std::wstring entryTextToWide(const std::string& text) {
+    return codePageToWide(text, static_cast<unsigned>(pcCodePage(workspace().mirror.language)));
+}
+
+std::wstring cellText(const RowCell& cell) {
+    if (cell.stringId != 0)
+        return loadResourceString(theShell().resourceModule, cell.stringId);
+    return entryTextToWide(cell.text);
+}
+
+// Inserts a row with its image and first text at `position`; returns where
+// the list put it, or -1.
+int insertListItem(HWND list, int position, int image, std::wstring text) {
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.iItem = position;
+    item.iImage = image;
+    item.pszText = text.data();
+    return ListView_InsertItem(list, &item);
+}
+
+void insertEntryRow(HWND list, const ListRow& row, int index) {
+    if (list == nullptr || row.cells.empty())
+        return;
+    int position = insertListItem(list, index, row.image, cellText(row.cells[0]));
+    if (position < 0)
+        return;
+    for (size_t column = 1; column < row.cells.size(); ++column) {
+        std::wstring text = cellText(row.cells[column]);
+        ListView_SetItemText(list, position, static_cast<int>(column), text.data());
+    }
+}
+
+void refreshView(HWND list, int view) {
+    if (list == nullptr)
+        return;
+    ListView_DeleteAllItems(list);
+    Workspace& space = workspace();
+    int count = entryRowCount(view, space.startup.oneTouchKeyCount, space.startup.groupCount);
+    for (int index = 0; index < count; ++index)
+        insertEntryRow(
+            list, decodedEntryRow(view, index, space.mirror, space.programDialMarks, space.store),
+            index);
+    setReportStyle(list, LVS_SORTASCENDING);
+}
+
+// Brings the entry list's columns from the set of the view it carries to the
+// set of `view`, inserting or deleting only the columns that differ.
+void adjustColumns(HWND list, int view) {
+    auto present = entryListColumns(workspace().phoneBookLists.columnView);
+    auto wanted = entryListColumns(view);
+    for (size_t column = present.size(); column < wanted.size(); ++column)
+        insertListColumn(list, static_cast<int>(column), wanted[column]);
+    for (size_t column = present.size(); column > wanted.size(); --column)
+        ListView_DeleteColumn(list, static_cast<int>(column - 1));
+}
+
+// Makes the focused entry row current; in the Group view the member list
+// follows it. The command states then follow the new row.
+void onEntryRowChanged(HWND mainWindow, HWND list) {
+    Workspace& space = workspace();
+    int row = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
+    space.phoneBookLists.currentRow = row;
+    space.view.selectedRow = row;
+    HWND memberList = memberListWindow();
+    if (space.view.currentView == kViewGroup && row >= 0 && memberList != nullptr) {
+        ListView_DeleteAllItems(memberList);
+        DialEntry key = decodeOneTouchKey(space.mirror, space.programDialMarks, row);
+        if (key.entryClass == kEntryClassGroup)
+            fillMemberList(memberList, key);
+    }
+    refreshUiState(mainWindow);
+}
+
+} // namespace
+
+void createEntryLists(HWND mainWindow, HIMAGELIST images) {
+    HWND entryList = createListControl(mainWindow, IDC_ENTRY_LIST, images);
+    if (entryList != nullptr) {
+        auto columns = entryListColumns(kViewOneTouch);
+        for (size_t column = 0; column < columns.size(); ++column)
+            insertListColumn(entryList, static_cast<int>(column), columns[column]);
+        workspace().phoneBookLists.columnView = kViewOneTouch;
+        refreshOneTouchList(entryList);
+        EnableWindow(entryList, workspace().view.documentLoaded == 1);
+    }
+
+    HWND memberList = createListControl(mainWindow, IDC_MEMBER_LIST, images);
+    if (memberList != nullptr) {
+        insertListColumn(memberList, 0, memberListColumn());
+        setReportStyle(memberList, 0);
+        ShowWindow(memberList, SW_HIDE);
+    }
+}
+
+void destroyEntryLists() {
+    for (HWND list : {entryListWindow(), memberListWindow()})
+        if (list != nullptr)
+            DestroyWindow(list);
+}
+
+// The main window owns the lists; asking it keeps no handle that could
+// outlive them.
+HWND entryListWindow() {
+    return GetDlgItem(theShell().mainWindow, IDC_ENTRY_LIST);
+}
+HWND memberListWindow() {
+    return GetDlgItem(theShell().mainWindow, IDC_MEMBER_LIST);
+}
+
+LRESULT onEntryListNotify(HWND mainWindow, NMHDR* header) {
+    PhoneBookListState& state = workspace().phoneBookLists;
+    switch (header->code) {
+    case LVN_ITEMCHANGED:
+        onEntryRowChanged(mainWindow, header->hwndFrom);
+        break;
+    case NM_CLICK:
+    case NM_RCLICK:
+        // A click back into the entry list after the member list took the
+        // selection makes the entry row current again.
+        if (state.memberListTouched == 1) {
+            onEntryRowChanged(mainWindow, header->hwndFrom);
+            state.memberListTouched = 0;
+        }
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+LRESULT onMemberListNotify(HWND mainWindow, NMHDR* header) {
+    Workspace& space = workspace();
+    if (header->code == LVN_ITEMCHANGED) {
+        // While a member is selected the entry commands have no row to act on.
+        space.view.selectedRow = -1;
+        space.phoneBookLists.memberListTouched = 1;
+        refreshUiState(mainWindow);
+    }
+    return 0;
+}
+
+void showPhoneBookView(HWND mainWindow, int view) {
+    (void)mainWindow;
+    HWND list = entryListWindow();
+    if (list == nullptr || view < kViewOneTouch || view > kViewGroup)
+        return;
+    adjustColumns(list, view);
+    refreshView(list, view);
+    workspace().phoneBookLists.currentRow = 0;
+    UINT selected = LVIS_SELECTED | LVIS_FOCUSED;
+    ListView_SetItemState(list, 0, selected, selected);
+    workspace().phoneBookLists.columnView = view;
+}
+
+void refreshOneTouchList(HWND list) {
+    refreshView(list, kViewOneTouch);
+}
+void refreshSpeedDialList(HWND list) {
+    refreshView(list, kViewSpeedDial);
+}
+void refreshGroupList(HWND list) {
+    refreshView(list, kViewGroup);
+}
+
+void insertOneTouchRow(HWND list, const DialEntry& entry, int index) {
+    insertEntryRow(list, oneTouchRow(entry, index), index);
+}
+void insertSpeedDialRow(HWND list, const DialEntry& entry, int index) {
+    insertEntryRow(list, speedDialRow(entry, index), index);
+}
+void insertGroupRow(HWND list, const DialEntry& entry, int index) {
+    insertEntryRow(list, groupRow(entry, index), index);
+}
+
+void fillMemberList(HWND list, const DialEntry& group) {
+    if (list == nullptr)
+        return;
+    Workspace& space = workspace();
+    std::vector<MemberRow> rows =
+        groupMemberRows(group, space.mirror, space.programDialMarks, space.store);
+    for (const MemberRow& row : rows)
+        insertListItem(list, ListView_GetItemCount(list), row.image, entryTextToWide(row.text));
+}
+
+int currentRow() {
+    return workspace().phoneBookLists.currentRow;
+}

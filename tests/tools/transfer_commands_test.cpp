@@ -1,0 +1,210 @@
+// zelt-dat download and upload against zelt-machine over TCP on the loopback
+// address: both real tools, started as processes.
+
+#include "link/remote_mode.h"
+#include "link/sample_machine_image.h"
+#include "link/tcp_transport.h"
+#include "link/transfer_protocol.h"
+#include "store/data_file.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// zelt-machine on a port the system picks; the first line it prints names it.
+class MachineProcess {
+  public:
+    explicit MachineProcess(std::vector<std::string> options) {
+        int output[2];
+        if (pipe(output) != 0)
+            return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            dup2(output[1], STDOUT_FILENO);
+            close(output[0]);
+            close(output[1]);
+            const std::string path = std::string(ZELT_TOOLS_DIR) + "/zelt-machine";
+            std::vector<char*> argv{const_cast<char*>(path.c_str()), const_cast<char*>("--port"),
+                                    const_cast<char*>("0")};
+            for (std::string& option : options)
+                argv.push_back(option.data());
+            argv.push_back(nullptr);
+            execv(path.c_str(), argv.data());
+            _exit(127);
+        }
+        close(output[1]);
+        output_ = fdopen(output[0], "r");
+        char line[128] = {};
+        if (output_ != nullptr && std::fgets(line, sizeof line, output_) != nullptr) {
+            const std::string text = line;
+            const size_t colon = text.rfind(':');
+            if (colon != std::string::npos)
+                address_ = "127.0.0.1:" + text.substr(colon + 1, text.find('\n') - colon - 1);
+        }
+    }
+    ~MachineProcess() { stop(); }
+
+    const std::string& address() const { return address_; }
+
+    // Ends it as a user would and returns its exit status.
+    int stop() {
+        if (pid_ <= 0)
+            return -1;
+        kill(pid_, SIGTERM);
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        pid_ = -1;
+        if (output_ != nullptr)
+            fclose(output_);
+        output_ = nullptr;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+  private:
+    pid_t pid_ = -1;
+    FILE* output_ = nullptr;
+    std::string address_;
+};
+
+struct ToolResult {
+    int exitCode = -1;
+    std::string output;
+};
+
+ToolResult runZeltDat(const std::string& address, const std::string& arguments) {
+    const std::string command = "ZELT_MACHINE_ADDRESS=" + address + " " +
+                                std::string(ZELT_TOOLS_DIR) + "/zelt-dat " + arguments + " 2>&1";
+    ToolResult result;
+    FILE* pipe = popen(command.c_str(), "r");
+    std::array<char, 4096> buffer;
+    size_t got = 0;
+    while (pipe != nullptr && (got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        result.output.append(buffer.data(), got);
+    const int status = pipe != nullptr ? pclose(pipe) : -1;
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+fs::path scratchFile(const std::string& name) {
+    return fs::temp_directory_path() / ("zelt-transfer-" + std::to_string(getpid()) + "-" + name);
+}
+
+RecordStore readImage(const fs::path& path) {
+    RecordStore store;
+    initStore(store);
+    EXPECT_EQ(readDataFile(path.string(), store), 1) << path;
+    return store;
+}
+
+bool sameRecords(const RecordStore& a, const RecordStore& b, int firstSlot) {
+    for (int slot = firstSlot; slot < kSlotCount; ++slot) {
+        const SettingRecord& x = a.slots[slot];
+        const SettingRecord& y = b.slots[slot];
+        if (x.recordId != y.recordId || x.payloadLength != y.payloadLength ||
+            x.payload != y.payload)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+TEST(TransferCommands, DownloadAndUploadThroughZeltMachine) {
+    const fs::path machineImage = scratchFile("machine.dat");
+    const fs::path downloaded = scratchFile("downloaded.dat");
+    fs::remove(machineImage);
+    MachineProcess machine({"--image", machineImage.string()});
+    ASSERT_FALSE(machine.address().empty());
+
+    // A machine without an image file starts with the sample image.
+    ToolResult result = runZeltDat(machine.address(), "download " + downloaded.string());
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_TRUE(sameRecords(readImage(downloaded), sampleMachineImage(), 0));
+
+    const fs::path uploaded = fs::path(ZELT_TEST_DATA_DIR) / "every_kind.dat";
+    result = runZeltDat(machine.address(), "upload " + uploaded.string());
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+
+    // The machine saves what it holds when it is stopped: the uploaded
+    // records, and its own information records and 0x10a00.
+    ASSERT_EQ(machine.stop(), 0);
+    const RecordStore saved = readImage(machineImage);
+    EXPECT_TRUE(sameRecords(saved, readImage(uploaded), 3));
+    EXPECT_EQ(saved.slots[0].payload, sampleMachineImage().slots[0].payload);
+    fs::remove(machineImage);
+    fs::remove(downloaded);
+}
+
+TEST(TransferCommands, FailuresEndWithAMessageAndANonZeroExit) {
+    const fs::path target = scratchFile("never.dat");
+    {
+        MachineProcess busy({"--busy"});
+        const ToolResult result = runZeltDat(busy.address(), "download " + target.string());
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_NE(result.output.find("busy"), std::string::npos) << result.output;
+    }
+    {
+        MachineProcess otherModel({"--product-id", "1234"});
+        const ToolResult result = runZeltDat(otherModel.address(), "download " + target.string());
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_NE(result.output.find("no machine found"), std::string::npos) << result.output;
+    }
+    EXPECT_FALSE(fs::exists(target));
+
+    const ToolResult missing = runZeltDat("127.0.0.1:1", "upload /no/such/file.dat");
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.output.find("cannot read"), std::string::npos) << missing.output;
+    EXPECT_EQ(runZeltDat("127.0.0.1:1", "download").exitCode, 2);
+}
+
+namespace {
+
+class NoMessages : public LinkMessages {
+  public:
+    void showMessage(int textId, int) override { shown.push_back(textId); }
+    void setStatusText(int, int) override {}
+    std::vector<int> shown;
+};
+
+} // namespace
+
+TEST(TransferCommands, TcpLinkSurvivesTheNetworkRestartAfterChangedNetworkSettings) {
+    MachineProcess machine({});
+    ASSERT_FALSE(machine.address().empty());
+    TcpTransport transport(parseMachineAddresses(machine.address()));
+    LinkState link;
+    link.transport = &transport;
+    link.acceptedProductIds = {0x2078};
+    NoMessages messages;
+
+    ASSERT_TRUE(enterRemoteModeUi(link, messages));
+    RecordStore store;
+    uint8_t networkChangeFlag = kNetworkChangeNone;
+    prepareDownload(store, networkChangeFlag);
+    ASSERT_TRUE(downloadAll(link, store));
+    // Network settings changed on the settings page; the Upload reuses the
+    // channels the Download left open.
+    networkChangeFlag = kNetworkChangePending;
+    ASSERT_TRUE(uploadAll(link, store, networkChangeFlag));
+    EXPECT_EQ(networkChangeFlag, kNetworkChangeCarried);
+
+    // The machine drops the connection and refuses the next one: leaving
+    // remote mode fails without a message and clears the flag.
+    EXPECT_FALSE(leaveRemoteModeUi(link, networkChangeFlag, messages));
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(networkChangeFlag, kNetworkChangeNone);
+    EXPECT_TRUE(leaveRemoteModeUi(link, networkChangeFlag, messages));
+    closeLink(link);
+    EXPECT_EQ(machine.stop(), 0);
+}

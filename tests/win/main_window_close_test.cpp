@@ -1,0 +1,153 @@
+#include "harness/harness.h"
+
+#include "app/main_window_win.h"
+#include "app/startup_win.h"
+#include "app/tree_win.h"
+#include "app/win_text_win.h"
+#include "resource_ids.h"
+#include "store/data_file.h"
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+using namespace harness;
+
+namespace {
+
+constexpr int kBackupFileSize = 25760;
+
+std::wstring backupPath() {
+    return programFolder() + L"\\A4QELD.BAK";
+}
+
+// Commands the close sequence sends to the main window.
+std::vector<int> sentCommands;
+HWND watchedWindow = nullptr;
+
+LRESULT CALLBACK recordCommand(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->hwnd == watchedWindow && call->message == WM_COMMAND)
+        sentCommands.push_back(LOWORD(call->wParam));
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// While it lives, records the commands sent to `window`.
+class CommandRecorder {
+  public:
+    explicit CommandRecorder(HWND window) {
+        sentCommands.clear();
+        watchedWindow = window;
+        hook_ = SetWindowsHookExW(WH_CALLWNDPROC, recordCommand, nullptr, GetCurrentThreadId());
+    }
+    ~CommandRecorder() { UnhookWindowsHookEx(hook_); }
+    const std::vector<int>& commands() const { return sentCommands; }
+
+  private:
+    HHOOK hook_;
+};
+
+} // namespace
+
+class MainWindowClose : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        DeleteFileW(backupPath().c_str());
+        MainWindowTest::SetUp();
+    }
+    void TearDown() override {
+        MainWindowTest::TearDown();
+        DeleteFileW(backupPath().c_str());
+    }
+};
+
+TEST_F(MainWindowClose, CancelKeepsTheWindowAndChangesNothing) {
+    workspace().modifiedFlag = 1;
+    workspace().view.documentLoaded = 1;
+    ModalScript script;
+    const MessageBoxRecord& question = script.answerMessageBox(IDCANCEL);
+    SendMessageW(mainWindow(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(question.shown);
+    EXPECT_EQ(question.caption, L"Local Setup - Zelt");
+    EXPECT_EQ(question.text, L"Is Change NewFile.Dat Saved ?");
+    EXPECT_TRUE(IsWindow(mainWindow()));
+    EXPECT_EQ(workspace().modifiedFlag, 1);
+    EXPECT_EQ(workspace().view.documentLoaded, 1);
+    EXPECT_NE(shell().toolbar, nullptr);
+    EXPECT_EQ(GetFileAttributesW(backupPath().c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(MainWindowClose, NoClosesWithoutSavingButWritesTheHiddenBackup) {
+    workspace().modifiedFlag = 1;
+    HWND window = mainWindow();
+    CommandRecorder recorder(window);
+    ModalScript script;
+    script.answerMessageBox(IDNO);
+    SendMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(workspace().modifiedFlag, 0);
+    EXPECT_EQ(workspace().view.documentLoaded, 0);
+    EXPECT_TRUE(recorder.commands().empty());
+    const DWORD attributes = GetFileAttributesW(backupPath().c_str());
+    ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(attributes & FILE_ATTRIBUTE_HIDDEN);
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    GetFileAttributesExW(backupPath().c_str(), GetFileExInfoStandard, &data);
+    EXPECT_EQ(data.nFileSizeLow, static_cast<DWORD>(kBackupFileSize));
+    EXPECT_EQ(shell().toolbar, nullptr);
+    EXPECT_EQ(shell().treeImages, nullptr);
+    EXPECT_EQ(pumpMessages(), 0); // the destroyed window asked the loop to end
+}
+
+TEST_F(MainWindowClose, YesSavesADocumentThatHasItsOwnFile) {
+    TempFolder folder;
+    const std::string path = wideToUtf8(folder.file(L"office.DAT"));
+    workspace().modifiedFlag = 1;
+    workspace().currentFilePath = path;
+    // A document with a file of its own saves without asking for a name.
+    workspace().displayFileName = "office.DAT";
+    HWND window = mainWindow();
+    {
+        CommandRecorder recorder(window);
+        ModalScript script;
+        const MessageBoxRecord& question = script.answerMessageBox(IDYES);
+        SendMessageW(window, WM_CLOSE, 0, 0);
+        EXPECT_EQ(question.text, L"Is Change " + utf8ToWide(path) + L" Saved ?");
+        EXPECT_EQ(recorder.commands(), (std::vector<int>{IDM_SAVE}));
+    }
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(workspace().modifiedFlag, 0);
+}
+
+TEST_F(MainWindowClose, UnchangedDocumentClosesWithoutAsking) {
+    HWND window = mainWindow();
+    EXPECT_TRUE(runShutdown(window, false));
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_NE(GetFileAttributesW(backupPath().c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(MainWindowBackup, TheBackupIsTheNextStartsImageWithoutADocument) {
+    DeleteFileW(backupPath().c_str());
+    const char name[] = "Branch Office";
+    {
+        auto workspace = std::make_unique<Workspace>();
+        ASSERT_TRUE(startShell(GetModuleHandleW(nullptr), *workspace, SW_SHOWNORMAL));
+        SettingRecord& station = workspace->store.slots[kStationNameSlot];
+        std::memcpy(station.payload.data(), name, sizeof(name));
+        station.payloadLength = sizeof(name);
+        workspace->store.slots[kSpeedDialFirstSlot + 99].payload[5] = 0x5A;
+        EXPECT_TRUE(runShutdown(theShell().mainWindow, true));
+        stopShell();
+        pumpMessages();
+    }
+    auto workspace = std::make_unique<Workspace>();
+    ASSERT_TRUE(startShell(GetModuleHandleW(nullptr), *workspace, SW_SHOWNORMAL));
+    EXPECT_EQ(workspace->view.documentLoaded, 0);
+    EXPECT_EQ(workspace->store.slots[kSpeedDialFirstSlot + 99].payload[5], 0x5A);
+    EXPECT_EQ(workspace->store.slots[kStationNameSlot].payloadLength, sizeof(name));
+    EXPECT_STREQ(workspace->mirror.stationName.data(), name);
+    EXPECT_EQ(treeItemLines(theShell().tree).front(), L"Branch Office");
+    stopShell();
+    pumpMessages();
+    DeleteFileW(backupPath().c_str());
+}

@@ -1,0 +1,203 @@
+#include "harness/harness.h"
+
+#include "app/layout.h"
+#include "app/main_window_win.h"
+#include "app/tree_win.h"
+#include "app/ui_refresh_win.h"
+#include "app/win_text_win.h"
+#include "resource_ids.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+using namespace harness;
+
+namespace {
+
+constexpr COLORREF kPaleYellow = RGB(255, 255, 223);
+
+PaneRect clientRectOf(HWND child) {
+    RECT frame{};
+    GetWindowRect(child, &frame);
+    MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&frame), 2);
+    return {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top};
+}
+
+// What the layout decides for the window's present size and view.
+MainWindowLayout expectedLayout(HWND mainWindow, HWND toolbar, const Workspace& workspace) {
+    RECT client{};
+    GetClientRect(mainWindow, &client);
+    RECT toolbarClient{};
+    GetClientRect(toolbar, &toolbarClient);
+    int32_t treePaneWidth = workspace.treePaneWidth;
+    return layoutPanes(client.right, client.bottom, toolbarClient.bottom, workspace.view,
+                       treePaneWidth);
+}
+
+bool toolbarButtonEnabled(HWND toolbar, int commandId) {
+    return SendMessageW(toolbar, TB_ISBUTTONENABLED, commandId, 0) != 0;
+}
+
+} // namespace
+
+class MainWindow : public MainWindowTest {};
+
+TEST_F(MainWindow, StartsWithTheOfflineStatusPaneOverTheWholeWidth) {
+    EXPECT_FALSE(IsWindowVisible(shell().tree));
+    ASSERT_TRUE(IsWindowVisible(shell().statusPane));
+    EXPECT_EQ(controlText(shell().statusPane, IDC_STATUS_TEXT), L"Connect Status : OFFLINE");
+    EXPECT_EQ(workspace().view.documentLoaded, 0);
+    EXPECT_EQ(workspace().view.currentView, 0);
+    EXPECT_EQ(workspace().view.selectedRow, -1);
+
+    const MainWindowLayout layout = expectedLayout(mainWindow(), shell().toolbar, workspace());
+    ASSERT_TRUE(layout.statusPane);
+    EXPECT_EQ(clientRectOf(shell().statusPane), *layout.statusPane);
+    RECT client{};
+    GetClientRect(mainWindow(), &client);
+    EXPECT_EQ(layout.statusPane->width, client.right);
+    EXPECT_EQ(workspace().treePaneWidth, client.right / 3);
+
+    // The pane paints itself and its text on pale yellow.
+    HDC context = GetDC(shell().statusPane);
+    HBRUSH brush = reinterpret_cast<HBRUSH>(
+        SendMessageW(shell().statusPane, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(context),
+                     reinterpret_cast<LPARAM>(GetDlgItem(shell().statusPane, IDC_STATUS_TEXT))));
+    ReleaseDC(shell().statusPane, context);
+    LOGBRUSH colour{};
+    ASSERT_EQ(GetObjectW(brush, sizeof(colour), &colour), static_cast<int>(sizeof(colour)));
+    EXPECT_EQ(colour.lbColor, kPaleYellow);
+}
+
+TEST_F(MainWindow, StatusBarHasSixPartsWithHintAndState) {
+    HWND statusBar = shell().statusBar;
+    ASSERT_NE(statusBar, nullptr);
+    EXPECT_EQ(GetDlgCtrlID(statusBar), IDC_STATUS_BAR);
+    std::vector<std::wstring> parts = statusBarParts(statusBar);
+    ASSERT_EQ(parts.size(), 6u);
+    EXPECT_EQ(parts[0], L"For Help, Press F1");
+    EXPECT_EQ(parts[1], L"Local Setup");
+    EXPECT_EQ(parts[2], L"");
+    int edges[6] = {};
+    SendMessageW(statusBar, SB_GETPARTS, 6, reinterpret_cast<LPARAM>(edges));
+    RECT client{};
+    GetClientRect(mainWindow(), &client);
+    const auto expected = statusBarPartEdges(client.right);
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end() - 1, edges));
+}
+
+TEST_F(MainWindow, ToolbarHoldsSevenCommandsWithBalloonTips) {
+    HWND toolbar = shell().toolbar;
+    ASSERT_NE(toolbar, nullptr);
+    EXPECT_EQ(GetDlgCtrlID(toolbar), IDC_TOOLBAR);
+    const int expected[] = {
+        IDM_CONNECT, IDM_DISCONNECT,    0, IDM_UPLOAD, IDM_DOWNLOAD, 0, IDM_OPEN, IDM_SAVE,
+        0,           IDM_SETTINGS_MENU, 0};
+    const int expectedImage[] = {0, 1, -1, 6, 5, -1, 2, 3, -1, 4, -1};
+    ASSERT_EQ(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0), 11);
+    for (int i = 0; i < 11; ++i) {
+        TBBUTTON button{};
+        SendMessageW(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+        if (expected[i] == 0) {
+            EXPECT_TRUE(button.fsStyle & BTNS_SEP) << i;
+            continue;
+        }
+        EXPECT_EQ(button.idCommand, expected[i]) << i;
+        EXPECT_EQ(button.iBitmap, expectedImage[i]) << i;
+    }
+
+    HWND tooltip = reinterpret_cast<HWND>(SendMessageW(toolbar, TB_GETTOOLTIPS, 0, 0));
+    ASSERT_EQ(tooltip, shell().tooltip);
+    EXPECT_TRUE(GetWindowLongW(tooltip, GWL_STYLE) & TTS_BALLOON);
+    EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 7);
+    const std::pair<int, const wchar_t*> tips[] = {{IDM_CONNECT, L"Connect To Machine"},
+                                                   {IDM_DISCONNECT, L"Disconnect"},
+                                                   {IDM_UPLOAD, L"Upload"},
+                                                   {IDM_DOWNLOAD, L"Download"},
+                                                   {IDM_OPEN, L"Open"},
+                                                   {IDM_SAVE, L"Save"},
+                                                   {IDM_SETTINGS_MENU, L"Menu"}};
+    for (const auto& [commandId, text] : tips) {
+        wchar_t buffer[80] = {};
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.hwnd = toolbar;
+        tool.uId = static_cast<UINT_PTR>(commandId);
+        tool.lpszText = buffer;
+        SendMessageW(tooltip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+        EXPECT_STREQ(buffer, text) << commandId;
+    }
+    ASSERT_NE(shell().disabledImages, nullptr);
+    EXPECT_EQ(SendMessageW(toolbar, TB_GETDISABLEDIMAGELIST, 0, 0),
+              reinterpret_cast<LRESULT>(shell().disabledImages));
+}
+
+TEST_F(MainWindow, CommandStatesFollowDocumentAndConnection) {
+    HWND toolbar = shell().toolbar;
+    HMENU menu = GetMenu(mainWindow());
+    // The menu's state is brought up to date whenever it is about to be used.
+    SendMessageW(mainWindow(), WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
+    // Fresh start: no document, disconnected.
+    EXPECT_TRUE(toolbarButtonEnabled(toolbar, IDM_CONNECT));
+    EXPECT_TRUE(toolbarButtonEnabled(toolbar, IDM_OPEN));
+    for (int id : {IDM_DISCONNECT, IDM_DOWNLOAD, IDM_UPLOAD, IDM_SAVE, IDM_SETTINGS_MENU})
+        EXPECT_FALSE(toolbarButtonEnabled(toolbar, id)) << id;
+    for (int id : {IDM_SAVE_AS, IDM_PRINT, IDM_VIEW_GROUP, IDM_CONFIGURATION, IDM_CUT, IDM_PASTE})
+        EXPECT_TRUE(menuItemState(menu, id).grayed) << id;
+    for (int id : {IDM_OPEN, IDM_PROPERTIES, IDM_EXIT, IDM_HELP_TOPICS, IDM_ABOUT})
+        EXPECT_TRUE(menuItemState(menu, id).enabled) << id;
+
+    // No document, connected: Disconnect and Download on; Connect and Upload off.
+    workspace().view.connected = 1;
+    refreshUiState(mainWindow());
+    EXPECT_FALSE(toolbarButtonEnabled(toolbar, IDM_CONNECT));
+    EXPECT_TRUE(toolbarButtonEnabled(toolbar, IDM_DISCONNECT));
+    EXPECT_TRUE(toolbarButtonEnabled(toolbar, IDM_DOWNLOAD));
+    EXPECT_FALSE(toolbarButtonEnabled(toolbar, IDM_UPLOAD));
+    EXPECT_TRUE(menuItemState(menu, IDM_DOWNLOAD).enabled);
+    EXPECT_TRUE(menuItemState(menu, IDM_UPLOAD).grayed);
+    // Without a document the refresh leaves the status pane's text alone.
+    EXPECT_EQ(controlText(shell().statusPane, IDC_STATUS_TEXT), L"Connect Status : OFFLINE");
+    updateStatusPane(mainWindow());
+    EXPECT_EQ(controlText(shell().statusPane, IDC_STATUS_TEXT), L"Connect Status : ONLINE");
+
+    // Document, connected: everything on, the tree shown and enabled.
+    workspace().view.documentLoaded = 1;
+    refreshUiState(mainWindow());
+    EXPECT_TRUE(toolbarButtonEnabled(toolbar, IDM_UPLOAD));
+    EXPECT_TRUE(toolbarButtonEnabled(toolbar, IDM_SAVE));
+    EXPECT_TRUE(menuItemState(menu, IDM_SAVE_AS).enabled);
+    EXPECT_TRUE(IsWindowVisible(shell().tree));
+    EXPECT_TRUE(IsWindowEnabled(shell().tree));
+
+    // Document, disconnected: the pane says so.
+    workspace().view.connected = 0;
+    refreshUiState(mainWindow());
+    EXPECT_EQ(controlText(shell().statusPane, IDC_STATUS_TEXT), L"Connect Status : OFFLINE");
+    EXPECT_FALSE(toolbarButtonEnabled(toolbar, IDM_UPLOAD));
+    EXPECT_TRUE(toolbarButtonEnabled(toolbar, IDM_SAVE));
+}
+
+TEST_F(MainWindow, TreePaneKeepsItsFirstWidthWhenTheWindowGrows) {
+    workspace().view.documentLoaded = 1;
+    refreshUiState(mainWindow());
+    const int32_t treePaneWidth = workspace().treePaneWidth;
+    ASSERT_GT(treePaneWidth, 0);
+    SetWindowPos(mainWindow(), nullptr, 0, 0, 900, 600, SWP_NOMOVE | SWP_NOZORDER);
+    pumpMessages();
+    EXPECT_EQ(workspace().treePaneWidth, treePaneWidth);
+    EXPECT_EQ(clientRectOf(shell().tree).width, treePaneWidth - 2);
+    const MainWindowLayout layout = expectedLayout(mainWindow(), shell().toolbar, workspace());
+    EXPECT_EQ(clientRectOf(shell().tree), layout.tree);
+    ASSERT_TRUE(layout.statusPane);
+    EXPECT_EQ(clientRectOf(shell().statusPane), *layout.statusPane);
+}
+
+TEST_F(MainWindow, SystemColourChangeTakesTheCurrentButtonFace) {
+    SendMessageW(mainWindow(), WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_EQ(GetClassLongPtrW(mainWindow(), GCLP_HBRBACKGROUND),
+              reinterpret_cast<ULONG_PTR>(GetSysColorBrush(COLOR_BTNFACE)));
+}

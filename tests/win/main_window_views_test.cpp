@@ -1,0 +1,130 @@
+#include "harness/harness.h"
+
+#include "app/layout.h"
+#include "app/tree_win.h"
+#include "app/ui_refresh_win.h"
+#include "link/sample_machine_image.h"
+#include "phonebook/entry_lists_win.h"
+#include "resource_ids.h"
+#include "store/settings_mirror.h"
+
+#include <commctrl.h>
+
+using namespace harness;
+
+namespace {
+
+PaneRect placeOf(HWND child) {
+    RECT frame{};
+    GetWindowRect(child, &frame);
+    MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&frame), 2);
+    return {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top};
+}
+
+} // namespace
+
+// The main window over the sample machine's image, as after a Download.
+class MainWindowViews : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        workspace().store = sampleMachineImage();
+        unpackStore(workspace().store, workspace().mirror);
+        workspace().view.documentLoaded = 1;
+        // What a successful machine read does to the window.
+        selectTreeItem(kTreeRoot);
+        refreshUiState(mainWindow());
+        EnableWindow(shell().tree, TRUE);
+        EnableWindow(entryListWindow(), TRUE);
+        relabelTreeRoot(mainWindow());
+        // A window large enough that the rows and columns are readable.
+        SetWindowPos(mainWindow(), nullptr, 0, 0, 760, 520, SWP_NOMOVE | SWP_NOZORDER);
+        pumpMessages();
+    }
+
+    MainWindowLayout expectedLayout() {
+        RECT client{};
+        GetClientRect(mainWindow(), &client);
+        RECT toolbar{};
+        GetClientRect(shell().toolbar, &toolbar);
+        int32_t treePaneWidth = workspace().treePaneWidth;
+        return layoutPanes(client.right, client.bottom, toolbar.bottom, workspace().view,
+                           treePaneWidth);
+    }
+};
+
+TEST_F(MainWindowViews, EachViewShowsItsPanesWhereTheLayoutPutsThem) {
+    EXPECT_TRUE(IsWindowVisible(shell().tree));
+    EXPECT_TRUE(IsWindowVisible(shell().statusPane));
+    EXPECT_FALSE(IsWindowVisible(entryListWindow()));
+    EXPECT_EQ(placeOf(shell().statusPane), *expectedLayout().statusPane);
+    saveScreenshot(mainWindow(), L"main_window_machine");
+
+    const wchar_t* shots[] = {nullptr, L"main_window_one_touch", L"main_window_speed_dial",
+                              L"main_window_group"};
+    for (int view : {kTreeOneTouch, kTreeSpeedDial, kTreeGroup}) {
+        SCOPED_TRACE(view);
+        selectTreeItem(view);
+        EXPECT_EQ(workspace().view.currentView, view);
+        EXPECT_FALSE(IsWindowVisible(shell().statusPane));
+        ASSERT_TRUE(IsWindowVisible(entryListWindow()));
+        EXPECT_EQ(IsWindowVisible(memberListWindow()) != FALSE, view == kTreeGroup);
+        const MainWindowLayout layout = expectedLayout();
+        EXPECT_EQ(placeOf(shell().tree), layout.tree);
+        EXPECT_EQ(placeOf(entryListWindow()), *layout.entryList);
+        if (view == kTreeGroup) {
+            EXPECT_EQ(placeOf(memberListWindow()), *layout.memberList);
+            // Show a Group with its members: key 7 of the sample.
+            const UINT selected = LVIS_SELECTED | LVIS_FOCUSED;
+            ListView_SetItemState(entryListWindow(), 6, selected, selected);
+            EXPECT_GT(ListView_GetItemCount(memberListWindow()), 0);
+        }
+        saveScreenshot(mainWindow(), shots[view]);
+    }
+    // Back on the machine the lists keep the Group columns and rows until a
+    // category is chosen again.
+    selectTreeItem(kTreeRoot);
+    EXPECT_TRUE(IsWindowVisible(shell().statusPane));
+    EXPECT_FALSE(IsWindowVisible(entryListWindow()));
+    EXPECT_EQ(Header_GetItemCount(ListView_GetHeader(entryListWindow())), 2);
+    EXPECT_EQ(ListView_GetItemCount(entryListWindow()), 9);
+    selectTreeItem(kTreeGroup);
+
+    // The Group list takes four sevenths of the width right of the tree.
+    RECT client{};
+    GetClientRect(mainWindow(), &client);
+    const int rightWidth = client.right - workspace().treePaneWidth;
+    EXPECT_EQ(placeOf(entryListWindow()).width, 4 * rightWidth / 7);
+    EXPECT_EQ(placeOf(memberListWindow()).width, rightWidth - 4 * rightWidth / 7);
+}
+
+TEST_F(MainWindowViews, RowSelectionReachesTheEditCommands) {
+    HMENU menu = GetMenu(mainWindow());
+    selectTreeItem(kTreeOneTouch);
+    HWND list = entryListWindow();
+    // Row 0 of the sample holds a fax number: Cut, Copy and Delete apply.
+    ASSERT_EQ(workspace().view.selectedRow, 0);
+    refreshUiState(mainWindow());
+    EXPECT_TRUE(menuItemState(menu, IDM_COPY).enabled);
+    EXPECT_TRUE(menuItemState(menu, IDM_CUT).enabled);
+    EXPECT_TRUE(menuItemState(menu, IDM_DELETE).enabled);
+    EXPECT_TRUE(menuItemState(menu, IDM_PASTE).grayed); // nothing copied yet
+
+    // The last key of the sample is empty: nothing to cut, copy or delete.
+    const int lastRow = ListView_GetItemCount(list) - 1;
+    const UINT selected = LVIS_SELECTED | LVIS_FOCUSED;
+    ListView_SetItemState(list, lastRow, selected, selected);
+    EXPECT_EQ(workspace().view.selectedRow, lastRow);
+    std::vector<std::vector<std::wstring>> rows = listViewRows(list);
+    ASSERT_EQ(rows.size(), 9u);
+    ASSERT_EQ(rows[lastRow][2], L"");
+    refreshUiState(mainWindow());
+    EXPECT_TRUE(menuItemState(menu, IDM_COPY).grayed);
+    EXPECT_TRUE(menuItemState(menu, IDM_CUT).grayed);
+    EXPECT_TRUE(menuItemState(menu, IDM_DELETE).grayed);
+
+    // Back on the machine: no edit command.
+    selectTreeItem(kTreeRoot);
+    EXPECT_TRUE(menuItemState(menu, IDM_COPY).grayed);
+    EXPECT_TRUE(menuItemState(menu, IDM_PASTE).grayed);
+}

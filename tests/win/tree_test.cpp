@@ -1,0 +1,218 @@
+#include "harness/harness.h"
+
+#include "app/tree_win.h"
+#include "app/ui_refresh_win.h"
+#include "resource_ids.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+#include <map>
+#include <vector>
+
+using namespace harness;
+
+namespace {
+
+HTREEITEM categoryItem(HWND tree, int category) {
+    HTREEITEM item = TreeView_GetRoot(tree);
+    if (category == 0)
+        return item;
+    item = TreeView_GetChild(tree, item);
+    for (int n = 1; n < category && item != nullptr; ++n)
+        item = TreeView_GetNextSibling(tree, item);
+    return item;
+}
+
+// The screen point in the middle of an item's label.
+POINT labelPoint(HWND tree, HTREEITEM item) {
+    RECT label{};
+    TreeView_GetItemRect(tree, item, &label, TRUE);
+    POINT point{(label.left + label.right) / 2, (label.top + label.bottom) / 2};
+    ClientToScreen(tree, &point);
+    return point;
+}
+
+void rightClickAt(HWND mainWindow, POINT screenPoint) {
+    SendMessageW(mainWindow, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(mainWindow),
+                 MAKELPARAM(screenPoint.x, screenPoint.y));
+}
+
+// Reads the items of the popup menu that is open while the right-click
+// runs, then closes it without choosing.
+std::map<UINT, bool> poppedUpItems;
+bool popupSeen = false;
+
+void CALLBACK readOpenPopup(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND popupWindow = FindWindowW(L"#32768", nullptr);
+    if (popupWindow == nullptr || !IsWindowVisible(popupWindow))
+        return;
+    KillTimer(nullptr, timer);
+    HMENU popup = reinterpret_cast<HMENU>(SendMessageW(popupWindow, MN_GETHMENU, 0, 0));
+    for (int i = 0; i < GetMenuItemCount(popup); ++i) {
+        const UINT id = GetMenuItemID(popup, i);
+        if (id != 0 && id != static_cast<UINT>(-1))
+            poppedUpItems[id] = (GetMenuState(popup, i, MF_BYPOSITION) & MF_GRAYED) == 0;
+    }
+    popupSeen = true;
+    EndMenu();
+}
+
+std::map<UINT, bool> rootPopupItems(HWND mainWindow, HWND tree) {
+    poppedUpItems.clear();
+    popupSeen = false;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, readOpenPopup);
+    rightClickAt(mainWindow, labelPoint(tree, categoryItem(tree, 0)));
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(popupSeen);
+    return poppedUpItems;
+}
+
+// Commands that reach the main window while a test step runs.
+std::vector<int> sentCommands;
+HWND watchedWindow = nullptr;
+
+LRESULT CALLBACK recordCommand(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->hwnd == watchedWindow && call->message == WM_COMMAND)
+        sentCommands.push_back(LOWORD(call->wParam));
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class CommandRecorder {
+  public:
+    explicit CommandRecorder(HWND window) {
+        sentCommands.clear();
+        watchedWindow = window;
+        hook_ = SetWindowsHookExW(WH_CALLWNDPROC, recordCommand, nullptr, GetCurrentThreadId());
+    }
+    ~CommandRecorder() { UnhookWindowsHookEx(hook_); }
+    const std::vector<int>& commands() const { return sentCommands; }
+
+  private:
+    HHOOK hook_;
+};
+
+} // namespace
+
+class Tree : public MainWindowTest {
+  protected:
+    void showDocument() {
+        const char name[] = "Front Desk";
+        std::memcpy(workspace().mirror.stationName.data(), name, sizeof(name));
+        relabelTreeRoot(mainWindow());
+        workspace().view.documentLoaded = 1;
+        refreshUiState(mainWindow());
+        EnableWindow(shell().tree, TRUE);
+    }
+};
+
+TEST_F(Tree, HoldsTheMachineAndItsThreeCategories) {
+    HWND tree = shell().tree;
+    ASSERT_NE(tree, nullptr);
+    EXPECT_EQ(GetDlgCtrlID(tree), IDC_TREE);
+    EXPECT_FALSE(IsWindowEnabled(tree)); // no document yet
+    const char name[] = "Office 100% Fax";
+    std::memcpy(workspace().mirror.stationName.data(), name, sizeof(name));
+    relabelTreeRoot(mainWindow());
+    EXPECT_EQ(treeItemLines(tree), (std::vector<std::wstring>{L"Office 100% Fax", L"  One Touch",
+                                                              L"  Speed Dial", L"  Group"}));
+    const int images[4][2] = {{0, 1}, {2, 3}, {6, 7}, {9, 10}};
+    for (int category = 0; category < 4; ++category) {
+        TVITEMW item{};
+        item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+        item.hItem = categoryItem(tree, category);
+        ASSERT_TRUE(TreeView_GetItem(tree, &item));
+        EXPECT_EQ(item.iImage, images[category][0]) << category;
+        EXPECT_EQ(item.iSelectedImage, images[category][1]) << category;
+        EXPECT_EQ(item.lParam, category);
+    }
+    EXPECT_EQ(TreeView_GetImageList(tree, TVSIL_NORMAL), shell().treeImages);
+    EXPECT_EQ(ImageList_GetImageCount(shell().treeImages), 14);
+    int width = 0, height = 0;
+    ImageList_GetIconSize(shell().treeImages, &width, &height);
+    EXPECT_EQ(width, 16);
+    EXPECT_EQ(height, 18);
+}
+
+TEST_F(Tree, SelectingCategoriesSwitchesTheView) {
+    showDocument();
+    selectTreeItem(kTreeSpeedDial);
+    EXPECT_EQ(workspace().view.currentView, 2);
+    EXPECT_FALSE(IsWindowVisible(shell().statusPane));
+    selectTreeItem(kTreeGroup);
+    EXPECT_EQ(workspace().view.currentView, 3);
+    selectTreeItem(kTreeRoot);
+    EXPECT_EQ(workspace().view.currentView, 0);
+    EXPECT_TRUE(IsWindowVisible(shell().statusPane));
+}
+
+TEST_F(Tree, RootPopupGraysByConnectionAndShowsTheStatusPane) {
+    showDocument();
+    HWND tree = shell().tree;
+    selectTreeItem(kTreeOneTouch);
+    ASSERT_EQ(workspace().view.currentView, 1);
+
+    std::map<UINT, bool> offline = rootPopupItems(mainWindow(), tree);
+    EXPECT_EQ(offline, (std::map<UINT, bool>{{IDM_CONNECT, true},
+                                             {IDM_DISCONNECT, false},
+                                             {IDM_TREE_DOWNLOAD, false},
+                                             {IDM_TREE_UPLOAD, false},
+                                             {IDM_PROPERTIES, true}}));
+    // The machine's popup shows the status pane but leaves the selection on One Touch.
+    EXPECT_EQ(workspace().view.currentView, 0);
+    EXPECT_TRUE(IsWindowVisible(shell().statusPane));
+    EXPECT_EQ(treeSelectedText(tree), L"One Touch");
+
+    workspace().view.connected = 1;
+    std::map<UINT, bool> online = rootPopupItems(mainWindow(), tree);
+    EXPECT_EQ(online, (std::map<UINT, bool>{{IDM_CONNECT, false},
+                                            {IDM_DISCONNECT, true},
+                                            {IDM_TREE_DOWNLOAD, true},
+                                            {IDM_TREE_UPLOAD, true},
+                                            {IDM_PROPERTIES, true}}));
+}
+
+TEST_F(Tree, RightClickOnACategorySendsItsViewCommand) {
+    showDocument();
+    HWND tree = shell().tree;
+    CommandRecorder recorder(mainWindow());
+    rightClickAt(mainWindow(), labelPoint(tree, categoryItem(tree, kTreeGroup)));
+    rightClickAt(mainWindow(), labelPoint(tree, categoryItem(tree, kTreeOneTouch)));
+    rightClickAt(mainWindow(), labelPoint(tree, categoryItem(tree, kTreeSpeedDial)));
+    EXPECT_EQ(recorder.commands(),
+              (std::vector<int>{IDM_VIEW_GROUP, IDM_VIEW_ONE_TOUCH, IDM_VIEW_SPEED_DIAL}));
+}
+
+TEST_F(Tree, RightClickOnEmptySpaceDoesNothing) {
+    showDocument();
+    HWND tree = shell().tree;
+    selectTreeItem(kTreeSpeedDial);
+    RECT client{};
+    GetClientRect(tree, &client);
+    POINT bottom{client.right / 2, client.bottom - 3};
+    ClientToScreen(tree, &bottom);
+    CommandRecorder recorder(mainWindow());
+    poppedUpItems.clear();
+    popupSeen = false;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, readOpenPopup);
+    rightClickAt(mainWindow(), bottom);
+    pumpMessages();
+    KillTimer(nullptr, timer);
+    EXPECT_FALSE(popupSeen);
+    EXPECT_TRUE(recorder.commands().empty());
+    EXPECT_EQ(workspace().view.currentView, 2);
+}
+
+TEST_F(Tree, RightClickWithoutDocumentFallsOnTheStatusPaneNotTheHiddenTree) {
+    HWND tree = shell().tree;
+    ASSERT_FALSE(IsWindowVisible(tree));
+    CommandRecorder recorder(mainWindow());
+    popupSeen = false;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, readOpenPopup);
+    rightClickAt(mainWindow(), labelPoint(tree, categoryItem(tree, kTreeOneTouch)));
+    pumpMessages();
+    KillTimer(nullptr, timer);
+    EXPECT_FALSE(popupSeen);
+    EXPECT_TRUE(recorder.commands().empty());
+}

@@ -1,0 +1,144 @@
+// zelt-dat download / upload: the whole record image between a machine and a
+// data file, as the program's Connect, Download or Upload, and Disconnect do
+// it. The machine is found over USB, or over TCP where ZELT_MACHINE_ADDRESS
+// is set.
+
+#include "tool_commands.h"
+
+#include "link/command_header.h"
+#include "link/machine_transport.h"
+#include "link/remote_mode.h"
+#include "link/transfer_protocol.h"
+#include "resource_ids.h"
+#include "store/data_file.h"
+#include "string_table.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// The program's messages, printed instead of shown in a message box.
+class ConsoleMessages : public LinkMessages {
+  public:
+    void showMessage(int textId, int) override {
+        const std::string_view text = stringTableText(textId);
+        std::fprintf(stderr, "zelt-dat: %.*s\n", static_cast<int>(text.size()), text.data());
+    }
+    void setStatusText(int, int) override {}
+};
+
+// The accepted product ids from the model string: "<family> <hex id> [<hex id>]".
+std::vector<uint32_t> modelProductIds() {
+    const std::string model(stringTableText(IDS_MODEL));
+    char family[64] = {};
+    unsigned first = 0, second = 0;
+    const int fields = std::sscanf(model.c_str(), "%63s %x %x", family, &first, &second);
+    std::vector<uint32_t> ids;
+    if (fields >= 2)
+        ids.push_back(first);
+    if (fields >= 3)
+        ids.push_back(second);
+    return ids;
+}
+
+// A machine in remote setup mode for the length of one command.
+class RemoteSession {
+  public:
+    RemoteSession() : transport_(makeMachineTransportFromEnvironment()) {
+        link_.transport = transport_.get();
+        link_.acceptedProductIds = modelProductIds();
+    }
+    RemoteSession(const RemoteSession&) = delete;
+    RemoteSession& operator=(const RemoteSession&) = delete;
+
+    // The connection check and the enter-mode command.
+    bool begin() {
+        uint8_t status = 0;
+        if (!queryStatus(link_, status)) {
+            std::fputs("zelt-dat: no machine found (USB, or ZELT_MACHINE_ADDRESS)\n", stderr);
+            return false;
+        }
+        if (status == kStatusBusy || status == kStatusFaulty) {
+            std::fprintf(stderr, "zelt-dat: the machine is %s\n",
+                         status == kStatusBusy ? "busy" : "reporting a fault");
+            return false;
+        }
+        active_ = enterRemoteModeUi(link_, messages_);
+        return active_;
+    }
+
+    // Leaves remote mode; true when it did, or when it was never entered.
+    bool end() {
+        if (!active_)
+            return true;
+        active_ = false;
+        const bool left = leaveRemoteModeUi(link_, networkChangeFlag_, messages_);
+        closeLink(link_);
+        return left;
+    }
+
+    ~RemoteSession() { end(); }
+
+    LinkState& link() { return link_; }
+    uint8_t& networkChangeFlag() { return networkChangeFlag_; }
+    void reportTransferFailure() { reportMachineDataError(messages_); }
+
+  private:
+    std::unique_ptr<Transport> transport_;
+    LinkState link_;
+    uint8_t networkChangeFlag_ = kNetworkChangeNone;
+    ConsoleMessages messages_;
+    bool active_ = false;
+};
+
+bool usage(std::span<const std::string> arguments, const char* command) {
+    if (arguments.size() == 1 && !arguments[0].empty())
+        return true;
+    std::fprintf(stderr, "usage: zelt-dat %s FILE\n", command);
+    return false;
+}
+
+} // namespace
+
+int runDownloadCommand(std::span<const std::string> arguments) {
+    if (!usage(arguments, "download"))
+        return kExitUsage;
+    RemoteSession session;
+    if (!session.begin())
+        return kExitFailed;
+    RecordStore store;
+    prepareDownload(store, session.networkChangeFlag());
+    const bool downloaded = downloadAll(session.link(), store);
+    if (!downloaded)
+        session.reportTransferFailure();
+    const bool left = session.end();
+    if (!downloaded || !left)
+        return kExitFailed;
+    if (writeDataFile(arguments[0], store) != 1) {
+        std::fprintf(stderr, "zelt-dat: cannot write %s\n", arguments[0].c_str());
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+int runUploadCommand(std::span<const std::string> arguments) {
+    if (!usage(arguments, "upload"))
+        return kExitUsage;
+    // The file is read first: a file that cannot be read never reaches the
+    // machine.
+    RecordStore store;
+    initStore(store);
+    if (readDataFile(arguments[0], store) != 1) {
+        std::fprintf(stderr, "zelt-dat: cannot read %s\n", arguments[0].c_str());
+        return kExitFailed;
+    }
+    RemoteSession session;
+    if (!session.begin())
+        return kExitFailed;
+    const bool uploaded = uploadAll(session.link(), store, session.networkChangeFlag());
+    if (!uploaded)
+        session.reportTransferFailure();
+    const bool left = session.end();
+    return uploaded && left ? kExitOk : kExitFailed;
+}
