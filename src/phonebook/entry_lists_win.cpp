@@ -1,6 +1,7 @@
 #include "phonebook/entry_lists_win.h"
 
 #include "app/shell_win.h"
+#include "app/ui_refresh_win.h"
 #include "app/win_text_win.h"
 #include "phonebook/list_rows.h"
 #include "resource_ids.h"
@@ -10,16 +11,6 @@
 #include <vector>
 
 namespace {
-
-struct EntryListWindows {
-    HWND entryList = nullptr;
-    HWND memberList = nullptr;
-};
-
-EntryListWindows& lists() {
-    static EntryListWindows windows;
-    return windows;
-}
 
 Workspace& workspace() {
     return *theShell().workspace;
@@ -124,28 +115,26 @@ void adjustColumns(HWND list, int view) {
 }
 
 // Makes the focused entry row current; in the Group view the member list
-// follows it.
-void onEntryRowChanged(HWND list) {
+// follows it. The command states then follow the new row.
+void onEntryRowChanged(HWND mainWindow, HWND list) {
     Workspace& space = workspace();
     int row = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
     space.phoneBookLists.currentRow = row;
     space.view.selectedRow = row;
-    HWND memberList = lists().memberList;
-    if (space.view.currentView != kViewGroup || row < 0 || memberList == nullptr)
-        return;
-    ListView_DeleteAllItems(memberList);
-    if (row >= entryRowCount(kViewGroup, space.startup.oneTouchKeyCount, space.startup.groupCount))
-        return;
-    DialEntry key = decodeOneTouchKey(space.mirror, space.programDialMarks, row);
-    if (key.entryClass == kEntryClassGroup)
-        fillMemberList(memberList, key);
+    HWND memberList = memberListWindow();
+    if (space.view.currentView == kViewGroup && row >= 0 && memberList != nullptr) {
+        ListView_DeleteAllItems(memberList);
+        DialEntry key = decodeOneTouchKey(space.mirror, space.programDialMarks, row);
+        if (key.entryClass == kEntryClassGroup)
+            fillMemberList(memberList, key);
+    }
+    refreshUiState(mainWindow);
 }
 
 } // namespace
 
 void createEntryLists(HWND mainWindow, HIMAGELIST images) {
     HWND entryList = createListControl(mainWindow, IDC_ENTRY_LIST, images);
-    lists().entryList = entryList;
     if (entryList != nullptr) {
         auto columns = entryListColumns(kViewOneTouch);
         for (size_t column = 0; column < columns.size(); ++column)
@@ -156,7 +145,6 @@ void createEntryLists(HWND mainWindow, HIMAGELIST images) {
     }
 
     HWND memberList = createListControl(mainWindow, IDC_MEMBER_LIST, images);
-    lists().memberList = memberList;
     if (memberList != nullptr) {
         insertListColumn(memberList, 0, memberListColumn());
         setReportStyle(memberList, 0);
@@ -165,34 +153,32 @@ void createEntryLists(HWND mainWindow, HIMAGELIST images) {
 }
 
 void destroyEntryLists() {
-    EntryListWindows& windows = lists();
-    for (HWND* list : {&windows.entryList, &windows.memberList}) {
-        if (*list != nullptr)
-            DestroyWindow(*list);
-        *list = nullptr;
-    }
+    for (HWND list : {entryListWindow(), memberListWindow()})
+        if (list != nullptr)
+            DestroyWindow(list);
 }
 
+// The main window owns the lists; asking it keeps no handle that could
+// outlive them.
 HWND entryListWindow() {
-    return lists().entryList;
+    return GetDlgItem(theShell().mainWindow, IDC_ENTRY_LIST);
 }
 HWND memberListWindow() {
-    return lists().memberList;
+    return GetDlgItem(theShell().mainWindow, IDC_MEMBER_LIST);
 }
 
 LRESULT onEntryListNotify(HWND mainWindow, NMHDR* header) {
-    (void)mainWindow;
     PhoneBookListState& state = workspace().phoneBookLists;
     switch (header->code) {
     case LVN_ITEMCHANGED:
-        onEntryRowChanged(header->hwndFrom);
+        onEntryRowChanged(mainWindow, header->hwndFrom);
         break;
     case NM_CLICK:
     case NM_RCLICK:
         // A click back into the entry list after the member list took the
         // selection makes the entry row current again.
         if (state.memberListTouched == 1) {
-            onEntryRowChanged(header->hwndFrom);
+            onEntryRowChanged(mainWindow, header->hwndFrom);
             state.memberListTouched = 0;
         }
         break;
@@ -203,18 +189,19 @@ LRESULT onEntryListNotify(HWND mainWindow, NMHDR* header) {
 }
 
 LRESULT onMemberListNotify(HWND mainWindow, NMHDR* header) {
-    (void)mainWindow;
     Workspace& space = workspace();
     if (header->code == LVN_ITEMCHANGED) {
+        // While a member is selected the entry commands have no row to act on.
         space.view.selectedRow = -1;
         space.phoneBookLists.memberListTouched = 1;
+        refreshUiState(mainWindow);
     }
     return 0;
 }
 
 void showPhoneBookView(HWND mainWindow, int view) {
     (void)mainWindow;
-    HWND list = lists().entryList;
+    HWND list = entryListWindow();
     if (list == nullptr || view < kViewOneTouch || view > kViewGroup)
         return;
     adjustColumns(list, view);

@@ -16,6 +16,7 @@
 void createEntryLists(HWND mainWindow, HIMAGELIST images);
 void destroyEntryLists();
 
+// The lists of the shell's main window, or null when it has none.
 HWND entryListWindow();
 HWND memberListWindow();
 

@@ -1,4 +1,5 @@
 #include "app/shell_win.h"
+#include "app/ui_refresh_win.h"
 #include "phonebook/entry_lists_win.h"
 #include "resource_ids.h"
 
@@ -50,18 +51,26 @@ class EntryListsTest : public testing::Test {
         parent = CreateWindowW(L"ZeltListParent", L"lists", WS_OVERLAPPEDWINDOW, 0, 0, 800, 600,
                                nullptr, nullptr, instance, nullptr);
         ASSERT_NE(parent, nullptr);
+        shell.mainWindow = parent;
         images = ImageList_Create(16, 18, ILC_COLOR4, 14, 0);
         createEntryLists(parent, images);
         ASSERT_NE(entryListWindow(), nullptr);
         ASSERT_NE(memberListWindow(), nullptr);
-        MoveWindow(entryListWindow(), 0, 0, 400, 500, FALSE);
-        MoveWindow(memberListWindow(), 400, 0, 300, 500, FALSE);
+    }
+
+    // What an Open does for the lists: the document is loaded and the
+    // interface refresh shows them.
+    void openDocument() {
+        workspace.view.documentLoaded = 1;
+        refreshUiState(parent);
     }
 
     void TearDown() override {
         destroyEntryLists();
         EXPECT_EQ(entryListWindow(), nullptr);
+        EXPECT_EQ(memberListWindow(), nullptr);
         DestroyWindow(parent);
+        theShell().mainWindow = nullptr;
         // The lists share the image list: it must survive them.
         EXPECT_TRUE(ImageList_Destroy(images));
         theShell().workspace = nullptr;
@@ -70,8 +79,9 @@ class EntryListsTest : public testing::Test {
     // What the tree does when the user picks a category.
     void selectView(int view) {
         workspace.view.currentView = view;
-        ShowWindow(memberListWindow(), view == 3 ? SW_SHOW : SW_HIDE);
+        refreshUiState(parent);
         showPhoneBookView(parent, view);
+        layoutMainWindow(parent);
     }
 
     Workspace workspace;
@@ -145,6 +155,7 @@ TEST_F(EntryListsTest, StartsWithTheOneTouchColumnsDisabledAndAHiddenMemberList)
 }
 
 TEST_F(EntryListsTest, FreshStoreShowsEmptyRowsInEveryView) {
+    openDocument();
     HWND list = entryListWindow();
     struct Expected {
         int view;
@@ -167,6 +178,7 @@ TEST_F(EntryListsTest, FreshStoreShowsEmptyRowsInEveryView) {
 }
 
 TEST_F(EntryListsTest, ColumnSetsFollowTheViews) {
+    openDocument();
     HWND list = entryListWindow();
     const wchar_t* four = L"NO./50 Name/100 Address/140 Speed/80 ";
     const wchar_t* two = L"NO./50 Name/100 ";
@@ -185,6 +197,7 @@ TEST_F(EntryListsTest, ColumnSetsFollowTheViews) {
 }
 
 TEST_F(EntryListsTest, SelectingARowMakesItCurrent) {
+    openDocument();
     HWND list = entryListWindow();
     selectView(2);
     EXPECT_EQ(currentRow(), 0);
@@ -224,6 +237,7 @@ class StoredPhoneBookTest : public EntryListsTest {
         encodeSpeedDial(workspace.mirror, workspace.store, desk, 0);
         encodeSpeedDial(workspace.mirror, workspace.store, shop, 6);
         workspace.mirror.speedDialTable[6][kEntryFlagsByte] |= kFlagProgramDial;
+        openDocument();
     }
 
     static DialEntry fax(const char* name, const char* number, uint8_t speed) {
@@ -285,6 +299,8 @@ TEST_F(StoredPhoneBookTest, RowsShowWhatEachEntryHolds) {
 TEST_F(StoredPhoneBookTest, MemberListFollowsTheSelectedGroup) {
     HWND list = entryListWindow();
     selectView(3);
+    // The test's parent window is never shown, so the style tells.
+    EXPECT_TRUE(GetWindowLongPtrW(memberListWindow(), GWL_STYLE) & WS_VISIBLE);
     // Row 0 is selected by the view switch; its key holds a One Touch entry.
     EXPECT_EQ(memberRows(), L"");
     selectRow(list, 3);
@@ -324,7 +340,36 @@ TEST_F(StoredPhoneBookTest, MemberSelectionHoldsUntilAClickInTheEntryList) {
     EXPECT_EQ(memberRows(), L"01  Office#2 12  Shop#6 ");
 }
 
+TEST_F(StoredPhoneBookTest, AReplacedRowReturnsToItsNumericPlace) {
+    HWND list = entryListWindow();
+    selectView(2);
+    // How the entry commands replace a row: delete it, insert it afresh.
+    for (int index : {9, 0, 99}) {
+        ListView_DeleteItem(list, index);
+        DialEntry entry = fax("New", "42", 0);
+        entry.entryClass = kEntryClassSpeedDial;
+        insertSpeedDialRow(list, entry, index);
+    }
+    ASSERT_EQ(ListView_GetItemCount(list), 100);
+    EXPECT_EQ(shownRow(list, 0), L"001|New|42|9.6K#6");
+    EXPECT_EQ(shownRow(list, 8), L"009|||#12");
+    EXPECT_EQ(shownRow(list, 9), L"010|New|42|9.6K#6");
+    EXPECT_EQ(shownRow(list, 10), L"011|||#12");
+    EXPECT_EQ(shownRow(list, 99), L"100|New|42|9.6K#6");
+
+    selectView(3);
+    ListView_DeleteItem(list, 3);
+    insertGroupRow(list, DialEntry{}, 3);
+    EXPECT_EQ(shownRow(list, 3), L"04|#12");
+    EXPECT_EQ(shownRow(list, 4), L"05|#12");
+    selectView(1);
+    ListView_DeleteItem(list, 8);
+    insertOneTouchRow(list, email("Last", "z@y.example"), 8);
+    EXPECT_EQ(shownRow(list, 8), L"09|Last|z@y.example|#4");
+}
+
 TEST_F(EntryListsTest, NamesAreShownInTheCodePageOfTheDisplayLanguage) {
+    openDocument();
     DialEntry entry;
     entry.used = 1;
     entry.entryClass = kEntryClassSpeedDial;
