@@ -107,7 +107,6 @@ void onPollTimer(HWND mainWindow) {
 }
 
 void connectMachine(HWND mainWindow) {
-    Workspace& state = workspace();
     if (checkMachine(mainWindow)) {
         // A refused mode command is reported, but the machine answered the
         // check, so the program still counts as connected.
@@ -189,4 +188,17 @@ void uploadToMachine(HWND mainWindow) {
     apply(mainWindow, ShellOutcome::uploadSucceeded);
     setStatusBarText(kActivityStatusPart, IDS_STATUS_READY);
     refreshUiState(mainWindow);
+}
+
+void leaveRemoteModeAtClose(HWND mainWindow) {
+    Workspace& state = workspace();
+    if (state.linkActive != 1) {
+        return;
+    }
+    LinkState& link = machineLink();
+    if (openLink(link) == 0) {
+        WindowLinkMessages messages(mainWindow);
+        leaveRemoteModeUi(link, state.networkChangeFlag, messages);
+    }
+    closeLink(link);
 }

@@ -1,5 +1,6 @@
 #include "app/main_window_lifecycle_win.h"
 
+#include "app/connection_commands_win.h"
 #include "app/main_window_win.h"
 #include "app/shell_backup_win.h"
 #include "app/shell_win.h"
@@ -148,6 +149,7 @@ bool runShutdown(HWND mainWindow, bool freeStore) {
     // Nothing to report if it fails: the close goes on.
     writeShellBackup(workspace);
     releaseMainWindowChildren();
+    leaveRemoteModeAtClose(mainWindow);
     DestroyWindow(mainWindow);
     if (freeStore)
         workspace.store = RecordStore{};

@@ -1,5 +1,6 @@
 #include "app/command_dispatch_win.h"
 #include "app/shell_win.h"
+#include "harness/harness.h"
 
 #include <gtest/gtest.h>
 
@@ -34,4 +35,42 @@ TEST_F(DispatchFixture, UnknownIdsReturnZeroAndChangeNothing) {
 TEST_F(DispatchFixture, MachinePropertiesMarkTheImageChanged) {
     EXPECT_EQ(dispatchCommand(nullptr, 806), 0);
     EXPECT_EQ(workspace.modifiedFlag, 1);
+}
+
+namespace {
+
+class LockIndicatorTest : public harness::MainWindowTest {
+  protected:
+    void setToggled(int virtualKey, bool on) {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[virtualKey] = on ? 1 : 0;
+        SetKeyboardState(keys);
+    }
+    std::wstring part(int index) { return harness::statusBarParts(shell().statusBar).at(index); }
+};
+
+} // namespace
+
+TEST_F(LockIndicatorTest, EachLockCommandShowsItsKeysToggleState) {
+    setToggled(VK_NUMLOCK, true);
+    setToggled(VK_CAPITAL, false);
+    setToggled(VK_SCROLL, true);
+    harness::sendCommand(mainWindow(), 828);
+    harness::sendCommand(mainWindow(), 829);
+    harness::sendCommand(mainWindow(), 830);
+    EXPECT_EQ(part(4), L"NUM");
+    EXPECT_EQ(part(3), L" ");
+    EXPECT_EQ(part(5), L"SCRL");
+
+    setToggled(VK_NUMLOCK, false);
+    setToggled(VK_CAPITAL, true);
+    // Only the part of the command's own key changes.
+    harness::sendCommand(mainWindow(), 829);
+    EXPECT_EQ(part(3), L"CAPS");
+    EXPECT_EQ(part(4), L"NUM");
+    harness::sendCommand(mainWindow(), 828);
+    EXPECT_EQ(part(4), L" ");
+    setToggled(VK_CAPITAL, false);
+    setToggled(VK_SCROLL, false);
 }

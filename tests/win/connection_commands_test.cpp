@@ -308,3 +308,22 @@ TEST_F(MachineWindowTest, CommandStatesFollowDocumentAndConnection) {
     command(802);
     check({"document, disconnected", true, false, false, false, true, true});
 }
+
+TEST_F(MachineWindowTest, ExitHandsTheMachineBackAndFreesTheImage) {
+    connect();
+    ASSERT_TRUE(machine.inRemoteMode());
+    command(811);
+    EXPECT_FALSE(IsWindow(mainWindow()));
+    EXPECT_FALSE(machine.inRemoteMode());
+    EXPECT_EQ(workspace().store.slots[2].recordId, 0u);
+    EXPECT_EQ(harness::pumpMessages(), std::optional<int>(0));
+}
+
+TEST_F(MachineWindowTest, ExitWithTheMachineGoneClosesWithoutAMessage) {
+    connect();
+    machine.unplugAfter(0);
+    // No machine answers the link: there is no remote mode to leave, and no
+    // message box may appear.
+    command(811);
+    EXPECT_FALSE(IsWindow(mainWindow()));
+}
