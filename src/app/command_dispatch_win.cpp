@@ -2,10 +2,10 @@
 
 #include "app/about_win.h"
 #include "app/connection_commands_win.h"
-#include "app/connection_flow.h"
 #include "app/file_commands_win.h"
 #include "app/help_win.h"
 #include "app/lock_indicators.h"
+#include "app/shell_outcome_win.h"
 #include "app/shell_win.h"
 #include "app/tree_win.h"
 #include "app/ui_refresh_win.h"
@@ -23,10 +23,8 @@ struct CommandEntry {
 
 // Whatever the dialog's result, the image counts as changed, so closing asks
 // whether to save it.
-void showMachineProperties(HWND, int) {
-    Workspace& state = *theShell().workspace;
-    applyOutcome(ShellOutcome::machinePropertiesClosed, state.view, state.linkActive,
-                 state.modifiedFlag);
+void showMachineProperties(HWND mainWindow, int) {
+    applyShellOutcome(mainWindow, ShellOutcome::machinePropertiesClosed);
 }
 
 void showViewOfCommand(HWND, int commandId) {

@@ -2,9 +2,9 @@
 
 #include "app/command_dispatch_win.h"
 #include "app/connection_flow.h"
-#include "app/poll_timer_win.h"
 #include "app/shell_backup_win.h"
 #include "app/shell_messages_win.h"
+#include "app/shell_outcome_win.h"
 #include "app/shell_win.h"
 #include "app/tree_win.h"
 #include "app/ui_refresh_win.h"
@@ -35,12 +35,6 @@ LinkState& machineLink() {
         link.acceptedProductIds = shell.workspace->startup.acceptedProductIds;
     }
     return link;
-}
-
-void apply(HWND mainWindow, ShellOutcome outcome) {
-    Workspace& state = workspace();
-    applyTimerChange(mainWindow,
-                     applyOutcome(outcome, state.view, state.linkActive, state.modifiedFlag));
 }
 
 void runCommand(HWND mainWindow, int commandId) {
@@ -74,13 +68,8 @@ void showConnectionState(HWND mainWindow) {
 }
 
 void dropConnectionAfterFailedCheck(HWND mainWindow) {
-    apply(mainWindow, ShellOutcome::checkFailedBeforeTransfer);
+    applyShellOutcome(mainWindow, ShellOutcome::checkFailedBeforeTransfer);
     showConnectionState(mainWindow);
-}
-
-void reportTransferFailure(HWND mainWindow) {
-    WindowLinkMessages messages(mainWindow);
-    reportMachineDataError(messages);
 }
 
 } // namespace
@@ -99,9 +88,9 @@ void onPollTimer(HWND mainWindow) {
     }
     // The timer stops before the message box: its modal loop still
     // delivers timer messages.
-    applyTimerChange(mainWindow, TimerChange::stop);
+    stopPollTimer(mainWindow);
     showShellMessage(mainWindow, IDS_DISCONNECTED_PLEASE_RECONNECT);
-    apply(mainWindow, ShellOutcome::pollLostMachine);
+    applyShellOutcome(mainWindow, ShellOutcome::pollLostMachine);
     closeLink(machineLink());
     showConnectionState(mainWindow);
 }
@@ -112,9 +101,9 @@ void connectMachine(HWND mainWindow) {
         // check, so the program still counts as connected.
         WindowLinkMessages messages(mainWindow);
         enterRemoteModeUi(machineLink(), messages);
-        apply(mainWindow, ShellOutcome::connectSucceeded);
+        applyShellOutcome(mainWindow, ShellOutcome::connectSucceeded);
     } else {
-        apply(mainWindow, ShellOutcome::connectRefused);
+        applyShellOutcome(mainWindow, ShellOutcome::connectRefused);
     }
     refreshUiState(mainWindow);
     closeLink(machineLink());
@@ -123,7 +112,7 @@ void connectMachine(HWND mainWindow) {
 
 void disconnectMachine(HWND mainWindow) {
     Workspace& state = workspace();
-    apply(mainWindow, ShellOutcome::disconnected);
+    applyShellOutcome(mainWindow, ShellOutcome::disconnected);
     WindowLinkMessages messages(mainWindow);
     leaveRemoteModeUi(machineLink(), state.networkChangeFlag, messages);
     closeLink(machineLink());
@@ -142,19 +131,19 @@ void downloadFromMachine(HWND mainWindow) {
     }
     setStatusBarText(kActivityStatusPart, IDS_STATUS_READY);
     // Also when the question was declined, so that closing asks to save.
-    apply(mainWindow, ShellOutcome::downloadEnded);
+    applyShellOutcome(mainWindow, ShellOutcome::downloadEnded);
 }
 
 void readMachineImage(HWND mainWindow) {
     Workspace& state = workspace();
-    apply(mainWindow, ShellOutcome::machineReadStarting);
+    applyShellOutcome(mainWindow, ShellOutcome::machineReadStarting);
     if (!downloadAll(machineLink(), state.store)) {
-        apply(mainWindow, ShellOutcome::machineReadFailed);
-        reportTransferFailure(mainWindow);
+        applyShellOutcome(mainWindow, ShellOutcome::machineReadFailed);
+        showMachineDataError(mainWindow);
         showConnectionState(mainWindow);
         return;
     }
-    apply(mainWindow, ShellOutcome::machineReadSucceeded);
+    applyShellOutcome(mainWindow, ShellOutcome::machineReadSucceeded);
     unpackStore(state.store, state.mirror);
     selectTreeItem(kTreeRoot);
     refreshUiState(mainWindow);
@@ -178,14 +167,14 @@ void uploadToMachine(HWND mainWindow) {
         return;
     }
     packStore(state.mirror, state.store);
-    apply(mainWindow, ShellOutcome::uploadStarting);
+    applyShellOutcome(mainWindow, ShellOutcome::uploadStarting);
     if (!uploadAll(machineLink(), state.store, state.networkChangeFlag)) {
-        apply(mainWindow, ShellOutcome::uploadFailed);
-        reportTransferFailure(mainWindow);
+        applyShellOutcome(mainWindow, ShellOutcome::uploadFailed);
+        showMachineDataError(mainWindow);
         showConnectionState(mainWindow);
         return;
     }
-    apply(mainWindow, ShellOutcome::uploadSucceeded);
+    applyShellOutcome(mainWindow, ShellOutcome::uploadSucceeded);
     setStatusBarText(kActivityStatusPart, IDS_STATUS_READY);
     refreshUiState(mainWindow);
 }

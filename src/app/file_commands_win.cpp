@@ -5,9 +5,9 @@
 #include "app/document_files.h"
 #include "app/document_names.h"
 #include "app/main_window_win.h"
-#include "app/poll_timer_win.h"
 #include "app/shell_backup_win.h"
 #include "app/shell_messages_win.h"
+#include "app/shell_outcome_win.h"
 #include "app/shell_win.h"
 #include "app/tree_win.h"
 #include "app/ui_refresh_win.h"
@@ -21,21 +21,10 @@ Workspace& workspace() {
     return *theShell().workspace;
 }
 
-void applyFileOutcome(HWND mainWindow, ShellOutcome outcome) {
-    Workspace& state = workspace();
-    applyTimerChange(mainWindow,
-                     applyOutcome(outcome, state.view, state.linkActive, state.modifiedFlag));
-}
-
 void showDocumentTitle(HWND mainWindow) {
     const std::wstring title = loadResourceString(theShell().resourceModule, IDS_APP_TITLE) +
                                L" - " + utf8ToWide(workspace().displayFileName);
     SetWindowTextW(mainWindow, title.c_str());
-}
-
-void reportFileError(HWND mainWindow) {
-    showShellMessage(mainWindow, IDS_ERROR_MACHINE_DATA);
-    setStatusBarText(1, IDS_STATUS_READY);
 }
 
 // A failed write is reported and leaves the exit question armed: the image
@@ -44,8 +33,8 @@ bool writeAndReport(HWND mainWindow) {
     if (writeDocumentFile(workspace())) {
         return true;
     }
-    reportFileError(mainWindow);
-    applyFileOutcome(mainWindow, ShellOutcome::saveWriteFailed);
+    showMachineDataError(mainWindow);
+    applyShellOutcome(mainWindow, ShellOutcome::saveWriteFailed);
     return false;
 }
 
@@ -58,11 +47,11 @@ void openDocument(HWND mainWindow) {
         return;
     }
     if (!loadDocumentFile(state)) {
-        applyFileOutcome(mainWindow, ShellOutcome::openFailed);
-        reportFileError(mainWindow);
+        applyShellOutcome(mainWindow, ShellOutcome::openFailed);
+        showMachineDataError(mainWindow);
         return;
     }
-    applyFileOutcome(mainWindow, ShellOutcome::openSucceeded);
+    applyShellOutcome(mainWindow, ShellOutcome::openSucceeded);
     refreshUiState(mainWindow);
     selectTreeItem(kTreeRoot);
     EnableWindow(theShell().tree, TRUE);
@@ -82,7 +71,7 @@ void saveDocument(HWND mainWindow) {
         return;
     }
     if (writeAndReport(mainWindow)) {
-        applyFileOutcome(mainWindow, ShellOutcome::saveWritten);
+        applyShellOutcome(mainWindow, ShellOutcome::saveWritten);
     }
 }
 
@@ -93,7 +82,7 @@ void saveDocumentAs(HWND mainWindow) {
         return;
     }
     if (writeAndReport(mainWindow)) {
-        applyFileOutcome(mainWindow, ShellOutcome::saveAsWritten);
+        applyShellOutcome(mainWindow, ShellOutcome::saveAsWritten);
         state.displayFileName = fileNamePart(state.currentFilePath);
         showDocumentTitle(mainWindow);
     }

@@ -31,3 +31,8 @@ void WindowLinkMessages::showMessage(int textId, int captionId) {
 void WindowLinkMessages::setStatusText(int part, int textId) {
     setStatusBarText(part, textId);
 }
+
+void showMachineDataError(HWND owner) {
+    WindowLinkMessages messages(owner);
+    reportMachineDataError(messages);
+}

@@ -13,6 +13,11 @@ void showShellMessage(HWND owner, int textId);
 // A question with Yes and No; true only when the user answers Yes.
 bool askShellQuestion(HWND owner, int textId);
 
+// "Error reading/writing machine data!" and the status bar's activity part
+// back to "Local Setup": what every failed transfer, to the machine or to a
+// data file, shows.
+void showMachineDataError(HWND owner);
+
 // How the link's failures reach the user: a message box owned by the main
 // window and the main window's status bar.
 class WindowLinkMessages : public LinkMessages {

@@ -9,4 +9,8 @@
 constexpr UINT_PTR kPollTimerId = 1;
 constexpr UINT kPollPeriodMilliseconds = 3000;
 
-void applyTimerChange(HWND mainWindow, TimerChange change);
+// Moves the shell's state as the outcome of a command says, and starts or
+// stops the poll timer with it.
+void applyShellOutcome(HWND mainWindow, ShellOutcome outcome);
+
+void stopPollTimer(HWND mainWindow);

@@ -1,0 +1,21 @@
+#include "app/shell_outcome_win.h"
+
+#include "app/shell_win.h"
+
+void applyShellOutcome(HWND mainWindow, ShellOutcome outcome) {
+    Workspace& state = *theShell().workspace;
+    switch (applyOutcome(outcome, state.view, state.linkActive, state.modifiedFlag)) {
+    case TimerChange::start:
+        SetTimer(mainWindow, kPollTimerId, kPollPeriodMilliseconds, nullptr);
+        break;
+    case TimerChange::stop:
+        stopPollTimer(mainWindow);
+        break;
+    case TimerChange::keep:
+        break;
+    }
+}
+
+void stopPollTimer(HWND mainWindow) {
+    KillTimer(mainWindow, kPollTimerId);
+}
