@@ -327,3 +327,24 @@ TEST_F(MachineWindowTest, ExitWithTheMachineGoneClosesWithoutAMessage) {
     command(811);
     EXPECT_FALSE(IsWindow(mainWindow()));
 }
+
+TEST_F(MachineWindowTest, RefusedRemoteModeIsReportedButTheMachineCountsAsConnected) {
+    // The connection check takes two status exchanges (the link's probe and
+    // the query); the machine goes away during the third, the probe before
+    // the mode command.
+    int statusExchanges = 0;
+    machine.onExchange = [&](const std::string& line) {
+        if (line.rfind("status", 0) == 0 && ++statusExchanges == 3)
+            machine.unplugAfter(0);
+    };
+    ModalScript script;
+    const MessageBoxRecord& box = script.answerMessageBox(IDOK);
+    command(801);
+    EXPECT_EQ(box.text, L"Error reading/writing machine data!");
+    EXPECT_EQ(box.caption, kTitle);
+    EXPECT_FALSE(machine.inRemoteMode());
+    EXPECT_EQ(workspace().view.connected, 1);
+    EXPECT_EQ(workspace().linkActive, 1u);
+    EXPECT_EQ(activityText(), L"Local Setup");
+    EXPECT_TRUE(pollTimerWasRunning());
+}
