@@ -1,5 +1,7 @@
 #include "machine_test_support.h"
 
+#include "app/shell_backup_win.h"
+#include "app/win_text_win.h"
 #include "phonebook/entry_lists_win.h"
 #include "store/dial_entry.h"
 #include "store/settings_mirror.h"
@@ -206,6 +208,10 @@ TEST_F(MachineWindowTest, DownloadShowsTheMachinesImageInTheViews) {
     packStore(mirror, machine.image);
 
     connectAndDownload();
+    // The downloaded image is also the next start's: the backup is written, hidden.
+    const DWORD backup = GetFileAttributesW(utf8ToWide(shellBackupPath(workspace())).c_str());
+    ASSERT_NE(backup, INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(backup & FILE_ATTRIBUTE_HIDDEN);
     EXPECT_EQ(harness::treeItemLines(shell().tree).at(0), L"Reception");
     EXPECT_EQ(harness::treeSelectedText(shell().tree), L"Reception");
     EXPECT_TRUE(IsWindowVisible(shell().tree));

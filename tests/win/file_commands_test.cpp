@@ -1,5 +1,6 @@
 #include "harness/harness.h"
 
+#include "app/shell_backup_win.h"
 #include "app/win_text_win.h"
 #include "link/sample_machine_image.h"
 #include "phonebook/entry_lists_win.h"
@@ -101,6 +102,9 @@ TEST_F(FileCommandsTest, OpenLoadsTheImageAndNamesTheWindow) {
     EXPECT_TRUE(IsWindowVisible(shell().tree));
     EXPECT_EQ(fieldText(workspace().mirror.stationName), "Reception");
     EXPECT_EQ(workspace().modifiedFlag, 0);
+    const DWORD backup = GetFileAttributesW(utf8ToWide(shellBackupPath(workspace())).c_str());
+    ASSERT_NE(backup, INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(backup & FILE_ATTRIBUTE_HIDDEN);
 }
 
 TEST_F(FileCommandsTest, CancelledOpenChangesNothing) {
