@@ -84,21 +84,6 @@ void destroyImageList(HIMAGELIST& images) {
     images = nullptr;
 }
 
-} // namespace
-
-void releaseMainWindowChildren() {
-    Shell& shell = theShell();
-    destroyWindowOf(shell.tooltip);
-    destroyWindowOf(shell.toolbar);
-    destroyWindowOf(shell.statusBar);
-    destroyWindowOf(shell.statusPane);
-    releaseStatusPaneBrush();
-    destroyImageList(shell.treeImages);
-    destroyImageList(shell.disabledImages);
-}
-
-namespace {
-
 SaveAnswer askToSave(HWND mainWindow, const Workspace& workspace) {
     const Shell& shell = theShell();
     const std::string question = saveQuestionText(
@@ -117,6 +102,17 @@ SaveAnswer askToSave(HWND mainWindow, const Workspace& workspace) {
 }
 
 } // namespace
+
+void releaseMainWindowChildren() {
+    Shell& shell = theShell();
+    destroyWindowOf(shell.tooltip);
+    destroyWindowOf(shell.toolbar);
+    destroyWindowOf(shell.statusBar);
+    destroyWindowOf(shell.statusPane);
+    releaseStatusPaneBrush();
+    destroyImageList(shell.treeImages);
+    destroyImageList(shell.disabledImages);
+}
 
 void createMainWindowChildren(HWND mainWindow) {
     Shell& shell = theShell();
