@@ -1,29 +1,73 @@
 #include "app/command_dispatch_win.h"
 
+#include "app/connection_commands_win.h"
 #include "app/connection_flow.h"
+#include "app/lock_indicators.h"
 #include "app/shell_win.h"
+#include "app/tree_win.h"
+#include "app/ui_refresh_win.h"
+#include "app/win_text_win.h"
+#include "resource_ids.h"
 
 namespace {
 
-using CommandHandler = void (*)(HWND mainWindow);
+using CommandHandler = void (*)(HWND mainWindow, int commandId);
 
 struct CommandEntry {
     int id;
     CommandHandler run;
 };
 
-Workspace& workspace() {
-    return *theShell().workspace;
+// Whatever the dialog's result, the image counts as changed, so closing asks
+// whether to save it.
+void showMachineProperties(HWND, int) {
+    Workspace& state = *theShell().workspace;
+    applyOutcome(ShellOutcome::machinePropertiesClosed, state.view, state.linkActive,
+                 state.modifiedFlag);
 }
 
-// The machine information dialog may change what the machine is told at the
-// next Upload, so whatever its result the image counts as changed.
-void showMachineProperties(HWND) {
-    workspace().modifiedFlag = 1;
+void showViewOfCommand(HWND, int commandId) {
+    selectTreeItem(commandId - IDM_VIEW_ONE_TOUCH + kTreeOneTouch);
+}
+
+bool lockKeyToggled(LockKey key) {
+    switch (key) {
+    case LockKey::numLock:
+        return (GetKeyState(VK_NUMLOCK) & 1) != 0;
+    case LockKey::capsLock:
+        return (GetKeyState(VK_CAPITAL) & 1) != 0;
+    case LockKey::scrollLock:
+        return (GetKeyState(VK_SCROLL) & 1) != 0;
+    }
+    return false;
+}
+
+void showLockIndicator(HWND, int commandId) {
+    const LockIndicator* indicator = findLockIndicator(commandId);
+    const std::wstring text =
+        utf8ToWide(lockIndicatorText(*indicator, lockKeyToggled(indicator->key)));
+    setStatusBarPartText(indicator->statusBarPart, text.c_str());
+}
+
+template <void (*command)(HWND)> void run(HWND mainWindow, int) {
+    command(mainWindow);
 }
 
 constexpr CommandEntry kCommands[] = {
-    {806, showMachineProperties},
+    {IDM_CONNECT, run<connectMachine>},
+    {IDM_DISCONNECT, run<disconnectMachine>},
+    {IDM_TREE_DOWNLOAD, run<downloadFromMachine>},
+    {IDM_TREE_UPLOAD, run<uploadToMachine>},
+    {IDM_PROPERTIES, showMachineProperties},
+    {IDM_VIEW_ONE_TOUCH, showViewOfCommand},
+    {IDM_VIEW_SPEED_DIAL, showViewOfCommand},
+    {IDM_VIEW_GROUP, showViewOfCommand},
+    {IDM_MACHINE_READ, run<readMachineImage>},
+    {IDM_NUM_LOCK, showLockIndicator},
+    {IDM_CAPS_LOCK, showLockIndicator},
+    {IDM_SCROLL_LOCK, showLockIndicator},
+    {IDM_DOWNLOAD, run<downloadFromMachine>},
+    {IDM_UPLOAD, run<uploadToMachine>},
 };
 
 } // namespace
@@ -31,13 +75,9 @@ constexpr CommandEntry kCommands[] = {
 LRESULT dispatchCommand(HWND mainWindow, int commandId) {
     for (const CommandEntry& entry : kCommands) {
         if (entry.id == commandId) {
-            entry.run(mainWindow);
+            entry.run(mainWindow, commandId);
             break;
         }
     }
     return 0;
-}
-
-void onPollTimer(HWND mainWindow) {
-    (void)mainWindow;
 }

@@ -1,6 +1,7 @@
 #include "app/main_window_lifecycle_win.h"
 
 #include "app/main_window_win.h"
+#include "app/shell_backup_win.h"
 #include "app/shell_win.h"
 #include "app/shutdown.h"
 #include "app/status_bar_win.h"
@@ -18,7 +19,6 @@
 
 namespace {
 
-constexpr uint8_t kA3Family = 2;
 constexpr int kTreeImageWidth = 16;
 constexpr int kTreeImageHeight = 18;
 constexpr int kTreeImageCount = 14;
@@ -51,20 +51,12 @@ HIMAGELIST createTreeImages() {
     return images;
 }
 
-// The backup lies beside the module that supplies the resources.
-std::string backupPath(const Workspace& workspace) {
-    wchar_t modulePath[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameW(theShell().resourceModule, modulePath, MAX_PATH);
-    return backupFilePath(wideToUtf8(std::wstring_view(modulePath, length)),
-                          workspace.startup.modelFamily == kA3Family);
-}
-
 void loadBackup(Workspace& workspace) {
     initStore(workspace.store);
     workspace.mirror.oneTouchTable = {};
     workspace.mirror.speedDialTable = {};
     // A missing or unreadable backup leaves the freshly initialised image.
-    readDataFile(backupPath(workspace), workspace.store);
+    readDataFile(shellBackupPath(workspace), workspace.store);
     unpackStore(workspace.store, workspace.mirror);
     // The image of the last run is the starting content, but the window
     // starts without a loaded document.
@@ -150,7 +142,7 @@ bool runShutdown(HWND mainWindow, bool freeStore) {
     }
     workspace.view.documentLoaded = 0;
     // Nothing to report if it fails: the close goes on.
-    writeBackupFile(backupPath(workspace), workspace.store);
+    writeShellBackup(workspace);
     releaseMainWindowChildren();
     DestroyWindow(mainWindow);
     if (freeStore)

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "app/workspace.h"
+#include "link/transport.h"
 
 #include <windows.h>
 
 #include <commctrl.h>
+
+#include <memory>
 
 // The Win32 handles the program holds for its lifetime, beside the portable
 // Workspace they serve. The program has exactly one shell; a test sets its
@@ -26,6 +29,10 @@ struct Shell {
     HWND statusPane = nullptr;
     HIMAGELIST treeImages = nullptr;     // 14 images of 16 x 18, for the tree and both lists
     HIMAGELIST disabledImages = nullptr; // the toolbar's disabled look
+
+    // How the program reaches the machine, made at the first machine command
+    // unless a test has put its own into the Workspace's link.
+    std::unique_ptr<Transport> machineTransport;
 };
 
 Shell& theShell();

@@ -5,6 +5,7 @@
 
 #include "tool_commands.h"
 
+#include "app/model_string.h"
 #include "link/command_header.h"
 #include "link/machine_transport.h"
 #include "link/remote_mode.h"
@@ -28,18 +29,11 @@ class ConsoleMessages : public LinkMessages {
     void setStatusText(int, int) override {}
 };
 
-// The accepted product ids from the model string: "<family> <hex id> [<hex id>]".
+// The product ids the program accepts, from its model string.
 std::vector<uint32_t> modelProductIds() {
-    const std::string model(stringTableText(IDS_MODEL));
-    char family[64] = {};
-    unsigned first = 0, second = 0;
-    const int fields = std::sscanf(model.c_str(), "%63s %x %x", family, &first, &second);
-    std::vector<uint32_t> ids;
-    if (fields >= 2)
-        ids.push_back(first);
-    if (fields >= 3)
-        ids.push_back(second);
-    return ids;
+    StartupValues values;
+    parseModelString(stringTableText(IDS_MODEL), values);
+    return values.acceptedProductIds;
 }
 
 // A machine in remote setup mode for the length of one command.

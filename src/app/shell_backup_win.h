@@ -1,0 +1,14 @@
+#pragma once
+
+#include "app/workspace.h"
+
+#include <string>
+
+// The backup file keeps the last image from one run to the next: read at
+// start-up, written hidden at close and after every Open or Download that
+// loaded a document. It lies beside the module that supplies the resources.
+std::string shellBackupPath(const Workspace& workspace);
+
+// Failures are not reported: the backup is a convenience, never the user's
+// only copy.
+void writeShellBackup(const Workspace& workspace);
