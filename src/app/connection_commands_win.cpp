@@ -178,16 +178,3 @@ void uploadToMachine(HWND mainWindow) {
     setStatusBarText(kActivityStatusPart, IDS_STATUS_READY);
     refreshUiState(mainWindow);
 }
-
-void leaveRemoteModeAtClose(HWND mainWindow) {
-    Workspace& state = workspace();
-    if (state.linkActive != 1) {
-        return;
-    }
-    LinkState& link = machineLink();
-    if (openLink(link) == 0) {
-        WindowLinkMessages messages(mainWindow);
-        leaveRemoteModeUi(link, state.networkChangeFlag, messages);
-    }
-    closeLink(link);
-}

@@ -15,7 +15,3 @@ void disconnectMachine(HWND mainWindow);   // 802
 void downloadFromMachine(HWND mainWindow); // 832, and 804
 void readMachineImage(HWND mainWindow);    // 819, sent by Download
 void uploadToMachine(HWND mainWindow);     // 833, and 805
-
-// At close: a machine still in remote setup mode is handed back to its own
-// panel. Reports its own failure.
-void leaveRemoteModeAtClose(HWND mainWindow);
