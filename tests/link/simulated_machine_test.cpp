@@ -64,6 +64,32 @@ TEST(SimulatedMachine, RemoteModeTimesOutAfterIdleTimeAndEnteringAgainClearsIt) 
     EXPECT_EQ(askStatus(machine), kStatusReady);
 }
 
+TEST(SimulatedMachine, StatusPollsDoNotKeepRemoteModeAlive) {
+    SimulatedMachine machine;
+    SimulatedMachine::Clock::time_point now{};
+    machine.clock = [&] { return now; };
+    machine.remoteTimeout = std::chrono::seconds(30);
+    ASSERT_TRUE(machine.connect());
+    exchange(machine, withByte(header(kCommandControl, kControlMode, 1), kModeEnterRemote));
+    // The program polls every few seconds while connected; only real work
+    // counts as activity, so an idle program still sees the time-out.
+    for (int second = 3; second <= 30; second += 3) {
+        now = SimulatedMachine::Clock::time_point{} + std::chrono::seconds(second);
+        ASSERT_EQ(askStatus(machine), kStatusReady) << second;
+    }
+    now += std::chrono::seconds(3);
+    EXPECT_EQ(askStatus(machine), kStatusRemoteTimedOut);
+
+    // A record read is activity: the clock starts again from it.
+    exchange(machine, withByte(header(kCommandControl, kControlMode, 1), kModeEnterRemote));
+    now += std::chrono::seconds(20);
+    exchange(machine, header(kCommandReadRecord, 0x10c40, 0));
+    now += std::chrono::seconds(20);
+    EXPECT_EQ(askStatus(machine), kStatusReady);
+    now += std::chrono::seconds(11);
+    EXPECT_EQ(askStatus(machine), kStatusRemoteTimedOut);
+}
+
 TEST(SimulatedMachine, ServesAndStoresRecordsByIdAndAnswersUnknownIdsWithNoLength) {
     SimulatedMachine machine;
     machine.image.slots[84].payloadLength = 3;
