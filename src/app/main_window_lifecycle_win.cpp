@@ -2,6 +2,7 @@
 
 #include "app/main_window_win.h"
 #include "app/shell_backup_win.h"
+#include "app/shell_messages_win.h"
 #include "app/shell_win.h"
 #include "app/shutdown.h"
 #include "app/status_bar_win.h"
@@ -10,6 +11,8 @@
 #include "app/tree_win.h"
 #include "app/ui_refresh_win.h"
 #include "app/win_text_win.h"
+#include "link/link_channels.h"
+#include "link/remote_mode.h"
 #include "phonebook/entry_lists_win.h"
 #include "resource_ids.h"
 #include "store/data_file.h"
@@ -76,21 +79,6 @@ void destroyImageList(HIMAGELIST& images) {
     images = nullptr;
 }
 
-} // namespace
-
-void releaseMainWindowChildren() {
-    Shell& shell = theShell();
-    destroyWindowOf(shell.tooltip);
-    destroyWindowOf(shell.toolbar);
-    destroyWindowOf(shell.statusBar);
-    destroyWindowOf(shell.statusPane);
-    releaseStatusPaneBrush();
-    destroyImageList(shell.treeImages);
-    destroyImageList(shell.disabledImages);
-}
-
-namespace {
-
 SaveAnswer askToSave(HWND mainWindow, const Workspace& workspace) {
     const Shell& shell = theShell();
     const std::string question = saveQuestionText(
@@ -108,7 +96,31 @@ SaveAnswer askToSave(HWND mainWindow, const Workspace& workspace) {
     }
 }
 
+// A machine still in remote setup mode is released before the program goes;
+// a failure is reported by the link and the close goes on.
+void leaveRemoteMode(HWND mainWindow, Workspace& workspace) {
+    LinkState& link = workspace.link;
+    if (workspace.linkActive != 1 || link.transport == nullptr)
+        return;
+    if (openLink(link) == 0) {
+        WindowLinkMessages messages(mainWindow);
+        leaveRemoteModeUi(link, workspace.networkChangeFlag, messages);
+    }
+    closeLink(link);
+}
+
 } // namespace
+
+void releaseMainWindowChildren() {
+    Shell& shell = theShell();
+    destroyWindowOf(shell.tooltip);
+    destroyWindowOf(shell.toolbar);
+    destroyWindowOf(shell.statusBar);
+    destroyWindowOf(shell.statusPane);
+    releaseStatusPaneBrush();
+    destroyImageList(shell.treeImages);
+    destroyImageList(shell.disabledImages);
+}
 
 void createMainWindowChildren(HWND mainWindow) {
     Shell& shell = theShell();
@@ -148,6 +160,7 @@ bool runShutdown(HWND mainWindow, bool freeStore) {
     // Nothing to report if it fails: the close goes on.
     writeShellBackup(workspace);
     releaseMainWindowChildren();
+    leaveRemoteMode(mainWindow, workspace);
     DestroyWindow(mainWindow);
     if (freeStore)
         workspace.store = RecordStore{};

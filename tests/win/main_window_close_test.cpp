@@ -1,4 +1,5 @@
 #include "harness/harness.h"
+#include "machine_test_support.h"
 
 #include "app/main_window_win.h"
 #include "app/startup_win.h"
@@ -150,4 +151,23 @@ TEST(MainWindowBackup, TheBackupIsTheNextStartsImageWithoutADocument) {
     stopShell();
     pumpMessages();
     DeleteFileW(backupPath().c_str());
+}
+
+class MainWindowCloseConnected : public MachineWindowTest {};
+
+TEST_F(MainWindowCloseConnected, ClosingReleasesTheMachineFromRemoteMode) {
+    connect();
+    ASSERT_TRUE(machine.inRemoteMode());
+    HWND window = mainWindow();
+    EXPECT_TRUE(runShutdown(window, false));
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_FALSE(machine.inRemoteMode());
+}
+
+TEST_F(MainWindowCloseConnected, AnUnreachableMachineDoesNotHoldTheCloseUp) {
+    connect();
+    machine.unplugAfter(0);
+    HWND window = mainWindow();
+    EXPECT_TRUE(runShutdown(window, false));
+    EXPECT_FALSE(IsWindow(window));
 }
