@@ -169,8 +169,9 @@ void SimulatedMachine::runControl() {
     }
     case kControlMode:
         remoteMode_ = value == kModeEnterRemote;
-        if (remoteMode_)
-            remoteTimedOut = false;
+        // The time-out is reported until the program acts on it: it leaves
+        // remote mode (its Disconnect) or enters it again.
+        remoteTimedOut = false;
         log("mode %u: %s", value, remoteMode_ ? "remote mode" : "local mode");
         return;
     case kControlFinish:

@@ -29,7 +29,8 @@ class SimulatedMachine {
     RecordStore image;
     uint16_t productId = 0x2078;
     // Conditions tests and the tool set: status answers 3 while faulty, else
-    // 1 while busy, else 2 once remote mode timed out, else 0.
+    // 1 while busy, else 2 once remote mode timed out (until the next mode
+    // command), else 0.
     bool busy = false;
     bool faulty = false;
     bool remoteTimedOut = false;
