@@ -104,12 +104,11 @@ void SimulatedMachine::expireRemoteModeIfIdle() {
     if (remoteTimeout.count() == 0)
         return;
     const Clock::time_point now = clock();
-    if (remoteMode_ && now - lastExchange_ > remoteTimeout) {
+    if (remoteMode_ && now - lastActivity_ > remoteTimeout) {
         remoteMode_ = false;
         remoteTimedOut = true;
         log("remote mode timed out");
     }
-    lastExchange_ = now;
 }
 
 size_t SimulatedMachine::takeBytes(const uint8_t* data, size_t count) {
@@ -137,6 +136,11 @@ size_t SimulatedMachine::takeBytes(const uint8_t* data, size_t count) {
 }
 
 void SimulatedMachine::runCommand() {
+    // The program polls the status every few seconds while it is connected;
+    // were a poll activity, remote mode could never time out under an idle
+    // program.
+    if (header_.command != kCommandControl || header_.address != kControlStatus)
+        lastActivity_ = clock();
     switch (header_.command) {
     case kCommandWriteRecord:
         writeRecord();
@@ -165,8 +169,9 @@ void SimulatedMachine::runControl() {
     }
     case kControlMode:
         remoteMode_ = value == kModeEnterRemote;
-        if (remoteMode_)
-            remoteTimedOut = false;
+        // The time-out is reported until the program acts on it: it leaves
+        // remote mode (its Disconnect) or enters it again.
+        remoteTimedOut = false;
         log("mode %u: %s", value, remoteMode_ ? "remote mode" : "local mode");
         return;
     case kControlFinish:

@@ -29,12 +29,13 @@ class SimulatedMachine {
     RecordStore image;
     uint16_t productId = 0x2078;
     // Conditions tests and the tool set: status answers 3 while faulty, else
-    // 1 while busy, else 2 once remote mode timed out, else 0.
+    // 1 while busy, else 2 once remote mode timed out (until the next mode
+    // command), else 0.
     bool busy = false;
     bool faulty = false;
     bool remoteTimedOut = false;
-    // Remote mode ends by itself after this long without an exchange
-    // (zero: never).
+    // Remote mode ends by itself after this long without an exchange other
+    // than a status query (zero: never).
     std::chrono::seconds remoteTimeout{0};
     std::function<Clock::time_point()> clock = [] { return Clock::now(); };
     // Called with one line for every exchange the machine completes.
@@ -81,7 +82,7 @@ class SimulatedMachine {
     bool remoteMode_ = false;
     uint64_t connectionNumber_ = 0;
     uint64_t bytesBeforeUnplug_ = std::numeric_limits<uint64_t>::max();
-    Clock::time_point lastExchange_{};
+    Clock::time_point lastActivity_{};
     size_t nextSlotHint_ = 0;
     std::vector<uint8_t> incoming_; // header, then its data
     CommandHeader header_{};

@@ -77,3 +77,22 @@ TEST(RemoteMode, DisconnectAfterAnUploadWithNetworkChangesIsSilentAndClearsTheFl
     ASSERT_TRUE(leaveRemoteModeUi(setup.link, networkChangeFlag, setup.messages));
     EXPECT_FALSE(setup.machine.inRemoteMode());
 }
+
+TEST(RemoteMode, AfterATimeOutTheDisconnectLetsTheNextConnectThrough) {
+    MachineOnLink setup;
+    uint8_t networkChangeFlag = kNetworkChangeNone;
+    ASSERT_TRUE(enterRemoteModeUi(setup.link, setup.messages));
+    setup.machine.remoteTimedOut = true;
+    uint8_t status = 0;
+    ASSERT_TRUE(queryStatus(setup.link, status));
+    EXPECT_EQ(status, kStatusRemoteTimedOut);
+    ASSERT_TRUE(queryStatus(setup.link, status));
+    EXPECT_EQ(status, kStatusRemoteTimedOut) << "reported until the program acts on it";
+
+    // The program disconnects on that status; the machine then answers
+    // ready again, or no Connect could ever pass its check.
+    ASSERT_TRUE(leaveRemoteModeUi(setup.link, networkChangeFlag, setup.messages));
+    ASSERT_TRUE(queryStatus(setup.link, status));
+    EXPECT_EQ(status, kStatusReady);
+    EXPECT_TRUE(setup.messages.calls.empty());
+}

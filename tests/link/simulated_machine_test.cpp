@@ -32,6 +32,10 @@ std::vector<uint8_t> withByte(std::vector<uint8_t> bytes, uint8_t value) {
     return bytes;
 }
 
+void enterRemoteMode(SimulatedMachine& machine) {
+    exchange(machine, withByte(header(kCommandControl, kControlMode, 1), kModeEnterRemote));
+}
+
 } // namespace
 
 TEST(SimulatedMachine, StatusTellsFaultBeforeBusyBeforeTimeout) {
@@ -53,15 +57,28 @@ TEST(SimulatedMachine, RemoteModeTimesOutAfterIdleTimeAndEnteringAgainClearsIt) 
     machine.clock = [&] { return now; };
     machine.remoteTimeout = std::chrono::seconds(30);
     ASSERT_TRUE(machine.connect());
-    exchange(machine, withByte(header(kCommandControl, kControlMode, 1), kModeEnterRemote));
+    enterRemoteMode(machine);
     EXPECT_TRUE(machine.inRemoteMode());
-    now += std::chrono::seconds(29);
-    EXPECT_EQ(askStatus(machine), kStatusReady);
-    now += std::chrono::seconds(31);
+    // The program polls every few seconds while connected; only real work
+    // counts as activity, so an idle program still sees the time-out.
+    for (int poll = 0; poll < 10; ++poll) {
+        now += std::chrono::seconds(3);
+        ASSERT_EQ(askStatus(machine), kStatusReady) << poll;
+    }
+    now += std::chrono::seconds(3);
     EXPECT_EQ(askStatus(machine), kStatusRemoteTimedOut);
     EXPECT_FALSE(machine.inRemoteMode());
-    exchange(machine, withByte(header(kCommandControl, kControlMode, 1), kModeEnterRemote));
+
+    // Entering again clears it; a record read is activity, from which the
+    // clock starts again.
+    enterRemoteMode(machine);
     EXPECT_EQ(askStatus(machine), kStatusReady);
+    now += std::chrono::seconds(20);
+    exchange(machine, header(kCommandReadRecord, 0x10c40, 0));
+    now += std::chrono::seconds(20);
+    EXPECT_EQ(askStatus(machine), kStatusReady);
+    now += std::chrono::seconds(11);
+    EXPECT_EQ(askStatus(machine), kStatusRemoteTimedOut);
 }
 
 TEST(SimulatedMachine, ServesAndStoresRecordsByIdAndAnswersUnknownIdsWithNoLength) {

@@ -57,6 +57,13 @@ class MachineProcess {
 
     const std::string& address() const { return address_; }
 
+    // Stops reading what it prints, as a closed terminal or a pager would.
+    void closeOutput() {
+        if (output_ != nullptr)
+            fclose(output_);
+        output_ = nullptr;
+    }
+
     // Ends it as a user would and returns its exit status.
     int stop() {
         if (pid_ <= 0)
@@ -142,6 +149,22 @@ TEST(TransferCommands, DownloadAndUploadThroughZeltMachine) {
     const RecordStore saved = readImage(machineImage);
     EXPECT_TRUE(sameRecords(saved, readImage(uploaded), 3));
     EXPECT_EQ(saved.slots[0].payload, sampleMachineImage().slots[0].payload);
+    fs::remove(machineImage);
+    fs::remove(downloaded);
+}
+
+TEST(TransferCommands, MachineWhoseOutputIsGoneStillServesAndSavesItsImage) {
+    const fs::path machineImage = scratchFile("verbose.dat");
+    const fs::path downloaded = scratchFile("verbose-downloaded.dat");
+    fs::remove(machineImage);
+    MachineProcess machine({"--verbose", "--image", machineImage.string()});
+    ASSERT_FALSE(machine.address().empty());
+    machine.closeOutput();
+
+    const ToolResult result = runZeltDat(machine.address(), "download " + downloaded.string());
+    EXPECT_EQ(result.exitCode, 0) << result.output;
+    ASSERT_EQ(machine.stop(), 0);
+    EXPECT_TRUE(sameRecords(readImage(machineImage), sampleMachineImage(), 0));
     fs::remove(machineImage);
     fs::remove(downloaded);
 }

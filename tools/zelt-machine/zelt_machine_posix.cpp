@@ -103,12 +103,16 @@ void printExchange(const std::string& line) {
     std::fflush(stdout);
 }
 
-void catchStopSignals() {
+void handleSignals() {
     struct sigaction action {};
     action.sa_handler = requestStop;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    // A reader that went away (a closed pager or terminal) must not end the
+    // machine before it has saved its image; the failed write is enough.
+    action.sa_handler = SIG_IGN;
+    sigaction(SIGPIPE, &action, nullptr);
 }
 
 } // namespace
@@ -136,7 +140,7 @@ int main(int argc, char** argv) {
     if (options.verbose)
         machine.onExchange = printExchange;
 
-    catchStopSignals();
+    handleSignals();
     if (!serveMachine(machine, options.port, stopRequested, announce)) {
         std::fprintf(stderr, "zelt-machine: cannot listen on port %u\n",
                      static_cast<unsigned>(options.port));
