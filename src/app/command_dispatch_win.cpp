@@ -1,7 +1,9 @@
 #include "app/command_dispatch_win.h"
 
+#include "app/about_win.h"
 #include "app/connection_commands_win.h"
 #include "app/connection_flow.h"
+#include "app/help_win.h"
 #include "app/lock_indicators.h"
 #include "app/shell_win.h"
 #include "app/tree_win.h"
@@ -63,6 +65,8 @@ constexpr CommandEntry kCommands[] = {
     {IDM_VIEW_SPEED_DIAL, showViewOfCommand},
     {IDM_VIEW_GROUP, showViewOfCommand},
     {IDM_MACHINE_READ, run<readMachineImage>},
+    {IDM_HELP_TOPICS, run<showHelpTopics>},
+    {IDM_ABOUT, run<showAboutBox>},
     {IDM_NUM_LOCK, showLockIndicator},
     {IDM_CAPS_LOCK, showLockIndicator},
     {IDM_SCROLL_LOCK, showLockIndicator},
