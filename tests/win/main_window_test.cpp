@@ -201,3 +201,19 @@ TEST_F(MainWindow, SystemColourChangeTakesTheCurrentButtonFace) {
     EXPECT_EQ(GetClassLongPtrW(mainWindow(), GCLP_HBRBACKGROUND),
               reinterpret_cast<ULONG_PTR>(GetSysColorBrush(COLOR_BTNFACE)));
 }
+
+TEST_F(MainWindow, CentresItselfOnTheScreenAtItsStartSize) {
+    RECT frame{};
+    GetWindowRect(mainWindow(), &frame);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    EXPECT_EQ(width, 600);
+    EXPECT_EQ(height, 400);
+    HDC screen = CreateICW(L"DISPLAY", nullptr, nullptr, nullptr);
+    ASSERT_NE(screen, nullptr);
+    const int screenWidth = GetDeviceCaps(screen, HORZRES);
+    const int screenHeight = GetDeviceCaps(screen, VERTRES);
+    DeleteDC(screen);
+    EXPECT_EQ(frame.left, (screenWidth - width) / 2);
+    EXPECT_EQ(frame.top, (screenHeight - height) / 2);
+}
