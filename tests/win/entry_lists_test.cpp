@@ -1,7 +1,10 @@
-#include "app/shell_win.h"
+#include "harness/harness.h"
+
+#include "app/tree_win.h"
 #include "app/ui_refresh_win.h"
 #include "phonebook/entry_lists_win.h"
 #include "resource_ids.h"
+#include "store/dial_entry.h"
 
 #include <windows.h>
 
@@ -11,83 +14,9 @@
 
 #include <string>
 
+using namespace harness;
+
 namespace {
-
-// A bare parent window that routes the lists' notifications the way the main
-// window does, so the lists run against Wine's real controls.
-LRESULT CALLBACK parentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NOTIFY) {
-        auto* header = reinterpret_cast<NMHDR*>(lParam);
-        if (header->idFrom == IDC_ENTRY_LIST)
-            return onEntryListNotify(window, header);
-        if (header->idFrom == IDC_MEMBER_LIST)
-            return onMemberListNotify(window, header);
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-class EntryListsTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES};
-        InitCommonControlsEx(&controls);
-        HINSTANCE instance = GetModuleHandleW(nullptr);
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = parentProc;
-        windowClass.hInstance = instance;
-        windowClass.lpszClassName = L"ZeltListParent";
-        RegisterClassW(&windowClass);
-
-        workspace.startup.oneTouchKeyCount = 9;
-        workspace.startup.groupCount = 9;
-        initStore(workspace.store);
-        unpackStore(workspace.store, workspace.mirror);
-        Shell& shell = theShell();
-        shell.exeInstance = instance;
-        shell.resourceModule = instance;
-        shell.workspace = &workspace;
-
-        parent = CreateWindowW(L"ZeltListParent", L"lists", WS_OVERLAPPEDWINDOW, 0, 0, 800, 600,
-                               nullptr, nullptr, instance, nullptr);
-        ASSERT_NE(parent, nullptr);
-        shell.mainWindow = parent;
-        images = ImageList_Create(16, 18, ILC_COLOR4, 14, 0);
-        createEntryLists(parent, images);
-        ASSERT_NE(entryListWindow(), nullptr);
-        ASSERT_NE(memberListWindow(), nullptr);
-    }
-
-    // What an Open does for the lists: the document is loaded and the
-    // interface refresh shows them.
-    void openDocument() {
-        workspace.view.documentLoaded = 1;
-        refreshUiState(parent);
-    }
-
-    void TearDown() override {
-        destroyEntryLists();
-        EXPECT_EQ(entryListWindow(), nullptr);
-        EXPECT_EQ(memberListWindow(), nullptr);
-        DestroyWindow(parent);
-        theShell().mainWindow = nullptr;
-        // The lists share the image list: it must survive them.
-        EXPECT_TRUE(ImageList_Destroy(images));
-        theShell().workspace = nullptr;
-    }
-
-    // What the tree does when the user picks a category.
-    void selectView(int view) {
-        workspace.view.currentView = view;
-        refreshUiState(parent);
-        showPhoneBookView(parent, view);
-        layoutMainWindow(parent);
-    }
-
-    Workspace workspace;
-    HWND parent = nullptr;
-    HIMAGELIST images = nullptr;
-};
 
 std::wstring cellText(HWND list, int row, int column) {
     wchar_t text[256] = {};
@@ -103,13 +32,21 @@ int rowImage(HWND list, int row) {
     return item.iImage;
 }
 
-// Every row as "text|text|...#image", the way a user reads the list.
+// A row as "text|text|...#image", the way a user reads the list.
 std::wstring shownRow(HWND list, int row) {
     std::wstring shown;
     int columns = Header_GetItemCount(ListView_GetHeader(list));
     for (int column = 0; column < columns; ++column)
         shown += (column ? L"|" : L"") + cellText(list, row, column);
     return shown + L"#" + std::to_wstring(rowImage(list, row));
+}
+
+std::wstring memberRows() {
+    std::wstring shown;
+    HWND list = memberListWindow();
+    for (int row = 0; row < ListView_GetItemCount(list); ++row)
+        shown += cellText(list, row, 0) + L"#" + std::to_wstring(rowImage(list, row)) + L" ";
+    return shown;
 }
 
 void selectRow(HWND list, int row) {
@@ -132,26 +69,48 @@ std::wstring columnTitles(HWND list) {
     return titles;
 }
 
+bool hasStyle(HWND window, LONG_PTR style) {
+    return (GetWindowLongPtrW(window, GWL_STYLE) & style) == style;
+}
+
+const wchar_t* const kFourColumns = L"NO./50 Name/100 Address/140 Speed/80 ";
+const wchar_t* const kTwoColumns = L"NO./50 Name/100 ";
+
+// The real main window, started without a backup: a fresh store.
+class EntryListsTest : public MainWindowTest {
+  protected:
+    // What a successful Open does for the lists: the document is loaded, the
+    // interface refresh shows the tree, and the tree and list are enabled.
+    void openDocument() {
+        workspace().view.documentLoaded = 1;
+        refreshUiState(mainWindow());
+        EnableWindow(shell().tree, TRUE);
+        EnableWindow(entryListWindow(), TRUE);
+        SetWindowPos(mainWindow(), nullptr, 0, 0, 760, 520, SWP_NOMOVE | SWP_NOZORDER);
+        pumpMessages();
+    }
+};
+
 TEST_F(EntryListsTest, StartsWithTheOneTouchColumnsDisabledAndAHiddenMemberList) {
     HWND list = entryListWindow();
-    EXPECT_EQ(columnTitles(list), L"NO./50 Name/100 Address/140 Speed/80 ");
+    ASSERT_NE(list, nullptr);
+    ASSERT_NE(memberListWindow(), nullptr);
+    EXPECT_EQ(GetParent(list), mainWindow());
+    EXPECT_EQ(columnTitles(list), kFourColumns);
     EXPECT_EQ(ListView_GetItemCount(list), 9);
     EXPECT_FALSE(IsWindowEnabled(list));
-    EXPECT_EQ(GetDlgCtrlID(list), IDC_ENTRY_LIST);
-    EXPECT_EQ(GetDlgCtrlID(memberListWindow()), IDC_MEMBER_LIST);
     EXPECT_FALSE(IsWindowVisible(memberListWindow()));
     EXPECT_EQ(columnTitles(memberListWindow()), L"Group Item(s)/150 ");
-    EXPECT_EQ(ListView_GetImageList(list, LVSIL_SMALL), images);
-    LONG_PTR style = GetWindowLongPtrW(list, GWL_STYLE);
-    EXPECT_EQ(style & LVS_TYPEMASK, LVS_REPORT);
-    EXPECT_TRUE(style & LVS_SORTASCENDING);
-    EXPECT_TRUE(style & LVS_SHAREIMAGELISTS);
-    EXPECT_TRUE(style & LVS_SINGLESEL);
-    EXPECT_TRUE(GetWindowLongPtrW(ListView_GetHeader(list), GWL_STYLE) & HDS_BUTTONS);
-    DWORD extended = ListView_GetExtendedListViewStyle(list);
-    EXPECT_TRUE(extended & LVS_EX_GRIDLINES);
-    EXPECT_TRUE(extended & LVS_EX_FULLROWSELECT);
-    EXPECT_FALSE(GetWindowLongPtrW(memberListWindow(), GWL_STYLE) & LVS_SORTASCENDING);
+    EXPECT_EQ(ListView_GetImageList(list, LVSIL_SMALL), shell().treeImages);
+    EXPECT_EQ(ListView_GetImageList(memberListWindow(), LVSIL_SMALL), shell().treeImages);
+    EXPECT_TRUE(hasStyle(list, LVS_REPORT | LVS_SORTASCENDING | LVS_SHAREIMAGELISTS |
+                                   LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP));
+    EXPECT_TRUE(GetWindowLongPtrW(list, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_TRUE(hasStyle(ListView_GetHeader(list), HDS_BUTTONS));
+    DWORD extended = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
+    EXPECT_EQ(ListView_GetExtendedListViewStyle(list) & extended, extended);
+    EXPECT_EQ(ListView_GetExtendedListViewStyle(memberListWindow()) & extended, extended);
+    EXPECT_FALSE(hasStyle(memberListWindow(), LVS_SORTASCENDING));
 }
 
 TEST_F(EntryListsTest, FreshStoreShowsEmptyRowsInEveryView) {
@@ -163,10 +122,11 @@ TEST_F(EntryListsTest, FreshStoreShowsEmptyRowsInEveryView) {
         const wchar_t* first;
         const wchar_t* last;
     };
-    for (Expected expected : {Expected{1, 9, L"01", L"09"}, Expected{2, 100, L"001", L"100"},
-                              Expected{3, 9, L"01", L"09"}}) {
+    for (Expected expected :
+         {Expected{kTreeOneTouch, 9, L"01", L"09"}, Expected{kTreeSpeedDial, 100, L"001", L"100"},
+          Expected{kTreeGroup, 9, L"01", L"09"}}) {
         SCOPED_TRACE(expected.view);
-        selectView(expected.view);
+        selectTreeItem(expected.view);
         ASSERT_EQ(ListView_GetItemCount(list), expected.rows);
         EXPECT_EQ(cellText(list, 0, 0), expected.first);
         EXPECT_EQ(cellText(list, expected.rows - 1, 0), expected.last);
@@ -174,37 +134,60 @@ TEST_F(EntryListsTest, FreshStoreShowsEmptyRowsInEveryView) {
             EXPECT_EQ(rowImage(list, row), 12);
             EXPECT_EQ(cellText(list, row, 1), L"");
         }
+        EXPECT_EQ(currentRow(), 0);
+        EXPECT_EQ(workspace().view.selectedRow, 0);
+        EXPECT_EQ(memberRows(), L"");
     }
 }
 
 TEST_F(EntryListsTest, ColumnSetsFollowTheViews) {
     openDocument();
     HWND list = entryListWindow();
-    const wchar_t* four = L"NO./50 Name/100 Address/140 Speed/80 ";
-    const wchar_t* two = L"NO./50 Name/100 ";
-    selectView(2);
-    EXPECT_EQ(columnTitles(list), four);
-    selectView(3);
-    EXPECT_EQ(columnTitles(list), two);
-    selectView(3);
-    EXPECT_EQ(columnTitles(list), two);
-    EXPECT_EQ(workspace.phoneBookLists.columnView, 3);
-    selectView(1);
-    EXPECT_EQ(columnTitles(list), four);
-    selectView(1);
-    EXPECT_EQ(columnTitles(list), four);
-    EXPECT_EQ(workspace.phoneBookLists.columnView, 1);
+    selectTreeItem(kTreeSpeedDial);
+    EXPECT_EQ(columnTitles(list), kFourColumns);
+    selectTreeItem(kTreeGroup);
+    EXPECT_EQ(columnTitles(list), kTwoColumns);
+    EXPECT_EQ(workspace().phoneBookLists.columnView, 3);
+    // The view shown again, as the View menu does for the current category.
+    showPhoneBookView(mainWindow(), kTreeGroup);
+    EXPECT_EQ(columnTitles(list), kTwoColumns);
+    selectTreeItem(kTreeOneTouch);
+    EXPECT_EQ(columnTitles(list), kFourColumns);
+    showPhoneBookView(mainWindow(), kTreeOneTouch);
+    EXPECT_EQ(columnTitles(list), kFourColumns);
+    EXPECT_EQ(workspace().phoneBookLists.columnView, 1);
+    // The machine item hides the list and leaves its columns alone.
+    selectTreeItem(kTreeGroup);
+    selectTreeItem(kTreeRoot);
+    EXPECT_EQ(columnTitles(list), kTwoColumns);
+    EXPECT_EQ(workspace().phoneBookLists.columnView, 3);
 }
 
 TEST_F(EntryListsTest, SelectingARowMakesItCurrent) {
     openDocument();
-    HWND list = entryListWindow();
-    selectView(2);
-    EXPECT_EQ(currentRow(), 0);
-    EXPECT_EQ(workspace.view.selectedRow, 0);
-    selectRow(list, 41);
+    selectTreeItem(kTreeSpeedDial);
+    selectRow(entryListWindow(), 41);
     EXPECT_EQ(currentRow(), 41);
-    EXPECT_EQ(workspace.view.selectedRow, 41);
+    EXPECT_EQ(workspace().view.selectedRow, 41);
+}
+
+TEST_F(EntryListsTest, NamesAreShownInTheCodePageOfTheDisplayLanguage) {
+    openDocument();
+    DialEntry entry;
+    entry.used = 1;
+    entry.entryClass = kEntryClassSpeedDial;
+    setFieldText(entry.name, "M\xfcller");
+    setFieldText(entry.faxNumber, "1");
+    encodeSpeedDial(workspace().mirror, workspace().store, entry, 0);
+    selectTreeItem(kTreeSpeedDial);
+    EXPECT_EQ(cellText(entryListWindow(), 0, 1), L"M\u00fcller");
+
+    workspace().mirror.language = 6;
+    // Letters that the machine mapping carries both ways.
+    setFieldText(entry.name, "\xc1\xe1\xeb");
+    encodeSpeedDial(workspace().mirror, workspace().store, entry, 0);
+    refreshSpeedDialList(entryListWindow());
+    EXPECT_EQ(cellText(entryListWindow(), 0, 1), L"\u0411\u0431\u043b");
 }
 
 // A phone book as the register dialogs would leave it.
@@ -225,18 +208,18 @@ class StoredPhoneBookTest : public EntryListsTest {
         group.memberCount = 2;
         group.members[0] = {kMemberKindOneTouch, 0};
         group.members[1] = {kMemberKindSpeedDial, 11};
-        encodeGroup(workspace.mirror, group, 3);
+        encodeGroup(workspace().mirror, group, 3);
         // The machine marks its program-dial keys itself; no dialog writes one.
-        workspace.mirror.oneTouchTable[5][kEntryFlagsByte] = kFlagOneTouch | kFlagProgramDial;
+        workspace().mirror.oneTouchTable[5][kEntryFlagsByte] = kFlagOneTouch | kFlagProgramDial;
 
         DialEntry shop = fax("Shop", "555", 2);
         shop.entryClass = kEntryClassSpeedDial;
-        encodeSpeedDial(workspace.mirror, workspace.store, shop, 11);
+        encodeSpeedDial(workspace().mirror, workspace().store, shop, 11);
         DialEntry desk = email("Desk", "d@e.example");
         desk.entryClass = kEntryClassSpeedDial;
-        encodeSpeedDial(workspace.mirror, workspace.store, desk, 0);
-        encodeSpeedDial(workspace.mirror, workspace.store, shop, 6);
-        workspace.mirror.speedDialTable[6][kEntryFlagsByte] |= kFlagProgramDial;
+        encodeSpeedDial(workspace().mirror, workspace().store, desk, 0);
+        encodeSpeedDial(workspace().mirror, workspace().store, shop, 6);
+        workspace().mirror.speedDialTable[6][kEntryFlagsByte] |= kFlagProgramDial;
         openDocument();
     }
 
@@ -259,90 +242,102 @@ class StoredPhoneBookTest : public EntryListsTest {
         return entry;
     }
     void registerOneTouch(DialEntry entry, int index) {
-        encodeOneTouch(workspace.mirror, workspace.store, entry, index);
+        encodeOneTouch(workspace().mirror, workspace().store, entry, index);
     }
 
-    std::wstring memberRows() {
-        std::wstring shown;
-        HWND list = memberListWindow();
-        for (int row = 0; row < ListView_GetItemCount(list); ++row)
-            shown += cellText(list, row, 0) + L"#" + std::to_wstring(rowImage(list, row)) + L" ";
-        return shown;
+    // A real left click on the middle of a row's label.
+    void clickRow(HWND list, int row) {
+        RECT bounds{};
+        ListView_GetItemRect(list, row, &bounds, LVIR_LABEL);
+        LPARAM point =
+            MAKELPARAM((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
+        // The list tracks the mouse until the button comes up.
+        PostMessageW(list, WM_LBUTTONUP, 0, point);
+        SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+        pumpMessages();
     }
 };
 
 TEST_F(StoredPhoneBookTest, RowsShowWhatEachEntryHolds) {
     HWND list = entryListWindow();
-    selectView(1);
+    selectTreeItem(kTreeOneTouch);
     EXPECT_EQ(shownRow(list, 0), L"01|Office|0301234|14.4K#2");
     EXPECT_EQ(shownRow(list, 1), L"02|Mail|a@b.example|#4");
     EXPECT_EQ(shownRow(list, 2), L"03||0301+|#2");
     EXPECT_EQ(shownRow(list, 3), L"04|Team||#5");
     EXPECT_EQ(shownRow(list, 4), L"05|||#12");
     EXPECT_EQ(shownRow(list, 5), L"06|PROGRAM DIAL||#2");
+    saveScreenshot(mainWindow(), L"phone_book_one_touch_kinds");
 
-    selectView(2);
+    selectTreeItem(kTreeSpeedDial);
     EXPECT_EQ(shownRow(list, 0), L"001|Desk|d@e.example|#8");
     EXPECT_EQ(shownRow(list, 6), L"007|PROGRAM DIAL|555|33.6K#6");
     EXPECT_EQ(shownRow(list, 11), L"012|Shop|555|33.6K#6");
     EXPECT_EQ(shownRow(list, 99), L"100|||#12");
 
-    selectView(3);
+    selectTreeItem(kTreeGroup);
     EXPECT_EQ(shownRow(list, 0), L"01|Office#11");
     EXPECT_EQ(shownRow(list, 1), L"02|Mail#4");
     EXPECT_EQ(shownRow(list, 2), L"03|#11");
     EXPECT_EQ(shownRow(list, 3), L"04|Team#9");
-    EXPECT_EQ(shownRow(list, 5), L"06|PROGRAM DIAL#11");
     EXPECT_EQ(shownRow(list, 4), L"05|#12");
+    EXPECT_EQ(shownRow(list, 5), L"06|PROGRAM DIAL#11");
 }
 
 TEST_F(StoredPhoneBookTest, MemberListFollowsTheSelectedGroup) {
     HWND list = entryListWindow();
-    selectView(3);
-    // The test's parent window is never shown, so the style tells.
-    EXPECT_TRUE(GetWindowLongPtrW(memberListWindow(), GWL_STYLE) & WS_VISIBLE);
+    selectTreeItem(kTreeGroup);
+    EXPECT_TRUE(IsWindowVisible(memberListWindow()));
     // Row 0 is selected by the view switch; its key holds a One Touch entry.
     EXPECT_EQ(memberRows(), L"");
     selectRow(list, 3);
     EXPECT_EQ(currentRow(), 3);
-    EXPECT_EQ(workspace.view.selectedRow, 3);
+    EXPECT_EQ(workspace().view.selectedRow, 3);
     EXPECT_EQ(memberRows(), L"01  Office#2 12  Shop#6 ");
+    saveScreenshot(mainWindow(), L"phone_book_group_members");
     selectRow(list, 0);
     EXPECT_EQ(memberRows(), L"");
     // Outside the Group view a Group key's row leaves the member list alone.
-    selectView(1);
+    selectTreeItem(kTreeOneTouch);
     selectRow(list, 3);
     EXPECT_EQ(currentRow(), 3);
     EXPECT_EQ(memberRows(), L"");
 }
 
-TEST_F(StoredPhoneBookTest, MemberSelectionHoldsUntilAClickInTheEntryList) {
+TEST_F(StoredPhoneBookTest, MemberSelectionWithdrawsTheEditCommandsUntilAClickInTheEntryList) {
     HWND list = entryListWindow();
-    selectView(3);
+    HMENU menu = GetMenu(mainWindow());
+    selectTreeItem(kTreeGroup);
     selectRow(list, 3);
+    EXPECT_TRUE(menuItemState(menu, IDM_COPY).enabled);
+    EXPECT_TRUE(menuItemState(menu, IDM_DELETE).enabled);
+
     selectRow(memberListWindow(), 1);
-    EXPECT_EQ(workspace.view.selectedRow, -1);
-    EXPECT_EQ(workspace.phoneBookLists.memberListTouched, 1);
+    EXPECT_EQ(workspace().view.selectedRow, -1);
+    EXPECT_EQ(workspace().phoneBookLists.memberListTouched, 1);
     EXPECT_EQ(currentRow(), 3);
+    EXPECT_TRUE(menuItemState(menu, IDM_COPY).grayed);
+    EXPECT_TRUE(menuItemState(menu, IDM_CUT).grayed);
+    EXPECT_TRUE(menuItemState(menu, IDM_DELETE).grayed);
 
     // A click on the row that is already selected changes no item, so only
     // the click makes it current again.
-    RECT bounds{};
-    ListView_GetItemRect(list, 3, &bounds, LVIR_LABEL);
-    LPARAM point = MAKELPARAM((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
-    PostMessageW(list, WM_LBUTTONUP, 0, point);
-    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageW(&message);
-    EXPECT_EQ(workspace.view.selectedRow, 3);
-    EXPECT_EQ(workspace.phoneBookLists.memberListTouched, 0);
+    clickRow(list, 3);
+    EXPECT_EQ(workspace().view.selectedRow, 3);
+    EXPECT_EQ(workspace().phoneBookLists.memberListTouched, 0);
     EXPECT_EQ(memberRows(), L"01  Office#2 12  Shop#6 ");
+    EXPECT_TRUE(menuItemState(menu, IDM_COPY).enabled);
+    EXPECT_TRUE(menuItemState(menu, IDM_DELETE).enabled);
+
+    // Without a member selection a click is only a click.
+    clickRow(list, 3);
+    EXPECT_EQ(workspace().phoneBookLists.memberListTouched, 0);
+    EXPECT_EQ(workspace().view.selectedRow, 3);
 }
 
 TEST_F(StoredPhoneBookTest, AReplacedRowReturnsToItsNumericPlace) {
     HWND list = entryListWindow();
-    selectView(2);
+    selectTreeItem(kTreeSpeedDial);
     // How the entry commands replace a row: delete it, insert it afresh.
     for (int index : {9, 0, 99}) {
         ListView_DeleteItem(list, index);
@@ -357,34 +352,15 @@ TEST_F(StoredPhoneBookTest, AReplacedRowReturnsToItsNumericPlace) {
     EXPECT_EQ(shownRow(list, 10), L"011|||#12");
     EXPECT_EQ(shownRow(list, 99), L"100|New|42|9.6K#6");
 
-    selectView(3);
+    selectTreeItem(kTreeGroup);
     ListView_DeleteItem(list, 3);
     insertGroupRow(list, DialEntry{}, 3);
     EXPECT_EQ(shownRow(list, 3), L"04|#12");
     EXPECT_EQ(shownRow(list, 4), L"05|#12");
-    selectView(1);
+    selectTreeItem(kTreeOneTouch);
     ListView_DeleteItem(list, 8);
     insertOneTouchRow(list, email("Last", "z@y.example"), 8);
     EXPECT_EQ(shownRow(list, 8), L"09|Last|z@y.example|#4");
-}
-
-TEST_F(EntryListsTest, NamesAreShownInTheCodePageOfTheDisplayLanguage) {
-    openDocument();
-    DialEntry entry;
-    entry.used = 1;
-    entry.entryClass = kEntryClassSpeedDial;
-    setFieldText(entry.name, "M\xfcller");
-    setFieldText(entry.faxNumber, "1");
-    encodeSpeedDial(workspace.mirror, workspace.store, entry, 0);
-    selectView(2);
-    EXPECT_EQ(cellText(entryListWindow(), 0, 1), L"M\u00fcller");
-
-    workspace.mirror.language = 6;
-    // Letters that the machine mapping carries both ways.
-    setFieldText(entry.name, "\xc1\xe1\xeb");
-    encodeSpeedDial(workspace.mirror, workspace.store, entry, 0);
-    selectView(2);
-    EXPECT_EQ(cellText(entryListWindow(), 0, 1), L"\u0411\u0431\u043b");
 }
 
 } // namespace

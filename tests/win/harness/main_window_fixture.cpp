@@ -1,20 +1,19 @@
 #include "harness/main_window_fixture.h"
 
-#include "app/model_string.h"
+#include "app/shell_backup_win.h"
 #include "app/startup_win.h"
-#include "harness/program_files.h"
+#include "app/win_text_win.h"
 
 namespace harness {
 
 namespace {
 
-// The main window reads a backup file beside the program when it is created
-// and writes one when it is destroyed; every test starts without one so that
-// no test sees what an earlier one left.
-void removeBackupFile() {
-    std::wstring name(familyFileBaseName(kModelFamilyA4).begin(),
-                      familyFileBaseName(kModelFamilyA4).end());
-    std::wstring path = programFolder() + L"\\" + name + L".BAK";
+// The main window reads the backup file when it is created and writes it
+// when it is destroyed; every test starts and ends without one, so that no
+// test sees what an earlier one left. Outside a running shell the path is
+// the one beside this test program.
+void removeBackupFile(const Workspace& workspace) {
+    std::wstring path = utf8ToWide(shellBackupPath(workspace));
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(path.c_str());
 }
@@ -22,7 +21,7 @@ void removeBackupFile() {
 } // namespace
 
 void MainWindowTest::SetUp() {
-    removeBackupFile();
+    removeBackupFile(*workspace_);
     ASSERT_TRUE(startShell(GetModuleHandleW(nullptr), *workspace_, SW_SHOWNORMAL));
     ASSERT_NE(mainWindow(), nullptr);
     pumpMessages();
@@ -31,7 +30,7 @@ void MainWindowTest::SetUp() {
 void MainWindowTest::TearDown() {
     stopShell();
     pumpMessages();
-    removeBackupFile();
+    removeBackupFile(*workspace_);
 }
 
 LRESULT sendCommand(HWND window, int commandId) {
