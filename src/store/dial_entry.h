@@ -127,7 +127,8 @@ template <size_t N> void setFieldText(std::array<char, N>& field, std::string_vi
 }
 
 // One Touch keys that are the machine's program-dial keys while their last
-// decode found bit 0x40. `firstKey` is set at start-up.
+// decode found bit 0x40. Every family the program recognises has them on
+// keys 5-8 (0-based); with an unknown family there are no keys at all.
 struct ProgramDialMarks {
     int32_t firstKey = 5;
     std::array<uint8_t, 4> marks{};

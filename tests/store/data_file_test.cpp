@@ -158,6 +158,12 @@ TEST_F(DataFile, FailedWriteKeepsTheOldFileAndReportsZero) {
     RecordStore store = filledStore();
     ASSERT_EQ(writeDataFile(path("keep.dat"), store), 1);
     std::vector<uint8_t> before = readBytes(path("keep.dat"));
+    // The temporary file cannot be made: the old file stays as it was.
+    fs::create_directories(path("keep.dat.tmp"));
+    store.slots[3].payload[0] = 0x41;
+    EXPECT_EQ(writeDataFile(path("keep.dat"), store), 0);
+    EXPECT_EQ(readBytes(path("keep.dat")), before);
+    fs::remove(path("keep.dat.tmp"));
     // The target is a folder that cannot be replaced: the write fails.
     fs::create_directories(folder / "busy.dat" / "inside");
     EXPECT_EQ(writeDataFile(path("busy.dat"), store), 0);

@@ -148,6 +148,9 @@ TEST(ZeltDat, DumpPrintsEveryKindAsJsonAndLeavesTheFileAlone) {
              R"("machineInformation": [1, 1, 0, 1, 64, 0, 0, 0, 0, 0, 0, 0, 0, 0])",
          })
         EXPECT_NE(json.find(expected), std::string::npos) << expected;
+    // The One Touch list counts a Group's members without reading them: no
+    // member may show up there as an empty (0, 0) pair.
+    EXPECT_EQ(json.find("[0, 0]"), std::string::npos);
     EXPECT_EQ(readAll(file), before);
     json = runTool("dump /no/such/file.dat", status);
     EXPECT_NE(status, 0);

@@ -43,9 +43,12 @@ void writeEntry(DumpContext& dump, const DialEntry& entry) {
     json.number("emailPaperSize", entry.emailPaperSize);
     json.number("emailResolution", entry.emailResolution);
     json.number("emailCoding", entry.emailCoding);
+    // decodeOneTouch counts a Group's members without reading them; only
+    // members read from the key (decodeOneTouchKey) have a kind.
     json.beginArray("members");
     for (size_t k = 0; k < entry.memberCount && k < entry.members.size(); ++k)
-        json.numberRow({entry.members[k].kind, entry.members[k].index});
+        if (entry.members[k].kind != 0)
+            json.numberRow({entry.members[k].kind, entry.members[k].index});
     json.endArray();
     json.endObject();
 }
