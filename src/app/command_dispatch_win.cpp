@@ -2,6 +2,7 @@
 
 #include "app/about_win.h"
 #include "app/connection_commands_win.h"
+#include "app/connection_flow.h"
 #include "app/file_commands_win.h"
 #include "app/help_win.h"
 #include "app/lock_indicators.h"

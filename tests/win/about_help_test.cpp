@@ -37,6 +37,16 @@ HtmlHelpEntry locateNothing() {
     return nullptr;
 }
 
+// F1 as the message loop delivers it: through the accelerator table.
+void pressF1(HWND mainWindow, HACCEL accelerators) {
+    MSG key{};
+    key.hwnd = mainWindow;
+    key.message = WM_KEYDOWN;
+    key.wParam = VK_F1;
+    key.lParam = 1;
+    EXPECT_TRUE(TranslateAcceleratorW(mainWindow, accelerators, &key));
+}
+
 std::string folderOfExecutable() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -59,10 +69,10 @@ class Help : public MainWindowTest {
     }
 };
 
-TEST_F(Help, EachCallShowsTheHelpFileBesideTheResourcesAndLoadsTheControlOnce) {
+TEST_F(Help, EachF1ShowsTheHelpFileBesideTheResourcesAndLoadsTheControlOnce) {
     setHtmlHelpLocator(locateFakeHtmlHelp);
-    showHelpTopics(mainWindow());
-    showHelpTopics(mainWindow());
+    pressF1(mainWindow(), shell().accelerators);
+    pressF1(mainWindow(), shell().accelerators);
     EXPECT_EQ(locatorCalls, 1);
     ASSERT_EQ(helpCalls.size(), 2u);
     for (const HelpCall& call : helpCalls) {
@@ -75,8 +85,8 @@ TEST_F(Help, EachCallShowsTheHelpFileBesideTheResourcesAndLoadsTheControlOnce) {
 
 TEST_F(Help, WithoutTheHelpControlHelpDoesNothingAndStopsLooking) {
     setHtmlHelpLocator(locateNothing);
-    showHelpTopics(mainWindow());
-    showHelpTopics(mainWindow());
+    sendCommand(mainWindow(), IDM_HELP_TOPICS);
+    sendCommand(mainWindow(), IDM_HELP_TOPICS);
     EXPECT_EQ(locatorCalls, 1);
     EXPECT_TRUE(helpCalls.empty());
 }
@@ -103,7 +113,7 @@ TEST_F(AboutBox, ShowsTheExecutablesProductLineAndNotice) {
         saveScreenshot(dialog, L"about_box");
         clickButton(dialog, IDOK);
     });
-    showAboutBox(mainWindow());
+    sendCommand(mainWindow(), IDM_ABOUT);
     EXPECT_EQ(title, L"About");
     EXPECT_EQ(product, loadResourceString(GetModuleHandleW(nullptr), IDS_PRODUCT_VERSION));
     EXPECT_NE(product.find(L"V4.02"), std::wstring::npos);

@@ -201,3 +201,41 @@ TEST_F(MainWindow, SystemColourChangeTakesTheCurrentButtonFace) {
     EXPECT_EQ(GetClassLongPtrW(mainWindow(), GCLP_HBRBACKGROUND),
               reinterpret_cast<ULONG_PTR>(GetSysColorBrush(COLOR_BTNFACE)));
 }
+
+TEST_F(MainWindow, CentresItselfOnTheScreenAtItsStartSize) {
+    RECT frame{};
+    GetWindowRect(mainWindow(), &frame);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    EXPECT_EQ(width, 600);
+    EXPECT_EQ(height, 400);
+    HDC screen = CreateICW(L"DISPLAY", nullptr, nullptr, nullptr);
+    ASSERT_NE(screen, nullptr);
+    const int screenWidth = GetDeviceCaps(screen, HORZRES);
+    const int screenHeight = GetDeviceCaps(screen, VERTRES);
+    DeleteDC(screen);
+    EXPECT_EQ(frame.left, (screenWidth - width) / 2);
+    EXPECT_EQ(frame.top, (screenHeight - height) / 2);
+}
+
+TEST_F(MainWindow, HoveringAButtonShowsItsBalloonTip) {
+    RECT button{};
+    SendMessageW(shell().toolbar, TB_GETRECT, IDM_OPEN, reinterpret_cast<LPARAM>(&button));
+    POINT centre{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+    ClientToScreen(shell().toolbar, &centre);
+    SetForegroundWindow(mainWindow());
+    SetCursorPos(centre.x - 5, centre.y - 5);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = centre.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    move.mi.dy = centre.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &move, sizeof(move));
+    for (int i = 0; i < 150 && !IsWindowVisible(shell().tooltip); ++i) {
+        pumpMessages();
+        Sleep(10);
+    }
+    EXPECT_TRUE(IsWindowVisible(shell().tooltip));
+    EXPECT_EQ(windowText(shell().tooltip), L"Open");
+    saveScreenshot(mainWindow(), L"toolbar_tip");
+}
