@@ -1,5 +1,6 @@
 #include "app/help_win.h"
 
+#include "app/help_path.h"
 #include "app/shell_win.h"
 
 #include <array>
@@ -13,8 +14,6 @@ constexpr char kHtmlHelpServerKey[] =
 constexpr char kHtmlHelpModuleName[] = "hhctrl.ocx";
 constexpr WORD kHtmlHelpOrdinal = 14;
 constexpr UINT kDisplayTopic = 0; // HH_DISPLAY_TOPIC: the file's default topic
-
-constexpr char kHelpFileName[] = "pyrite.chm";
 
 } // namespace
 
@@ -53,10 +52,7 @@ std::string helpFilePath() {
     std::array<char, MAX_PATH> modulePath{};
     const DWORD length =
         GetModuleFileNameA(theShell().resourceModule, modulePath.data(), modulePath.size());
-    std::string path(modulePath.data(), length);
-    const size_t folderEnd = path.find_last_of("\\/");
-    path.erase(folderEnd == std::string::npos ? 0 : folderEnd + 1);
-    return path + kHelpFileName;
+    return helpFilePathBeside(std::string_view(modulePath.data(), length));
 }
 
 void showHelpTopics(HWND mainWindow) {

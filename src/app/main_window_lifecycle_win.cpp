@@ -1,5 +1,6 @@
 #include "app/main_window_lifecycle_win.h"
 
+#include "app/image_list_win.h"
 #include "app/main_window_win.h"
 #include "app/shell_backup_win.h"
 #include "app/shell_messages_win.h"
@@ -39,19 +40,6 @@ void centreOnScreen(HWND window) {
     const int height = frame.bottom - frame.top;
     SetWindowPos(window, nullptr, (screenWidth - width) / 2, (screenHeight - height) / 2, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-HIMAGELIST createTreeImages() {
-    HIMAGELIST images =
-        ImageList_Create(kTreeImageWidth, kTreeImageHeight, ILC_COLOR4, kTreeImageCount, 0);
-    if (images == nullptr)
-        return nullptr;
-    HBITMAP bitmap = LoadBitmapW(theShell().resourceModule, MAKEINTRESOURCEW(IDB_TREE_IMAGES));
-    if (bitmap != nullptr) {
-        ImageList_Add(images, bitmap, nullptr);
-        DeleteObject(bitmap);
-    }
-    return images;
 }
 
 void loadBackup(Workspace& workspace) {
@@ -128,7 +116,8 @@ void createMainWindowChildren(HWND mainWindow) {
     shell.mainWindow = mainWindow;
     centreOnScreen(mainWindow);
     loadBackup(workspace);
-    shell.treeImages = createTreeImages();
+    shell.treeImages = loadImageStrip(IDB_TREE_IMAGES, kTreeImageWidth, kTreeImageHeight,
+                                      ILC_COLOR4, kTreeImageCount);
     createToolbar(mainWindow);
     createStatusBar(mainWindow);
     createTree(mainWindow, shell.treeImages);

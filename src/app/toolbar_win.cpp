@@ -1,5 +1,6 @@
 #include "app/toolbar_win.h"
 
+#include "app/image_list_win.h"
 #include "app/shell_win.h"
 #include "app/win_text_win.h"
 #include "resource_ids.h"
@@ -77,19 +78,6 @@ HWND createTooltip(HWND toolbar) {
     return tooltip;
 }
 
-HIMAGELIST createDisabledImages() {
-    HIMAGELIST images =
-        ImageList_Create(kButtonImageSize, kButtonImageSize, ILC_COLOR8, kButtonImageCount, 0);
-    if (images == nullptr)
-        return nullptr;
-    HBITMAP bitmap = LoadBitmapW(theShell().resourceModule, MAKEINTRESOURCEW(IDB_TOOLBAR_DISABLED));
-    if (bitmap != nullptr) {
-        ImageList_Add(images, bitmap, nullptr);
-        DeleteObject(bitmap);
-    }
-    return images;
-}
-
 } // namespace
 
 HWND createToolbar(HWND mainWindow) {
@@ -112,7 +100,8 @@ HWND createToolbar(HWND mainWindow) {
     SendMessageW(toolbar, TB_AUTOSIZE, 0, 0);
 
     shell.tooltip = createTooltip(toolbar);
-    shell.disabledImages = createDisabledImages();
+    shell.disabledImages = loadImageStrip(IDB_TOOLBAR_DISABLED, kButtonImageSize, kButtonImageSize,
+                                          ILC_COLOR8, kButtonImageCount);
     SendMessageW(toolbar, TB_SETDISABLEDIMAGELIST, 0,
                  reinterpret_cast<LPARAM>(shell.disabledImages));
     return toolbar;

@@ -1,19 +1,5 @@
 #include "link/in_process_transport.h"
 
-namespace {
-
-ChannelHandle channelFor(int device, int pipe) {
-    return device * 2 + pipe;
-}
-int deviceOf(ChannelHandle channel) {
-    return channel / 2;
-}
-int pipeOf(ChannelHandle channel) {
-    return channel % 2;
-}
-
-} // namespace
-
 InProcessTransport::InProcessTransport(std::vector<SimulatedMachine*> devices)
     : devices_(std::move(devices)) {}
 

@@ -31,5 +31,5 @@ class InProcessTransport : public Transport {
     SimulatedMachine* liveMachine(ChannelHandle channel, int pipe) const;
 
     std::vector<SimulatedMachine*> devices_;
-    std::array<OpenPipe, 2 * kDeviceSearchCount> pipes_{};
+    std::array<OpenPipe, kChannelCount> pipes_{};
 };

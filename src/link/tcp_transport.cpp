@@ -4,16 +4,6 @@
 
 namespace {
 
-ChannelHandle channelFor(int device, int pipe) {
-    return device * 2 + pipe;
-}
-int deviceOf(ChannelHandle channel) {
-    return channel / 2;
-}
-int pipeOf(ChannelHandle channel) {
-    return channel % 2;
-}
-
 std::optional<MachineAddress> parseOneAddress(std::string_view entry) {
     while (!entry.empty() && entry.front() == ' ')
         entry.remove_prefix(1);
@@ -65,7 +55,7 @@ void TcpTransport::closeConnection(Connection& connection) {
 }
 
 TcpTransport::Connection* TcpTransport::connectionOf(ChannelHandle channel) {
-    if (channel < 0 || channel >= 2 * kDeviceSearchCount)
+    if (channel < 0 || channel >= kChannelCount)
         return nullptr;
     Connection& connection = connections_[static_cast<size_t>(deviceOf(channel))];
     if (connection.socket == kNoSocket || !connection.pipeOpen[pipeOf(channel)])

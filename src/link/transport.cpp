@@ -9,6 +9,19 @@ void putU16(uint8_t* at, uint16_t value) {
 
 constexpr size_t kProductIdOffset = 2;
 
+// Repeats `moveSome(done)` until `count` bytes moved; a call that moves
+// nothing, fails or claims more than was left ends it as a failure.
+template <typename MoveSome> bool moveExact(size_t count, MoveSome moveSome) {
+    size_t done = 0;
+    while (done < count) {
+        std::ptrdiff_t moved = moveSome(done);
+        if (moved <= 0 || static_cast<size_t>(moved) > count - done)
+            return false;
+        done += static_cast<size_t>(moved);
+    }
+    return true;
+}
+
 } // namespace
 
 DeviceDescriptor makeDeviceDescriptor(uint16_t vendorId, uint16_t productId, uint16_t releaseNumber,
@@ -27,23 +40,13 @@ uint16_t descriptorProductId(const DeviceDescriptor& descriptor) {
 }
 
 bool readExact(Transport& transport, ChannelHandle channel, uint8_t* buffer, size_t count) {
-    size_t done = 0;
-    while (done < count) {
-        std::ptrdiff_t moved = transport.readSome(channel, buffer + done, count - done);
-        if (moved <= 0 || static_cast<size_t>(moved) > count - done)
-            return false;
-        done += static_cast<size_t>(moved);
-    }
-    return true;
+    return moveExact(count, [&](size_t done) {
+        return transport.readSome(channel, buffer + done, count - done);
+    });
 }
 
 bool writeExact(Transport& transport, ChannelHandle channel, const uint8_t* data, size_t count) {
-    size_t done = 0;
-    while (done < count) {
-        std::ptrdiff_t moved = transport.writeSome(channel, data + done, count - done);
-        if (moved <= 0 || static_cast<size_t>(moved) > count - done)
-            return false;
-        done += static_cast<size_t>(moved);
-    }
-    return true;
+    return moveExact(count, [&](size_t done) {
+        return transport.writeSome(channel, data + done, count - done);
+    });
 }

@@ -14,6 +14,19 @@ constexpr int kDeviceSearchCount = 15;
 constexpr int kCommandPipe = 0;
 constexpr int kReplyPipe = 1;
 
+// Every transport numbers the two pipes of device d as channels 2d and
+// 2d + 1, so a channel alone names its device and pipe.
+constexpr int kChannelCount = 2 * kDeviceSearchCount;
+constexpr ChannelHandle channelFor(int device, int pipe) {
+    return device * 2 + pipe;
+}
+constexpr int deviceOf(ChannelHandle channel) {
+    return channel / 2;
+}
+constexpr int pipeOf(ChannelHandle channel) {
+    return channel % 2;
+}
+
 // The USB device descriptor's first 8 bytes as the driver hands them out:
 // vendor id, product id, device release number, language id; u16 each,
 // little-endian.

@@ -36,7 +36,7 @@ class UsbScanTransport : public Transport {
                         nullptr, OPEN_EXISTING, kPipeAttributes, nullptr);
         if (handle == INVALID_HANDLE_VALUE)
             return kNoChannel;
-        const ChannelHandle channel = device * 2 + pipe;
+        const ChannelHandle channel = channelFor(device, pipe);
         closePipe(channel);
         pipes_[static_cast<size_t>(channel)] = handle;
         return channel;
@@ -87,7 +87,7 @@ class UsbScanTransport : public Transport {
         return count > MAXDWORD ? MAXDWORD : static_cast<DWORD>(count);
     }
 
-    std::array<HANDLE, 2 * kDeviceSearchCount> pipes_;
+    std::array<HANDLE, kChannelCount> pipes_;
 };
 
 } // namespace

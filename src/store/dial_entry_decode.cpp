@@ -149,14 +149,14 @@ bool isProgramDialMarked(const ProgramDialMarks& marks, int index) {
 
 DialEntry decodeOneTouch(SettingsMirror& mirror, ProgramDialMarks& marks, int index) {
     DialEntry decoded;
-    if (index < 0 || index >= kOneTouchKeyCount)
+    StoredEntry* entry = tableEntry(mirror, true, index);
+    if (!entry)
         return decoded;
-    StoredEntry& entry = mirror.oneTouchTable[static_cast<size_t>(index)];
     int markIndex = programDialMarkIndex(marks, index);
     if (markIndex >= 0)
         marks.marks[static_cast<size_t>(markIndex)] = 0;
 
-    EntryCounts counts = readCounts(entry, kOneTouchLayout);
+    EntryCounts counts = readCounts(*entry, kOneTouchLayout);
     if (counts.flags & kFlagProgramDial) {
         decoded.used = 1;
         decoded.entryClass = kEntryClassOneTouch;
@@ -184,7 +184,7 @@ DialEntry decodeOneTouch(SettingsMirror& mirror, ProgramDialMarks& marks, int in
             decoded.highFlag = 1;
             decoded.memberCount = std::min<uint8_t>(counts.count, kMaxGroupMembers);
         }
-        decodeEmail(entry, kOneTouchLayout, mirror, decoded);
+        decodeEmail(*entry, kOneTouchLayout, mirror, decoded);
         return decoded;
     }
     if (isGroup) {
@@ -196,35 +196,35 @@ DialEntry decodeOneTouch(SettingsMirror& mirror, ProgramDialMarks& marks, int in
         decoded.memberCount = counts.count;
         decoded.detailsWithheld = (counts.flags & kFlagCombinationKey) ? 1 : 0;
         if (!decoded.detailsWithheld)
-            decodeName(entry, kOneTouchLayout, mirror.language, decoded);
-        decoded.regDate = readEntryU16(entry, kOneTouchLayout.regDate);
+            decodeName(*entry, kOneTouchLayout, mirror.language, decoded);
+        decoded.regDate = readEntryU16(*entry, kOneTouchLayout.regDate);
         return decoded;
     }
-    decodeFax(entry, kOneTouchLayout, mirror.language, decoded);
+    decodeFax(*entry, kOneTouchLayout, mirror.language, decoded);
     return decoded;
 }
 
 DialEntry decodeOneTouchKey(SettingsMirror& mirror, ProgramDialMarks& marks, int index) {
-    if (index < 0 || index >= kOneTouchKeyCount)
+    const StoredEntry* entry = tableEntry(mirror, true, index);
+    if (!entry)
         return DialEntry{};
-    const StoredEntry& entry = mirror.oneTouchTable[static_cast<size_t>(index)];
-    uint8_t flags = entry[kEntryFlagsByte];
-    uint8_t count = entry[kEntryCountByte];
+    uint8_t flags = (*entry)[kEntryFlagsByte];
+    uint8_t count = (*entry)[kEntryCountByte];
     if (flags & kFlagOneTouch)
         return decodeOneTouch(mirror, marks, index);
     bool isGroup = (flags & kFlagHigh) && count >= 1 && count <= kMaxGroupMembers &&
-                   entry[static_cast<size_t>(kOneTouchLayout.nameLength)] <= kMaxNameLength;
+                   (*entry)[static_cast<size_t>(kOneTouchLayout.nameLength)] <= kMaxNameLength;
     if (!isGroup)
         return DialEntry{};
-    return decodeGroup(entry, mirror.language, index);
+    return decodeGroup(*entry, mirror.language, index);
 }
 
 DialEntry decodeSpeedDial(SettingsMirror& mirror, RecordStore& store, int index) {
     DialEntry decoded;
-    if (index < 0 || index >= kSpeedDialEntryCount)
+    StoredEntry* entry = tableEntry(mirror, false, index);
+    if (!entry)
         return decoded;
-    StoredEntry& entry = mirror.speedDialTable[static_cast<size_t>(index)];
-    EntryCounts counts = readCounts(entry, kSpeedDialLayout);
+    EntryCounts counts = readCounts(*entry, kSpeedDialLayout);
     if (counts.count == 0 || counts.flags == 0)
         return decoded;
     bool isEmail = counts.flags & kFlagEmail;
@@ -236,14 +236,13 @@ DialEntry decodeSpeedDial(SettingsMirror& mirror, RecordStore& store, int index)
         decoded.entryClass = kEntryClassSpeedDial;
     decoded.highFlag = (counts.flags & kFlagHigh) ? 1 : 0;
     decoded.programDial = (counts.flags & kFlagProgramDial) ? 1 : 0;
-    uint32_t& payloadLength =
-        store.slots[static_cast<size_t>(kSpeedDialFirstSlot + index)].payloadLength;
+    uint32_t& payloadLength = slotLength(store, false, index);
     if (isEmail) {
-        if (decodeEmail(entry, kSpeedDialLayout, mirror, decoded))
+        if (decodeEmail(*entry, kSpeedDialLayout, mirror, decoded))
             payloadLength = kSpeedDialEmailLength;
         return decoded;
     }
-    decodeFax(entry, kSpeedDialLayout, mirror.language, decoded);
+    decodeFax(*entry, kSpeedDialLayout, mirror.language, decoded);
     payloadLength = kSpeedDialFaxLength;
     return decoded;
 }

@@ -77,19 +77,6 @@ uint8_t flagIf(bool condition, uint8_t flag) {
     return condition ? flag : 0;
 }
 
-StoredEntry* tableEntry(SettingsMirror& mirror, bool oneTouch, int index) {
-    int count = oneTouch ? kOneTouchKeyCount : kSpeedDialEntryCount;
-    if (index < 0 || index >= count)
-        return nullptr;
-    return oneTouch ? &mirror.oneTouchTable[static_cast<size_t>(index)]
-                    : &mirror.speedDialTable[static_cast<size_t>(index)];
-}
-
-uint32_t& slotLength(RecordStore& store, bool oneTouch, int index) {
-    int slot = (oneTouch ? kOneTouchFirstSlot : kSpeedDialFirstSlot) + index;
-    return store.slots[static_cast<size_t>(slot)].payloadLength;
-}
-
 // A Group: flags 0x80, the name, then at most 50 (kind, index + 1) pairs.
 void writeGroup(StoredEntry& entry, uint8_t language, const DialEntry& source,
                 std::span<const GroupMember> members) {

@@ -39,3 +39,19 @@ inline std::span<uint8_t> entrySpan(StoredEntry& entry, int offset, size_t count
 inline std::span<const uint8_t> entrySpan(const StoredEntry& entry, int offset, size_t count) {
     return {entry.data() + offset, clampToEntry(offset, count)};
 }
+
+// The One Touch key or Speed Dial entry `index`; null when there is none.
+inline StoredEntry* tableEntry(SettingsMirror& mirror, bool oneTouch, int index) {
+    int count = oneTouch ? kOneTouchKeyCount : kSpeedDialEntryCount;
+    if (index < 0 || index >= count)
+        return nullptr;
+    return oneTouch ? &mirror.oneTouchTable[static_cast<size_t>(index)]
+                    : &mirror.speedDialTable[static_cast<size_t>(index)];
+}
+
+// The payload length of that entry's record in the store; `index` must
+// name an existing entry.
+inline uint32_t& slotLength(RecordStore& store, bool oneTouch, int index) {
+    int slot = (oneTouch ? kOneTouchFirstSlot : kSpeedDialFirstSlot) + index;
+    return store.slots[static_cast<size_t>(slot)].payloadLength;
+}

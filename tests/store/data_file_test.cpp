@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -61,6 +62,17 @@ RecordStore filledStore() {
     return store;
 }
 
+// Every slot but those in `changed` holds what it held in `before`.
+void expectSlotsAsBefore(const RecordStore& store, const RecordStore& before,
+                         std::initializer_list<int> changed = {}) {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        if (std::find(changed.begin(), changed.end(), slot) != changed.end())
+            continue;
+        EXPECT_EQ(store.slots[slot].payloadLength, before.slots[slot].payloadLength);
+        EXPECT_EQ(store.slots[slot].payload, before.slots[slot].payload);
+    }
+}
+
 } // namespace
 
 TEST_F(DataFile, WrittenFileIsTheImageByteForByteAndReloads) {
@@ -113,11 +125,7 @@ TEST_F(DataFile, MatchesByIdFirstMatchWinsAndIgnoresTheTrailingPart) {
     EXPECT_EQ(store.slots[74].payloadLength, 5u);
     EXPECT_EQ(store.slots[74].payload[129], 0x33);
     // Everything else, the partial record's slot included, is as before.
-    for (int slot = 0; slot < kSlotCount; ++slot)
-        if (slot != 74 && slot != 75) {
-            EXPECT_EQ(store.slots[slot].payloadLength, before.slots[slot].payloadLength);
-            EXPECT_EQ(store.slots[slot].payload, before.slots[slot].payload);
-        }
+    expectSlotsAsBefore(store, before, {74, 75});
 }
 
 TEST_F(DataFile, FileWithoutSpeedDialLeavesThoseSlotsAlone) {
@@ -148,10 +156,7 @@ TEST_F(DataFile, RefusesMissingAndOversizedFilesWithoutTouchingTheStore) {
     EXPECT_EQ(readDataFile(path("huge.dat"), store), 0);
     writeBytes(path("empty.dat"), {});
     EXPECT_EQ(readDataFile(path("empty.dat"), store), 1);
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        EXPECT_EQ(store.slots[slot].payloadLength, before.slots[slot].payloadLength);
-        EXPECT_EQ(store.slots[slot].payload, before.slots[slot].payload);
-    }
+    expectSlotsAsBefore(store, before);
 }
 
 TEST_F(DataFile, FailedWriteKeepsTheOldFileAndReportsZero) {

@@ -22,32 +22,6 @@ std::wstring backupPath() {
     return programFolder() + L"\\A4QELD.BAK";
 }
 
-// Commands the close sequence sends to the main window.
-std::vector<int> sentCommands;
-HWND watchedWindow = nullptr;
-
-LRESULT CALLBACK recordCommand(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && call->hwnd == watchedWindow && call->message == WM_COMMAND)
-        sentCommands.push_back(LOWORD(call->wParam));
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-// While it lives, records the commands sent to `window`.
-class CommandRecorder {
-  public:
-    explicit CommandRecorder(HWND window) {
-        sentCommands.clear();
-        watchedWindow = window;
-        hook_ = SetWindowsHookExW(WH_CALLWNDPROC, recordCommand, nullptr, GetCurrentThreadId());
-    }
-    ~CommandRecorder() { UnhookWindowsHookEx(hook_); }
-    const std::vector<int>& commands() const { return sentCommands; }
-
-  private:
-    HHOOK hook_;
-};
-
 } // namespace
 
 class MainWindowClose : public MainWindowTest {

@@ -81,6 +81,12 @@ TEST_F(MainWindow, StatusBarHasSixPartsWithHintAndState) {
     EXPECT_EQ(parts[0], L"For Help, Press F1");
     EXPECT_EQ(parts[1], L"Local Setup");
     EXPECT_EQ(parts[2], L"");
+    // The hint has no frame; each lock part names its key only while it is on.
+    EXPECT_EQ(HIWORD(SendMessageW(statusBar, SB_GETTEXTLENGTHW, 0, 0)) & SBT_NOBORDERS,
+              SBT_NOBORDERS);
+    EXPECT_EQ(parts[3], (GetKeyState(VK_CAPITAL) & 1) ? L"CAPS" : L" ");
+    EXPECT_EQ(parts[4], (GetKeyState(VK_NUMLOCK) & 1) ? L"NUM" : L" ");
+    EXPECT_EQ(parts[5], (GetKeyState(VK_SCROLL) & 1) ? L"SCRL" : L" ");
     int edges[6] = {};
     SendMessageW(statusBar, SB_GETPARTS, 6, reinterpret_cast<LPARAM>(edges));
     RECT client{};

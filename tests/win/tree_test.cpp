@@ -68,31 +68,6 @@ std::map<UINT, bool> rootPopupItems(HWND mainWindow, HWND tree) {
     return poppedUpItems;
 }
 
-// Commands that reach the main window while a test step runs.
-std::vector<int> sentCommands;
-HWND watchedWindow = nullptr;
-
-LRESULT CALLBACK recordCommand(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && call->hwnd == watchedWindow && call->message == WM_COMMAND)
-        sentCommands.push_back(LOWORD(call->wParam));
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-class CommandRecorder {
-  public:
-    explicit CommandRecorder(HWND window) {
-        sentCommands.clear();
-        watchedWindow = window;
-        hook_ = SetWindowsHookExW(WH_CALLWNDPROC, recordCommand, nullptr, GetCurrentThreadId());
-    }
-    ~CommandRecorder() { UnhookWindowsHookEx(hook_); }
-    const std::vector<int>& commands() const { return sentCommands; }
-
-  private:
-    HHOOK hook_;
-};
-
 } // namespace
 
 class Tree : public MainWindowTest {

@@ -38,34 +38,36 @@ void JsonWriter::beginValue(std::string_view key) {
     }
 }
 
-void JsonWriter::beginObject(std::string_view key) {
+void JsonWriter::openLevel(std::string_view key, char bracket) {
     beginValue(key);
-    out_.push_back('{');
+    out_.push_back(bracket);
     firstInLevel_.push_back(true);
 }
 
-void JsonWriter::endObject() {
+void JsonWriter::closeLevel(char bracket) {
     bool empty = firstInLevel_.back();
     firstInLevel_.pop_back();
     if (!empty)
         newline();
-    out_.push_back('}');
+    out_.push_back(bracket);
+}
+
+void JsonWriter::beginObject(std::string_view key) {
+    openLevel(key, '{');
+}
+
+void JsonWriter::endObject() {
+    closeLevel('}');
     if (firstInLevel_.empty())
         out_.push_back('\n');
 }
 
 void JsonWriter::beginArray(std::string_view key) {
-    beginValue(key);
-    out_.push_back('[');
-    firstInLevel_.push_back(true);
+    openLevel(key, '[');
 }
 
 void JsonWriter::endArray() {
-    bool empty = firstInLevel_.back();
-    firstInLevel_.pop_back();
-    if (!empty)
-        newline();
-    out_.push_back(']');
+    closeLevel(']');
 }
 
 void JsonWriter::number(std::string_view key, int64_t value) {

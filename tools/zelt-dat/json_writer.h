@@ -30,6 +30,10 @@ class JsonWriter {
 
   private:
     void beginValue(std::string_view key);
+    // An object or array level: its bracket, and on closing the newline
+    // before it unless the level stayed empty.
+    void openLevel(std::string_view key, char bracket);
+    void closeLevel(char bracket);
     void newline();
     void quoted(std::string_view text);
 
