@@ -83,6 +83,15 @@ class MachineWindowTest : public harness::MainWindowTest {
         EXPECT_EQ(workspace().linkActive, linkActive);
     }
 
+    // The machine ended the session on its side: the program has
+    // disconnected, and told the machine, before it shows why.
+    void expectDisconnectedBeforeMessage(const ShownMessage& box, const wchar_t* text) {
+        EXPECT_EQ(box.text, text);
+        EXPECT_EQ(box.linkActiveMeanwhile, 0u);
+        EXPECT_FALSE(box.remoteModeMeanwhile);
+        expectConnection(0, 0);
+    }
+
     void connect() {
         command(801);
         ASSERT_EQ(workspace().view.connected, 1);
