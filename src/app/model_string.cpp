@@ -1,5 +1,7 @@
 #include "app/model_string.h"
 
+#include "store/data_file.h"
+
 #include <array>
 #include <optional>
 
@@ -102,10 +104,9 @@ std::string_view familyFileBaseName(uint8_t modelFamily) {
 }
 
 std::string resourceLibraryPath(std::string_view executablePath, uint8_t modelFamily) {
-    size_t folderEnd = executablePath.find_last_of("\\/:");
-    std::string path(folderEnd == std::string_view::npos ? std::string_view{}
-                                                         : executablePath.substr(0, folderEnd + 1));
-    path += familyFileBaseName(modelFamily);
-    path += ".DLL";
-    return path;
+    return pathBesideFile(executablePath, std::string(familyFileBaseName(modelFamily)) + ".DLL");
+}
+
+std::string backupFilePath(std::string_view moduleFilePath, uint8_t modelFamily) {
+    return pathBesideFile(moduleFilePath, std::string(familyFileBaseName(modelFamily)) + ".BAK");
 }

@@ -25,3 +25,7 @@ std::string_view familyFileBaseName(uint8_t modelFamily);
 // family's base name and the extension "DLL". Both '\\' and '/' separate
 // folders; a bare "C:" drive prefix is kept.
 std::string resourceLibraryPath(std::string_view executablePath, uint8_t modelFamily);
+
+// The backup file beside the resource module (or the program when no
+// library is loaded), named after the family like the library.
+std::string backupFilePath(std::string_view moduleFilePath, uint8_t modelFamily);

@@ -1,20 +1,15 @@
 #include "app/shell_backup_win.h"
 
+#include "app/model_string.h"
 #include "app/shell_win.h"
 #include "app/win_text_win.h"
 #include "store/data_file.h"
-
-namespace {
-
-constexpr uint8_t kA3Family = 2;
-
-} // namespace
 
 std::string shellBackupPath(const Workspace& workspace) {
     wchar_t modulePath[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameW(theShell().resourceModule, modulePath, MAX_PATH);
     return backupFilePath(wideToUtf8(std::wstring_view(modulePath, length)),
-                          workspace.startup.modelFamily == kA3Family);
+                          workspace.startup.modelFamily);
 }
 
 void writeShellBackup(const Workspace& workspace) {

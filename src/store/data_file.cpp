@@ -71,10 +71,10 @@ int writeBackupFile(const std::string& path, const RecordStore& store) {
     return 1;
 }
 
-std::string backupFilePath(std::string_view moduleFilePath, bool a3Family) {
-    size_t separator = moduleFilePath.find_last_of("\\/");
-    std::string path(separator == std::string_view::npos ? std::string_view{}
-                                                         : moduleFilePath.substr(0, separator + 1));
-    path += a3Family ? "A3QELD.BAK" : "A4QELD.BAK";
+std::string pathBesideFile(std::string_view filePath, std::string_view fileName) {
+    size_t folderEnd = filePath.find_last_of("\\/:");
+    std::string path(folderEnd == std::string_view::npos ? std::string_view{}
+                                                         : filePath.substr(0, folderEnd + 1));
+    path += fileName;
     return path;
 }

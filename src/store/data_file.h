@@ -28,6 +28,6 @@ int writeDataFile(const std::string& path, const RecordStore& store);
 // writeDataFile, then marks the file hidden.
 int writeBackupFile(const std::string& path, const RecordStore& store);
 
-// The backup file beside the resource module (or the program when none is
-// loaded): "A4QELD.BAK", or "A3QELD.BAK" for the A3 family.
-std::string backupFilePath(std::string_view moduleFilePath, bool a3Family);
+// `fileName` in the folder of `filePath` (a drive-relative "C:name" keeps
+// its drive).
+std::string pathBesideFile(std::string_view filePath, std::string_view fileName);

@@ -91,6 +91,14 @@ TEST(ResourceLibraryPath, SitsBesideTheExecutableNamedByFamily) {
     EXPECT_EQ(resourceLibraryPath("", kModelFamilyA4), "A4QELD.DLL");
 }
 
+TEST(BackupFilePath, LiesBesideTheModuleWithTheFamilysName) {
+    EXPECT_EQ(backupFilePath("C:\\Program Files\\Zelt\\A4QELD.DLL", kModelFamilyA4),
+              "C:\\Program Files\\Zelt\\A4QELD.BAK");
+    EXPECT_EQ(backupFilePath("C:\\Zelt\\Zelt.exe", kModelFamilyA3), "C:\\Zelt\\A3QELD.BAK");
+    EXPECT_EQ(backupFilePath("C:\\Zelt\\Zelt.exe", kModelFamilyUnknown), "C:\\Zelt\\A4QELD.BAK");
+    EXPECT_EQ(backupFilePath("Zelt.exe", kModelFamilyA4), "A4QELD.BAK");
+}
+
 TEST(FamilyFileBaseName, UnknownFamilyUsesTheA4Name) {
     EXPECT_EQ(familyFileBaseName(kModelFamilyA4), "A4QELD");
     EXPECT_EQ(familyFileBaseName(kModelFamilyA3), "A3QELD");

@@ -182,10 +182,10 @@ TEST_F(DataFile, FailedWriteKeepsTheOldFileAndReportsZero) {
     EXPECT_EQ(readBytes(path("A4QELD.BAK")), readBytes(path("keep.dat")));
 }
 
-TEST(BackupFilePath, LiesBesideTheModuleWithTheFamilysName) {
-    EXPECT_EQ(backupFilePath("C:\\Program Files\\Zelt\\A4QELD.DLL", false),
+TEST(PathBesideFile, KeepsTheFolderAndReplacesTheName) {
+    EXPECT_EQ(pathBesideFile("C:\\Program Files\\Zelt\\A4QELD.DLL", "A4QELD.BAK"),
               "C:\\Program Files\\Zelt\\A4QELD.BAK");
-    EXPECT_EQ(backupFilePath("C:\\Zelt\\Zelt.exe", true), "C:\\Zelt\\A3QELD.BAK");
-    EXPECT_EQ(backupFilePath("/opt/zelt/zelt", false), "/opt/zelt/A4QELD.BAK");
-    EXPECT_EQ(backupFilePath("Zelt.exe", false), "A4QELD.BAK");
+    EXPECT_EQ(pathBesideFile("/opt/zelt/zelt", "A4QELD.BAK"), "/opt/zelt/A4QELD.BAK");
+    EXPECT_EQ(pathBesideFile("C:Zelt.exe", "x.dat"), "C:x.dat");
+    EXPECT_EQ(pathBesideFile("Zelt.exe", "A4QELD.BAK"), "A4QELD.BAK");
 }
