@@ -2,22 +2,17 @@
 
 #include "app/command_dispatch_win.h"
 #include "app/connection_flow.h"
-#include "app/shell_backup_win.h"
 #include "app/shell_messages_win.h"
 #include "app/shell_outcome_win.h"
 #include "app/shell_win.h"
-#include "app/tree_win.h"
 #include "app/ui_refresh_win.h"
 #include "link/machine_transport.h"
 #include "link/remote_mode.h"
 #include "link/transfer_protocol.h"
-#include "phonebook/entry_lists_win.h"
 #include "resource_ids.h"
 #include "store/settings_mirror.h"
 
 namespace {
-
-constexpr int kActivityStatusPart = 1;
 
 Workspace& workspace() {
     return *theShell().workspace;
@@ -145,12 +140,7 @@ void readMachineImage(HWND mainWindow) {
     }
     applyShellOutcome(mainWindow, ShellOutcome::machineReadSucceeded);
     unpackStore(state.store, state.mirror);
-    selectTreeItem(kTreeRoot);
-    refreshUiState(mainWindow);
-    EnableWindow(theShell().tree, TRUE);
-    EnableWindow(entryListWindow(), TRUE);
-    relabelTreeRoot(mainWindow);
-    writeShellBackup(state);
+    showNewImage(mainWindow);
     updateStatusPane(mainWindow);
     layoutMainWindow(mainWindow);
 }

@@ -71,6 +71,7 @@ constexpr OutcomeRow kOutcomeRows[] = {
     {ShellOutcome::saveAsWritten, K, K, K, S, TimerChange::keep},
     // The image is not on disk: keep the exit question's protection.
     {ShellOutcome::saveWriteFailed, K, K, K, K, TimerChange::keep},
+    {ShellOutcome::saveAsWriteFailed, K, K, K, S, TimerChange::keep},
     {ShellOutcome::machinePropertiesClosed, K, K, K, S, TimerChange::keep},
 };
 

@@ -42,6 +42,7 @@ enum class ShellOutcome {
     saveWritten,
     saveAsWritten,
     saveWriteFailed,
+    saveAsWriteFailed,
     machinePropertiesClosed,
 };
 

@@ -4,16 +4,12 @@
 #include "app/data_file_dialog_win.h"
 #include "app/document_files.h"
 #include "app/document_names.h"
+#include "app/main_window_create_win.h"
 #include "app/main_window_win.h"
-#include "app/shell_backup_win.h"
 #include "app/shell_messages_win.h"
 #include "app/shell_outcome_win.h"
 #include "app/shell_win.h"
-#include "app/tree_win.h"
 #include "app/ui_refresh_win.h"
-#include "app/win_text_win.h"
-#include "phonebook/entry_lists_win.h"
-#include "resource_ids.h"
 
 namespace {
 
@@ -22,19 +18,17 @@ Workspace& workspace() {
 }
 
 void showDocumentTitle(HWND mainWindow) {
-    const std::wstring title = loadResourceString(theShell().resourceModule, IDS_APP_TITLE) +
-                               L" - " + utf8ToWide(workspace().displayFileName);
-    SetWindowTextW(mainWindow, title.c_str());
+    SetWindowTextW(mainWindow, mainWindowTitle().c_str());
 }
 
 // A failed write is reported and leaves the exit question armed: the image
 // is not on disk.
-bool writeAndReport(HWND mainWindow) {
+bool writeAndReport(HWND mainWindow, ShellOutcome failure) {
     if (writeDocumentFile(workspace())) {
         return true;
     }
     showMachineDataError(mainWindow);
-    applyShellOutcome(mainWindow, ShellOutcome::saveWriteFailed);
+    applyShellOutcome(mainWindow, failure);
     return false;
 }
 
@@ -52,12 +46,7 @@ void openDocument(HWND mainWindow) {
         return;
     }
     applyShellOutcome(mainWindow, ShellOutcome::openSucceeded);
-    refreshUiState(mainWindow);
-    selectTreeItem(kTreeRoot);
-    EnableWindow(theShell().tree, TRUE);
-    EnableWindow(entryListWindow(), TRUE);
-    relabelTreeRoot(mainWindow);
-    writeShellBackup(state);
+    showNewImage(mainWindow);
     showDocumentTitle(mainWindow);
     updateStatusPane(mainWindow);
     layoutMainWindow(mainWindow);
@@ -70,7 +59,7 @@ void saveDocument(HWND mainWindow) {
                     DataFileDialogMode::save)) {
         return;
     }
-    if (writeAndReport(mainWindow)) {
+    if (writeAndReport(mainWindow, ShellOutcome::saveWriteFailed)) {
         applyShellOutcome(mainWindow, ShellOutcome::saveWritten);
     }
 }
@@ -81,7 +70,7 @@ void saveDocumentAs(HWND mainWindow) {
                     DataFileDialogMode::saveAs)) {
         return;
     }
-    if (writeAndReport(mainWindow)) {
+    if (writeAndReport(mainWindow, ShellOutcome::saveAsWriteFailed)) {
         applyShellOutcome(mainWindow, ShellOutcome::saveAsWritten);
         state.displayFileName = fileNamePart(state.currentFilePath);
         showDocumentTitle(mainWindow);

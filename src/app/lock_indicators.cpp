@@ -1,11 +1,13 @@
 #include "app/lock_indicators.h"
 
+#include "resource_ids.h"
+
 namespace {
 
 constexpr LockIndicator kLockIndicators[] = {
-    {828, LockKey::numLock, 4, "NUM"},
-    {829, LockKey::capsLock, 3, "CAPS"},
-    {830, LockKey::scrollLock, 5, "SCRL"},
+    {IDM_NUM_LOCK, LockKey::numLock, 4, "NUM"},
+    {IDM_CAPS_LOCK, LockKey::capsLock, 3, "CAPS"},
+    {IDM_SCROLL_LOCK, LockKey::scrollLock, 5, "SCRL"},
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "app/main_window_create_win.h"
 
+#include "app/document_names.h"
 #include "app/main_window_win.h"
 #include "app/shell_win.h"
 #include "app/win_text_win.h"
@@ -18,11 +19,10 @@ bool registerMainClass(HINSTANCE instance) {
 
 std::wstring mainWindowTitle() {
     const Shell& shell = theShell();
-    std::wstring title = loadResourceString(shell.resourceModule, IDS_APP_TITLE);
-    title += L" - ";
-    if (shell.workspace != nullptr)
-        title += utf8ToWide(shell.workspace->displayFileName);
-    return title;
+    const std::string applicationTitle =
+        wideToUtf8(loadResourceString(shell.resourceModule, IDS_APP_TITLE));
+    return utf8ToWide(documentWindowTitle(
+        applicationTitle, shell.workspace != nullptr ? shell.workspace->displayFileName : ""));
 }
 
 bool createMainWindow(HINSTANCE instance, int showCommand) {

@@ -1,6 +1,10 @@
 #include "app/shell_outcome_win.h"
 
+#include "app/shell_backup_win.h"
 #include "app/shell_win.h"
+#include "app/tree_win.h"
+#include "app/ui_refresh_win.h"
+#include "phonebook/entry_lists_win.h"
 
 void applyShellOutcome(HWND mainWindow, ShellOutcome outcome) {
     Workspace& state = *theShell().workspace;
@@ -18,4 +22,13 @@ void applyShellOutcome(HWND mainWindow, ShellOutcome outcome) {
 
 void stopPollTimer(HWND mainWindow) {
     KillTimer(mainWindow, kPollTimerId);
+}
+
+void showNewImage(HWND mainWindow) {
+    selectTreeItem(kTreeRoot);
+    refreshUiState(mainWindow);
+    EnableWindow(theShell().tree, TRUE);
+    EnableWindow(entryListWindow(), TRUE);
+    relabelTreeRoot(mainWindow);
+    writeShellBackup(*theShell().workspace);
 }

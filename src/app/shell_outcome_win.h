@@ -14,3 +14,9 @@ constexpr UINT kPollPeriodMilliseconds = 3000;
 void applyShellOutcome(HWND mainWindow, ShellOutcome outcome);
 
 void stopPollTimer(HWND mainWindow);
+
+// After Open or a machine read brought in a new image: the tree's root is
+// selected and named after the machine, the tree and the main list take
+// input, the window reflects the state, and the image becomes the next
+// start's backup.
+void showNewImage(HWND mainWindow);

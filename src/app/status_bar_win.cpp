@@ -5,6 +5,7 @@
 #include "app/shell_win.h"
 #include "app/ui_refresh_win.h"
 #include "app/win_text_win.h"
+#include "link/remote_mode.h"
 #include "resource_ids.h"
 
 #include <commctrl.h>
@@ -35,7 +36,7 @@ HWND createStatusBar(HWND mainWindow) {
                  reinterpret_cast<LPARAM>(edges.data()));
     const std::wstring hint = loadResourceString(shell.resourceModule, IDS_STATUS_HELP_HINT);
     setPartText(0, hint.c_str(), SBT_NOBORDERS);
-    setStatusBarText(1, IDS_STATUS_READY);
+    setStatusBarText(kActivityStatusPart, IDS_STATUS_READY);
     // The lock indicators are set by the same commands the lock keys send.
     for (const LockIndicator& indicator : lockIndicators())
         SendMessageW(mainWindow, WM_COMMAND, indicator.commandId, 0);

@@ -4,14 +4,6 @@
 #include "link/transfer_protocol.h"
 #include "resource_ids.h"
 
-namespace {
-
-// Part 0 of the status bar holds the program's own text; part 1 tells what
-// the program is doing.
-constexpr int kActivityStatusPart = 1;
-
-} // namespace
-
 void reportMachineDataError(LinkMessages& messages) {
     messages.showMessage(IDS_ERROR_MACHINE_DATA, IDS_APP_TITLE);
     messages.setStatusText(kActivityStatusPart, IDS_STATUS_READY);

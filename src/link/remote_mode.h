@@ -4,6 +4,10 @@
 
 #include <cstdint>
 
+// The status bar part that tells what the program is doing; part 0 holds
+// the program's own text.
+constexpr int kActivityStatusPart = 1;
+
 // Where the link's failures reach the user. The window side implements it
 // with a message box and the status bar; tests record the calls.
 class LinkMessages {

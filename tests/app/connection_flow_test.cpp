@@ -144,6 +144,9 @@ TEST(ShellOutcomes, FileCommands) {
     state.apply(ShellOutcome::saveAsWritten);
     EXPECT_EQ(state.modifiedFlag, 1) << "after Save As the exit question is asked again";
     state.modifiedFlag = 0;
+    state.apply(ShellOutcome::saveAsWriteFailed);
+    EXPECT_EQ(state.modifiedFlag, 1) << "a Save As that wrote nothing asks at exit all the more";
+    state.modifiedFlag = 0;
     state.apply(ShellOutcome::machinePropertiesClosed);
     EXPECT_EQ(state.modifiedFlag, 1);
 }

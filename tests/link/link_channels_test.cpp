@@ -19,27 +19,24 @@ LinkState linkOver(Transport& transport) {
 } // namespace
 
 TEST(OpenLink, ProbesTheMachineWithAStatusQueryAndReusesOpenChannels) {
-    SimulatedMachine machine;
-    InProcessTransport devices({&machine});
-    RecordingTransport transport(devices);
-    LinkState link = linkOver(transport);
+    MachineOnLink setup;
 
-    ASSERT_EQ(openLink(link), 0);
-    ASSERT_EQ(openLink(link), 0);
-    EXPECT_EQ(transport.opensOf(kCommandPipe), 1);
-    EXPECT_EQ(transport.opensOf(kReplyPipe), 1);
-    const auto writes = transport.entries(TranscriptEntry::Write);
+    ASSERT_EQ(openLink(setup.link), 0);
+    ASSERT_EQ(openLink(setup.link), 0);
+    EXPECT_EQ(setup.transport.opensOf(kCommandPipe), 1);
+    EXPECT_EQ(setup.transport.opensOf(kReplyPipe), 1);
+    const auto writes = setup.transport.entries(TranscriptEntry::Write);
     ASSERT_EQ(writes.size(), 2u);
     EXPECT_EQ(writes[0].bytes, kStatusQuery);
     EXPECT_EQ(writes[1].bytes, kStatusQuery);
-    const auto reads = transport.entries(TranscriptEntry::Read);
+    const auto reads = setup.transport.entries(TranscriptEntry::Read);
     EXPECT_EQ(hexBytes(reads[0].bytes), "02 03 01 00 00 00 01 00 00 00");
     EXPECT_EQ(hexBytes(reads[1].bytes), "00");
 
-    closeLink(link);
-    EXPECT_EQ(link.commandChannel, kNoChannel);
-    EXPECT_EQ(link.replyChannel, kNoChannel);
-    EXPECT_FALSE(machine.connected());
+    closeLink(setup.link);
+    EXPECT_EQ(setup.link.commandChannel, kNoChannel);
+    EXPECT_EQ(setup.link.replyChannel, kNoChannel);
+    EXPECT_FALSE(setup.machine.connected());
 }
 
 TEST(OpenLink, SkipsAnotherProductAndASilentMachineAndGoesOn) {
@@ -85,13 +82,10 @@ TEST(OpenLink, WithoutAMachineTriesAllFifteenDevicesAndFails) {
 }
 
 TEST(OpenLink, OpenChannelsThatStoppedAnsweringAreClosedAndTheSearchRunsAgain) {
-    SimulatedMachine machine;
-    InProcessTransport devices({&machine});
-    RecordingTransport transport(devices);
-    LinkState link = linkOver(transport);
-    ASSERT_EQ(openLink(link), 0);
-    machine.disconnect(); // the cable was pulled and plugged in again
-    ASSERT_EQ(openLink(link), 0);
-    EXPECT_EQ(transport.opensOf(kCommandPipe), 2);
-    EXPECT_TRUE(machine.connected());
+    MachineOnLink setup;
+    ASSERT_EQ(openLink(setup.link), 0);
+    setup.machine.disconnect(); // the cable was pulled and plugged in again
+    ASSERT_EQ(openLink(setup.link), 0);
+    EXPECT_EQ(setup.transport.opensOf(kCommandPipe), 2);
+    EXPECT_TRUE(setup.machine.connected());
 }

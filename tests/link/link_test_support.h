@@ -1,10 +1,11 @@
 #pragma once
 
 // Shared by the link tests: a transport that keeps a byte transcript of
-// everything it carries, a recorder of user messages, and record images
-// with every kind of length the wire can carry.
+// everything it carries, a recorder of user messages, a machine on a link,
+// and record images with every kind of length the wire can carry.
 
 #include "link/command_header.h"
+#include "link/in_process_transport.h"
 #include "link/remote_mode.h"
 #include "link/transport.h"
 #include "store/record_store.h"
@@ -112,6 +113,20 @@ class RecordedMessages : public LinkMessages {
     }
     void setStatusText(int part, int textId) override { calls.push_back({textId, -1, part}); }
     std::vector<MessageCall> calls;
+};
+
+// One simulated machine as device 0, reached through a recording transport
+// by a link that accepts its product.
+struct MachineOnLink {
+    SimulatedMachine machine;
+    InProcessTransport devices{{&machine}};
+    RecordingTransport transport{devices};
+    LinkState link;
+    RecordedMessages messages;
+    MachineOnLink() {
+        link.transport = &transport;
+        link.acceptedProductIds = {0x2078};
+    }
 };
 
 // A record image with the lengths a machine keeps: empty records, short and

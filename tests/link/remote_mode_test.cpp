@@ -10,17 +10,6 @@
 
 namespace {
 
-struct MachineOnLink {
-    SimulatedMachine machine;
-    InProcessTransport devices{{&machine}};
-    LinkState link;
-    RecordedMessages messages;
-    MachineOnLink() {
-        link.transport = &devices;
-        link.acceptedProductIds = {0x2078};
-    }
-};
-
 void expectMachineDataError(const RecordedMessages& messages) {
     ASSERT_EQ(messages.calls.size(), 2u);
     EXPECT_EQ(messages.calls[0].textId, IDS_ERROR_MACHINE_DATA);

@@ -7,17 +7,6 @@
 
 namespace {
 
-struct MachineOnLink {
-    SimulatedMachine machine;
-    InProcessTransport devices{{&machine}};
-    RecordingTransport transport{devices};
-    LinkState link;
-    MachineOnLink() {
-        link.transport = &transport;
-        link.acceptedProductIds = {0x2078};
-    }
-};
-
 // Splits the bytes written to the machine into the exchanges they make up.
 struct SentExchange {
     CommandHeader header;

@@ -3,24 +3,30 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+// Packs `digits` into a zeroed field of `fieldBytes`, checks its first
+// bytes against `leading` and that the field unpacks to the same digits.
+void expectPacksTo(std::string_view digits, size_t fieldBytes,
+                   const std::vector<uint8_t>& leading) {
+    std::vector<uint8_t> packed(fieldBytes);
+    const int count = static_cast<int>(digits.size());
+    packDialDigits(packed, digits, count);
+    EXPECT_EQ(std::vector<uint8_t>(packed.begin(), packed.begin() + leading.size()), leading);
+    EXPECT_EQ(unpackDialDigits(packed, count), digits);
+}
+
+} // namespace
 
 TEST(DialDigits, PacksTwoCharactersPerByteLowNibbleFirst) {
-    std::array<uint8_t, 25> packed{};
-    packDialDigits(packed, "12345", 5);
-    EXPECT_EQ(packed[0], 0x21);
-    EXPECT_EQ(packed[1], 0x43);
-    EXPECT_EQ(packed[2], 0x05);
-    EXPECT_EQ(packed[3], 0x00);
-    EXPECT_EQ(unpackDialDigits(packed, 5), "12345");
+    expectPacksTo("12345", 25, {0x21, 0x43, 0x05, 0x00});
 }
 
 TEST(DialDigits, SymbolsUseTheUpperCodes) {
-    std::array<uint8_t, 3> packed{};
-    packDialDigits(packed, "*#P +-", 6);
-    EXPECT_EQ(packed[0], 0xba);
-    EXPECT_EQ(packed[1], 0xdc);
-    EXPECT_EQ(packed[2], 0xfe);
-    EXPECT_EQ(unpackDialDigits(packed, 6), "*#P +-");
+    expectPacksTo("*#P +-", 3, {0xba, 0xdc, 0xfe});
 }
 
 TEST(DialDigits, ForeignCharactersPackAsZero) {

@@ -31,13 +31,10 @@ std::string speedDialName(const RecordStore& image, int index) {
 
 TEST_F(MachineWindowTest, ConnectWithoutAMachineStaysDisconnected) {
     attachMachine(nullptr);
-    ModalScript script;
-    const MessageBoxRecord& box = script.answerMessageBox(IDOK);
-    command(801);
+    const ShownMessage box = messageOfCommand(801);
     EXPECT_EQ(box.text, L"Error opening USB Port !");
     EXPECT_EQ(box.caption, kTitle);
-    EXPECT_EQ(workspace().view.connected, 0);
-    EXPECT_EQ(workspace().linkActive, 0u);
+    expectConnection(0, 0);
     EXPECT_TRUE(menuEnabled(801));
     EXPECT_TRUE(toolbarEnabled(801));
     EXPECT_FALSE(menuEnabled(802));
@@ -47,10 +44,7 @@ TEST_F(MachineWindowTest, ConnectWithoutAMachineStaysDisconnected) {
 
 TEST_F(MachineWindowTest, ConnectToABusyMachineStaysDisconnected) {
     machine.busy = true;
-    ModalScript script;
-    const MessageBoxRecord& box = script.answerMessageBox(IDOK);
-    command(801);
-    EXPECT_EQ(box.text, L"Machine is operating !");
+    EXPECT_EQ(messageOfCommand(801).text, L"Machine is operating !");
     EXPECT_EQ(workspace().view.connected, 0);
     EXPECT_FALSE(machine.inRemoteMode());
     EXPECT_TRUE(menuEnabled(801));
@@ -64,34 +58,29 @@ TEST_F(MachineWindowTest, ConnectEntersRemoteModeAndPolls) {
     EXPECT_TRUE(menuEnabled(802));
     // A quiet poll changes nothing.
     timerTick();
-    EXPECT_EQ(workspace().view.connected, 1);
-    EXPECT_EQ(workspace().linkActive, 1u);
+    expectConnection(1, 1);
     EXPECT_TRUE(pollTimerWasRunning());
 }
 
-TEST_F(MachineWindowTest, DisconnectLeavesRemoteModeAndStopsPolling) {
+TEST_F(MachineWindowTest, DisconnectLeavesRemoteModeAndPollsNothing) {
     connect();
     command(802);
     EXPECT_FALSE(machine.inRemoteMode());
-    EXPECT_EQ(workspace().view.connected, 0);
-    EXPECT_EQ(workspace().linkActive, 0u);
+    expectConnection(0, 0);
     EXPECT_EQ(statusPaneText(), L"Connect Status : OFFLINE");
     // The timer keeps firing but polls nothing: an unplugged machine goes
     // unnoticed (no message box would be expected by the script).
     machine.unplugAfter(0);
     timerTick();
     EXPECT_EQ(workspace().view.connected, 0);
+    EXPECT_TRUE(pollTimerWasRunning());
 }
 
 TEST_F(MachineWindowTest, RemoteModeTimeOutInACheckDisconnectsThenExplains) {
     connect();
     machine.remoteTimedOut = true;
-    ModalScript script;
-    const MessageBoxRecord& box = script.answerMessageBox(IDOK);
-    command(832);
-    EXPECT_EQ(box.text, L"Disconnected from machine by timeout !");
-    EXPECT_EQ(workspace().view.connected, 0);
-    EXPECT_EQ(workspace().linkActive, 0u);
+    expectDisconnectedBeforeMessage(messageOfCommand(832),
+                                    L"Disconnected from machine by timeout !");
     EXPECT_EQ(workspace().view.documentLoaded, 0);
     EXPECT_TRUE(menuEnabled(801));
 }
@@ -99,50 +88,32 @@ TEST_F(MachineWindowTest, RemoteModeTimeOutInACheckDisconnectsThenExplains) {
 TEST_F(MachineWindowTest, RemoteModeTimeOutInAPollDisconnectsThenExplains) {
     connect();
     machine.remoteTimedOut = true;
-    ModalScript script;
-    const MessageBoxRecord& box = script.answerMessageBox(IDOK);
-    timerTick();
-    EXPECT_EQ(box.text, L"Disconnected from machine by timeout !");
-    EXPECT_EQ(workspace().view.connected, 0);
-    EXPECT_EQ(workspace().linkActive, 0u);
+    expectDisconnectedBeforeMessage(messageOfTimerTick(),
+                                    L"Disconnected from machine by timeout !");
     EXPECT_EQ(statusPaneText(), L"Connect Status : OFFLINE");
 }
 
 TEST_F(MachineWindowTest, MachineFaultBeforeUploadDisconnects) {
     connectAndDownload();
     machine.faulty = true;
-    ModalScript script;
-    const MessageBoxRecord& box = script.answerMessageBox(IDOK);
-    command(833);
-    EXPECT_EQ(box.text, L"Machine has a problem!");
-    EXPECT_EQ(workspace().view.connected, 0);
-    EXPECT_EQ(workspace().linkActive, 0u);
-    // A fault only matters before a command: the poll ignores it.
-    machine.faulty = false;
+    expectDisconnectedBeforeMessage(messageOfCommand(833), L"Machine has a problem!");
 }
 
 TEST_F(MachineWindowTest, BusyMachineBeforeDownloadKeepsPolling) {
     connect();
     machine.busy = true;
-    ModalScript script;
-    const MessageBoxRecord& box = script.answerMessageBox(IDOK);
-    command(832);
-    EXPECT_EQ(box.text, L"Machine is operating !");
-    EXPECT_EQ(workspace().view.connected, 0);
-    EXPECT_EQ(workspace().linkActive, 1u);
+    EXPECT_EQ(messageOfCommand(832).text, L"Machine is operating !");
+    expectConnection(0, 1);
     EXPECT_TRUE(pollTimerWasRunning());
 }
 
 TEST_F(MachineWindowTest, UnpluggedMachineIsNoticedByTheNextPoll) {
     connectAndDownload();
     machine.unplugAfter(0);
-    ModalScript script;
-    const MessageBoxRecord& box = script.answerMessageBox(IDOK);
-    timerTick();
+    const ShownMessage box = messageOfTimerTick();
     EXPECT_EQ(box.text, L"Disconnected from machine. Please connect again.");
     EXPECT_EQ(box.caption, kTitle);
-    EXPECT_EQ(workspace().view.connected, 0);
-    EXPECT_EQ(workspace().linkActive, 0u);
+    expectConnection(0, 0);
     EXPECT_EQ(workspace().view.documentLoaded, 1);
     EXPECT_FALSE(pollTimerWasRunning());
     EXPECT_TRUE(menuEnabled(801));
@@ -153,13 +124,10 @@ TEST_F(MachineWindowTest, FailedDownloadReportsAndStopsPolling) {
     connect();
     // The status check passes; the machine goes away part-way through the records.
     machine.unplugAfter(2000);
-    ModalScript script;
-    const MessageBoxRecord& box = script.answerMessageBox(IDOK);
-    command(832);
+    const ShownMessage box = messageOfCommand(832);
     EXPECT_EQ(box.text, L"Error reading/writing machine data!");
     EXPECT_EQ(box.caption, kTitle);
-    EXPECT_EQ(workspace().view.connected, 0);
-    EXPECT_EQ(workspace().linkActive, 1u);
+    expectConnection(0, 1);
     EXPECT_EQ(workspace().view.documentLoaded, 0);
     EXPECT_EQ(workspace().modifiedFlag, 1);
     EXPECT_EQ(activityText(), L"Local Setup");
@@ -176,8 +144,7 @@ TEST_F(MachineWindowTest, FailedUploadReportsAndStopsPolling) {
     EXPECT_EQ(question.text,
               L"This setting data by PC overwrite to the machine's setting.\nOverwrite?");
     EXPECT_EQ(box.text, L"Error reading/writing machine data!");
-    EXPECT_EQ(workspace().view.connected, 0);
-    EXPECT_EQ(workspace().linkActive, 1u);
+    expectConnection(0, 1);
     EXPECT_EQ(workspace().view.documentLoaded, 1);
     EXPECT_EQ(activityText(), L"Local Setup");
     EXPECT_FALSE(pollTimerWasRunning());
@@ -343,14 +310,11 @@ TEST_F(MachineWindowTest, RefusedRemoteModeIsReportedButTheMachineCountsAsConnec
         if (line.rfind("status", 0) == 0 && ++statusExchanges == 3)
             machine.unplugAfter(0);
     };
-    ModalScript script;
-    const MessageBoxRecord& box = script.answerMessageBox(IDOK);
-    command(801);
+    const ShownMessage box = messageOfCommand(801);
     EXPECT_EQ(box.text, L"Error reading/writing machine data!");
     EXPECT_EQ(box.caption, kTitle);
     EXPECT_FALSE(machine.inRemoteMode());
-    EXPECT_EQ(workspace().view.connected, 1);
-    EXPECT_EQ(workspace().linkActive, 1u);
+    expectConnection(1, 1);
     EXPECT_EQ(activityText(), L"Local Setup");
     EXPECT_TRUE(pollTimerWasRunning());
 }

@@ -209,10 +209,11 @@ TEST_F(FileCommandsTest, FailedSaveIsReportedAndKeepsTheImageMarkedChanged) {
     EXPECT_EQ(harness::statusBarParts(shell().statusBar).at(1), L"Local Setup");
 }
 
-TEST_F(FileCommandsTest, FailedSaveAsKeepsTheOldTitle) {
+TEST_F(FileCommandsTest, FailedSaveAsKeepsTheOldTitleAndTheExitQuestion) {
     const std::string path = writeSampleFile(L"busy.dat");
     HeldFile held(path);
     ASSERT_TRUE(held.held());
+    workspace().modifiedFlag = 0;
     {
         ModalScript script;
         chooseFile(script, utf8ToWide(path));
@@ -222,4 +223,5 @@ TEST_F(FileCommandsTest, FailedSaveAsKeepsTheOldTitle) {
         EXPECT_EQ(box.text, L"Error reading/writing machine data!");
     }
     EXPECT_EQ(title(), L"Local Setup - Zelt - NewFile.Dat");
+    EXPECT_EQ(workspace().modifiedFlag, 1);
 }

@@ -15,6 +15,8 @@
 // still-image device 0.
 class MachineWindowTest : public harness::MainWindowTest {
   protected:
+    static constexpr int kMessageBoxText = 0xFFFF;
+
     void SetUp() override {
         harness::MainWindowTest::SetUp();
         machine.image = sampleMachineImage();
@@ -45,6 +47,50 @@ class MachineWindowTest : public harness::MainWindowTest {
     }
     std::wstring statusPaneText() { return harness::controlText(shell().statusPane, 1039); }
     std::wstring activityText() { return harness::statusBarParts(shell().statusBar).at(1); }
+
+    // What the one message box of a step said, and the connection as it
+    // stood while the box was open.
+    struct ShownMessage {
+        std::wstring caption;
+        std::wstring text;
+        uint32_t linkActiveMeanwhile = 0;
+        bool remoteModeMeanwhile = false;
+    };
+
+    // Runs `step`, answering the one message box it shows with OK.
+    template <typename Step> ShownMessage messageShownBy(Step step) {
+        ShownMessage shown;
+        harness::ModalScript script;
+        script.then([this, &shown](HWND box) {
+            shown.caption = harness::windowText(box);
+            shown.text = harness::controlText(box, kMessageBoxText);
+            shown.linkActiveMeanwhile = workspace().linkActive;
+            shown.remoteModeMeanwhile = machine.inRemoteMode();
+            harness::clickButton(box, IDOK);
+        });
+        step();
+        return shown;
+    }
+    ShownMessage messageOfCommand(int commandId) {
+        return messageShownBy([this, commandId] { command(commandId); });
+    }
+    ShownMessage messageOfTimerTick() {
+        return messageShownBy([this] { timerTick(); });
+    }
+
+    void expectConnection(int connected, uint32_t linkActive) {
+        EXPECT_EQ(workspace().view.connected, connected);
+        EXPECT_EQ(workspace().linkActive, linkActive);
+    }
+
+    // The machine ended the session on its side: the program has
+    // disconnected, and told the machine, before it shows why.
+    void expectDisconnectedBeforeMessage(const ShownMessage& box, const wchar_t* text) {
+        EXPECT_EQ(box.text, text);
+        EXPECT_EQ(box.linkActiveMeanwhile, 0u);
+        EXPECT_FALSE(box.remoteModeMeanwhile);
+        expectConnection(0, 0);
+    }
 
     void connect() {
         command(801);
