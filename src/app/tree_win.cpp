@@ -60,8 +60,7 @@ int categoryOf(HWND tree, HTREEITEM item) {
     return static_cast<int>(data.lParam);
 }
 
-void onSelectionChanged(HWND mainWindow, const NMTREEVIEWW& change) {
-    const int category = static_cast<int>(change.itemNew.lParam);
+void showCategory(HWND mainWindow, int category) {
     Workspace& workspace = *theShell().workspace;
     workspace.view.currentView = category;
     // The refresh shows the panes of the new view; the lists are then rebuilt
@@ -70,6 +69,10 @@ void onSelectionChanged(HWND mainWindow, const NMTREEVIEWW& change) {
     if (category != kTreeRoot)
         showPhoneBookView(mainWindow, category);
     layoutMainWindow(mainWindow);
+}
+
+void onSelectionChanged(HWND mainWindow, const NMTREEVIEWW& change) {
+    showCategory(mainWindow, static_cast<int>(change.itemNew.lParam));
 }
 
 void showRootPopup(HWND mainWindow, POINT screenPoint) {
@@ -137,8 +140,16 @@ void selectTreeItem(int category) {
         item = TreeView_GetChild(tree, item);
     for (int n = kTreeOneTouch; n < category && item != nullptr; ++n)
         item = TreeView_GetNextSibling(tree, item);
-    if (item != nullptr)
-        TreeView_SelectItem(tree, item);
+    if (item == nullptr)
+        return;
+    // The machine's popup shows the status pane while a category stays
+    // selected; selecting that category again then brings its list back,
+    // although the tree reports no change of selection.
+    if (item == TreeView_GetSelection(tree) && theShell().workspace->view.currentView != category) {
+        showCategory(GetParent(tree), category);
+        return;
+    }
+    TreeView_SelectItem(tree, item);
 }
 
 LRESULT onTreeNotify(HWND mainWindow, NMHDR* header) {

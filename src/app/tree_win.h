@@ -19,7 +19,8 @@ void fillTree(HWND tree);
 void relabelTreeRoot(HWND mainWindow);
 
 // Makes the item of `category` the selection; the selection handling then
-// switches the view.
+// switches the view, also when the item is selected already but another view
+// is shown.
 void selectTreeItem(int category);
 
 // The tree's notifications, routed by the main window; always 0.

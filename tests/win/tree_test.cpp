@@ -2,6 +2,7 @@
 
 #include "app/tree_win.h"
 #include "app/ui_refresh_win.h"
+#include "phonebook/entry_lists_win.h"
 #include "resource_ids.h"
 
 #include <commctrl.h>
@@ -146,6 +147,22 @@ TEST_F(Tree, RootPopupGraysByConnectionAndShowsTheStatusPane) {
                                             {IDM_TREE_DOWNLOAD, true},
                                             {IDM_TREE_UPLOAD, true},
                                             {IDM_PROPERTIES, true}}));
+}
+
+TEST_F(Tree, TheViewCommandBringsBackTheListThePopupHidThoughItStaysSelected) {
+    showDocument();
+    HWND tree = shell().tree;
+    selectTreeItem(kTreeOneTouch);
+    rootPopupItems(mainWindow(), tree);
+    ASSERT_EQ(workspace().view.currentView, 0);
+    ASSERT_EQ(treeSelectedText(tree), L"One Touch");
+
+    sendCommand(mainWindow(), IDM_VIEW_ONE_TOUCH);
+    EXPECT_EQ(workspace().view.currentView, 1);
+    EXPECT_TRUE(IsWindowVisible(entryListWindow()));
+    EXPECT_FALSE(IsWindowVisible(shell().statusPane));
+    EXPECT_EQ(ListView_GetItemCount(entryListWindow()), 9);
+    EXPECT_EQ(treeSelectedText(tree), L"One Touch");
 }
 
 TEST_F(Tree, RightClickOnACategorySendsItsViewCommand) {
