@@ -12,15 +12,15 @@
 
 namespace {
 
-struct TreeItemSpec {
+struct TreeItemDefinition {
     TreeCategory category;
     int textStringId; // 0: the machine name
     int image;
     int selectedImage;
 };
 
-constexpr TreeItemSpec kRootItem = {kTreeRoot, 0, 0, 1};
-constexpr std::array<TreeItemSpec, 3> kCategoryItems = {{
+constexpr TreeItemDefinition kRootItem = {kTreeRoot, 0, 0, 1};
+constexpr std::array<TreeItemDefinition, 3> kCategoryItems = {{
     {kTreeOneTouch, IDS_ONE_TOUCH, 2, 3},
     {kTreeSpeedDial, IDS_SPEED_DIAL, 6, 7},
     {kTreeGroup, IDS_GROUP, 9, 10},
@@ -37,16 +37,17 @@ std::wstring machineNameText() {
     return codePageToWide(machineName(mirror), static_cast<unsigned>(pcCodePage(mirror.language)));
 }
 
-HTREEITEM insertItem(HWND tree, HTREEITEM parent, const TreeItemSpec& spec, std::wstring text) {
+HTREEITEM insertItem(HWND tree, HTREEITEM parent, const TreeItemDefinition& definition,
+                     std::wstring text) {
     TVINSERTSTRUCTW insert{};
     insert.hParent = parent;
     insert.hInsertAfter = TVI_LAST;
     insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_CHILDREN;
     insert.item.pszText = text.data();
-    insert.item.iImage = spec.image;
-    insert.item.iSelectedImage = spec.selectedImage;
+    insert.item.iImage = definition.image;
+    insert.item.iSelectedImage = definition.selectedImage;
     insert.item.cChildren = parent == TVI_ROOT ? 1 : 0;
-    insert.item.lParam = spec.category;
+    insert.item.lParam = definition.category;
     return reinterpret_cast<HTREEITEM>(
         SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
 }
@@ -112,8 +113,8 @@ void fillTree(HWND tree) {
     TreeView_DeleteAllItems(tree);
     TreeView_SetImageList(tree, shell.treeImages, TVSIL_NORMAL);
     HTREEITEM root = insertItem(tree, TVI_ROOT, kRootItem, machineNameText());
-    for (const TreeItemSpec& spec : kCategoryItems)
-        insertItem(tree, root, spec, loadResourceString(shell.resourceModule, spec.textStringId));
+    for (const TreeItemDefinition& item : kCategoryItems)
+        insertItem(tree, root, item, loadResourceString(shell.resourceModule, item.textStringId));
     // The categories are what the user comes for: show them from the start.
     TreeView_Expand(tree, root, TVE_EXPAND);
     EnableWindow(tree, shell.workspace->view.documentLoaded == 1);

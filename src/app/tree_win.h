@@ -4,11 +4,19 @@
 
 #include <commctrl.h>
 
+#include "phonebook/list_rows.h"
+
 // The navigator on the left of the main window: the machine (root) and its
 // three phone-book categories.
 
-// Tree categories; each item carries its own in the item data.
-enum TreeCategory { kTreeRoot = 0, kTreeOneTouch = 1, kTreeSpeedDial = 2, kTreeGroup = 3 };
+// Tree categories; each item carries its own in the item data. A category is
+// the view it shows.
+enum TreeCategory {
+    kTreeRoot = kViewNone,
+    kTreeOneTouch = kViewOneTouch,
+    kTreeSpeedDial = kViewSpeedDial,
+    kTreeGroup = kViewGroup
+};
 
 HWND createTree(HWND mainWindow, HIMAGELIST images);
 

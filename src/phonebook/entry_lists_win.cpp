@@ -37,16 +37,16 @@ HWND createListControl(HWND parent, int controlId, HIMAGELIST images) {
     return list;
 }
 
-void insertListColumn(HWND list, int column, const ListColumn& spec) {
-    std::wstring title = loadResourceString(theShell().resourceModule, spec.titleId);
+void insertListColumn(HWND list, int columnIndex, const ListColumn& column) {
+    std::wstring title = loadResourceString(theShell().resourceModule, column.titleId);
     if (title.size() > kMaxColumnTitle)
         title.resize(kMaxColumnTitle);
     LVCOLUMNW item{};
     item.mask = LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-    item.cx = spec.width;
+    item.cx = column.width;
     item.pszText = title.data();
-    item.iSubItem = column;
-    ListView_InsertColumn(list, column, &item);
+    item.iSubItem = columnIndex;
+    ListView_InsertColumn(list, columnIndex, &item);
 }
 
 void setReportStyle(HWND list, DWORD sortStyle) {
