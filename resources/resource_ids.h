@@ -190,6 +190,9 @@
 #define IDS_TONER_STOP_OFF 555
 #define IDS_LANGUAGE_TYPE_UNSUPPORTED 9001
 #define IDS_ERROR_CAPTION 9002
+#define IDS_INDICATOR_NUM 9003
+#define IDS_INDICATOR_CAPS 9004
+#define IDS_INDICATOR_SCRL 9005
 
 // Paper source page: tray 1 sizes (the page pairs each with its size code)
 #define IDS_PAPER_A4 9101

@@ -46,8 +46,9 @@ bool lockKeyToggled(LockKey key) {
 
 void showLockIndicator(HWND, int commandId) {
     const LockIndicator* indicator = findLockIndicator(commandId);
+    const int stringId = lockIndicatorStringId(*indicator, lockKeyToggled(indicator->key));
     const std::wstring text =
-        utf8ToWide(lockIndicatorText(*indicator, lockKeyToggled(indicator->key)));
+        stringId != 0 ? loadResourceString(theShell().resourceModule, stringId) : L" ";
     setStatusBarPartText(indicator->statusBarPart, text.c_str());
 }
 

@@ -5,9 +5,9 @@
 namespace {
 
 constexpr LockIndicator kLockIndicators[] = {
-    {IDM_NUM_LOCK, LockKey::numLock, 4, "NUM"},
-    {IDM_CAPS_LOCK, LockKey::capsLock, 3, "CAPS"},
-    {IDM_SCROLL_LOCK, LockKey::scrollLock, 5, "SCRL"},
+    {IDM_NUM_LOCK, LockKey::numLock, 4, IDS_INDICATOR_NUM},
+    {IDM_CAPS_LOCK, LockKey::capsLock, 3, IDS_INDICATOR_CAPS},
+    {IDM_SCROLL_LOCK, LockKey::scrollLock, 5, IDS_INDICATOR_SCRL},
 };
 
 } // namespace
@@ -25,6 +25,6 @@ const LockIndicator* findLockIndicator(int commandId) {
     return nullptr;
 }
 
-std::string_view lockIndicatorText(const LockIndicator& indicator, bool toggledOn) {
-    return toggledOn ? indicator.onText : std::string_view(" ");
+int lockIndicatorStringId(const LockIndicator& indicator, bool toggledOn) {
+    return toggledOn ? indicator.onStringId : 0;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <span>
-#include <string_view>
 
 // The status bar's lock-key indicators, one per lock key, each refreshed by
 // its own command id.
@@ -11,11 +10,12 @@ struct LockIndicator {
     int commandId;
     LockKey key;
     int statusBarPart;
-    std::string_view onText;
+    int onStringId; // the key's name, shown while the key is toggled on
 };
 
 std::span<const LockIndicator> lockIndicators();
 const LockIndicator* findLockIndicator(int commandId);
-// The part's text: the key's name while the key is toggled on, else one
-// space, so the part keeps its sunken frame without a stale name.
-std::string_view lockIndicatorText(const LockIndicator& indicator, bool toggledOn);
+// The string that names the key while it is toggled on; 0 while it is off,
+// when the part shows one space, so it keeps its sunken frame without a
+// stale name.
+int lockIndicatorStringId(const LockIndicator& indicator, bool toggledOn);

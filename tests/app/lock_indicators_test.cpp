@@ -1,4 +1,5 @@
 #include "app/lock_indicators.h"
+#include "string_table.h"
 
 #include <gtest/gtest.h>
 
@@ -19,10 +20,10 @@ TEST(LockIndicators, EachCommandOwnsOneStatusBarPart) {
 }
 
 TEST(LockIndicators, TextIsTheKeyNameOnlyWhileToggledOn) {
-    EXPECT_EQ(lockIndicatorText(*findLockIndicator(828), true), "NUM");
-    EXPECT_EQ(lockIndicatorText(*findLockIndicator(829), true), "CAPS");
-    EXPECT_EQ(lockIndicatorText(*findLockIndicator(830), true), "SCRL");
+    EXPECT_EQ(stringTableText(lockIndicatorStringId(*findLockIndicator(828), true)), "NUM");
+    EXPECT_EQ(stringTableText(lockIndicatorStringId(*findLockIndicator(829), true)), "CAPS");
+    EXPECT_EQ(stringTableText(lockIndicatorStringId(*findLockIndicator(830), true)), "SCRL");
     for (const LockIndicator& indicator : lockIndicators()) {
-        EXPECT_EQ(lockIndicatorText(indicator, false), " ");
+        EXPECT_EQ(lockIndicatorStringId(indicator, false), 0);
     }
 }
