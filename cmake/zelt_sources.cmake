@@ -5,7 +5,8 @@
 #                  Windows, elsewhere it belongs to the Win32 layer
 #   foo_posix.cpp  the POSIX counterpart of a core foo_win.cpp
 set(ZELT_CORE_SUBSYSTEMS store link)
-set(ZELT_UI_SUBSYSTEMS app phonebook settings printing)
+# win/ is the Win32 plumbing every UI subsystem may use; it uses none of them.
+set(ZELT_UI_SUBSYSTEMS app phonebook settings printing win)
 
 function(zelt_portable_sources out)
   set(result)

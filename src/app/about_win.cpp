@@ -1,8 +1,8 @@
 #include "app/about_win.h"
 
 #include "app/shell_win.h"
-#include "app/win_text_win.h"
 #include "resource_ids.h"
+#include "win/win_text_win.h"
 
 namespace {
 

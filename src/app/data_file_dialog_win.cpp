@@ -1,7 +1,7 @@
 #include "app/data_file_dialog_win.h"
 
-#include "app/win_text_win.h"
 #include "resource_ids.h"
+#include "win/win_text_win.h"
 
 #include <commdlg.h>
 

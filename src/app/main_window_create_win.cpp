@@ -3,8 +3,8 @@
 #include "app/document_names.h"
 #include "app/main_window_win.h"
 #include "app/shell_win.h"
-#include "app/win_text_win.h"
 #include "resource_ids.h"
+#include "win/win_text_win.h"
 
 bool registerMainClass(HINSTANCE instance) {
     WNDCLASSW windowClass = {};

@@ -11,13 +11,13 @@
 #include "app/toolbar_win.h"
 #include "app/tree_win.h"
 #include "app/ui_refresh_win.h"
-#include "app/win_text_win.h"
 #include "link/link_channels.h"
 #include "link/remote_mode.h"
 #include "phonebook/entry_lists_win.h"
 #include "resource_ids.h"
 #include "store/data_file.h"
 #include "store/settings_mirror.h"
+#include "win/win_text_win.h"
 
 #include <commctrl.h>
 
@@ -97,6 +97,28 @@ void leaveRemoteMode(HWND mainWindow, Workspace& workspace) {
     closeLink(link);
 }
 
+// The lists get the shell's modules and the Workspace parts they show, and
+// hand every selection change back to the shell's refresh.
+EntryListContext entryListContext(HWND mainWindow) {
+    Shell& shell = theShell();
+    Workspace& workspace = *shell.workspace;
+    EntryListContext context;
+    context.exeInstance = shell.exeInstance;
+    context.resourceModule = shell.resourceModule;
+    context.mainWindow = mainWindow;
+    context.store = &workspace.store;
+    context.mirror = &workspace.mirror;
+    context.programDialMarks = &workspace.programDialMarks;
+    context.lists = &workspace.phoneBookLists;
+    context.oneTouchKeyCount = &workspace.startup.oneTouchKeyCount;
+    context.groupCount = &workspace.startup.groupCount;
+    context.documentLoaded = &workspace.view.documentLoaded;
+    context.currentView = &workspace.view.currentView;
+    context.selectedRow = &workspace.view.selectedRow;
+    context.stateChanged = refreshUiState;
+    return context;
+}
+
 } // namespace
 
 void releaseMainWindowChildren() {
@@ -121,7 +143,7 @@ void createMainWindowChildren(HWND mainWindow) {
     createToolbar(mainWindow);
     createStatusBar(mainWindow);
     createTree(mainWindow, shell.treeImages);
-    createEntryLists(mainWindow, shell.treeImages);
+    createEntryLists(entryListContext(mainWindow), shell.treeImages);
     if (shell.tree != nullptr)
         fillTree(shell.tree);
     createStatusPane(mainWindow);

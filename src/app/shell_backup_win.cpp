@@ -2,8 +2,8 @@
 
 #include "app/model_string.h"
 #include "app/shell_win.h"
-#include "app/win_text_win.h"
 #include "store/data_file.h"
+#include "win/win_text_win.h"
 
 std::string shellBackupPath(const Workspace& workspace) {
     wchar_t modulePath[MAX_PATH] = {};

@@ -2,8 +2,8 @@
 
 #include "app/shell_win.h"
 #include "app/ui_refresh_win.h"
-#include "app/win_text_win.h"
 #include "resource_ids.h"
+#include "win/win_text_win.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include "app/main_window_create_win.h"
 #include "app/model_string.h"
 #include "app/shell_win.h"
-#include "app/win_text_win.h"
 #include "resource_ids.h"
+#include "win/win_text_win.h"
 
 #include <commctrl.h>
 #include <objbase.h>

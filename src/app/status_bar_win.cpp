@@ -4,9 +4,9 @@
 #include "app/lock_indicators.h"
 #include "app/shell_win.h"
 #include "app/ui_refresh_win.h"
-#include "app/win_text_win.h"
 #include "link/remote_mode.h"
 #include "resource_ids.h"
+#include "win/win_text_win.h"
 
 #include <commctrl.h>
 

@@ -1,8 +1,8 @@
 #include "app/status_pane_win.h"
 
 #include "app/shell_win.h"
-#include "app/win_text_win.h"
 #include "resource_ids.h"
+#include "win/win_text_win.h"
 
 namespace {
 

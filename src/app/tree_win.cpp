@@ -3,10 +3,10 @@
 #include "app/shell_win.h"
 #include "app/ui_refresh_win.h"
 #include "app/ui_state.h"
-#include "app/win_text_win.h"
 #include "phonebook/entry_lists_win.h"
 #include "resource_ids.h"
 #include "store/entry_text.h"
+#include "win/win_text_win.h"
 
 #include <array>
 

@@ -3,9 +3,9 @@
 #include "app/layout.h"
 #include "app/shell_win.h"
 #include "app/ui_state.h"
-#include "app/win_text_win.h"
 #include "phonebook/entry_lists_win.h"
 #include "resource_ids.h"
+#include "win/win_text_win.h"
 
 #include <commctrl.h>
 

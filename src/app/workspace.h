@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/link_channels.h"
+#include "phonebook/phone_book_list_state.h"
 #include "store/dial_entry.h"
 #include "store/record_store.h"
 #include "store/settings_mirror.h"
@@ -15,13 +16,6 @@ struct ViewState {
     int32_t connected = 0;
     int32_t currentView = 0; // 0 none, 1 One Touch, 2 Speed Dial, 3 Group
     int32_t selectedRow = -1;
-};
-
-// The phone-book lists' state that outlives a single notification.
-struct PhoneBookListState {
-    int32_t columnView = 1;        // the view whose column set the entry list carries
-    int32_t memberListTouched = 0; // 1 after a selection change in the member list
-    int32_t currentRow = 0;        // key or entry index the phone-book commands act on
 };
 
 // Derived once at start-up from the model string.

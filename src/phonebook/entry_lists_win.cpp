@@ -1,20 +1,17 @@
 #include "phonebook/entry_lists_win.h"
 
-#include "app/shell_win.h"
-#include "app/ui_refresh_win.h"
-#include "app/win_text_win.h"
 #include "phonebook/list_rows.h"
 #include "resource_ids.h"
 #include "store/entry_text.h"
+#include "win/win_text_win.h"
 
 #include <string>
 #include <vector>
 
 namespace {
 
-Workspace& workspace() {
-    return *theShell().workspace;
-}
+// Set when the main window creates the lists; its pointers outlive them.
+EntryListContext listContext;
 
 // Column titles are limited to what the list views were designed around.
 constexpr size_t kMaxColumnTitle = 128;
@@ -27,7 +24,7 @@ constexpr DWORD kListExtendedStyle = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
 HWND createListControl(HWND parent, int controlId, HIMAGELIST images) {
     HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", kListStyle, 0, 0, 0, 0, parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-                                theShell().exeInstance, nullptr);
+                                listContext.exeInstance, nullptr);
     if (list == nullptr)
         return nullptr;
     ListView_SetImageList(list, images, LVSIL_NORMAL);
@@ -38,7 +35,7 @@ HWND createListControl(HWND parent, int controlId, HIMAGELIST images) {
 }
 
 void insertListColumn(HWND list, int columnIndex, const ListColumn& column) {
-    std::wstring title = loadResourceString(theShell().resourceModule, column.titleId);
+    std::wstring title = loadResourceString(listContext.resourceModule, column.titleId);
     if (title.size() > kMaxColumnTitle)
         title.resize(kMaxColumnTitle);
     LVCOLUMNW item{};
@@ -58,12 +55,12 @@ void setReportStyle(HWND list, DWORD sortStyle) {
 
 // Entry texts are in the code page of the machine's display language.
 std::wstring entryTextToWide(const std::string& text) {
-    return codePageToWide(text, static_cast<unsigned>(pcCodePage(workspace().mirror.language)));
+    return codePageToWide(text, static_cast<unsigned>(pcCodePage(listContext.mirror->language)));
 }
 
 std::wstring cellText(const RowCell& cell) {
     if (cell.stringId != 0)
-        return loadResourceString(theShell().resourceModule, cell.stringId);
+        return loadResourceString(listContext.resourceModule, cell.stringId);
     return entryTextToWide(cell.text);
 }
 
@@ -94,19 +91,19 @@ void refreshView(HWND list, int view) {
     if (list == nullptr)
         return;
     ListView_DeleteAllItems(list);
-    Workspace& space = workspace();
-    int count = entryRowCount(view, space.startup.oneTouchKeyCount, space.startup.groupCount);
+    int count = entryRowCount(view, *listContext.oneTouchKeyCount, *listContext.groupCount);
     for (int index = 0; index < count; ++index)
-        insertEntryRow(
-            list, decodedEntryRow(view, index, space.mirror, space.programDialMarks, space.store),
-            index);
+        insertEntryRow(list,
+                       decodedEntryRow(view, index, *listContext.mirror,
+                                       *listContext.programDialMarks, *listContext.store),
+                       index);
     setReportStyle(list, LVS_SORTASCENDING);
 }
 
 // Brings the entry list's columns from the set of the view it carries to the
 // set of `view`, inserting or deleting only the columns that differ.
 void adjustColumns(HWND list, int view) {
-    auto present = entryListColumns(workspace().phoneBookLists.columnView);
+    auto present = entryListColumns(listContext.lists->columnView);
     auto wanted = entryListColumns(view);
     for (size_t column = present.size(); column < wanted.size(); ++column)
         insertListColumn(list, static_cast<int>(column), wanted[column]);
@@ -117,31 +114,32 @@ void adjustColumns(HWND list, int view) {
 // Makes the focused entry row current; in the Group view the member list
 // follows it. The command states then follow the new row.
 void onEntryRowChanged(HWND mainWindow, HWND list) {
-    Workspace& space = workspace();
     int row = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
-    space.phoneBookLists.currentRow = row;
-    space.view.selectedRow = row;
+    listContext.lists->currentRow = row;
+    *listContext.selectedRow = row;
     HWND memberList = memberListWindow();
-    if (space.view.currentView == kViewGroup && row >= 0 && memberList != nullptr) {
+    if (*listContext.currentView == kViewGroup && row >= 0 && memberList != nullptr) {
         ListView_DeleteAllItems(memberList);
-        DialEntry key = decodeOneTouchKey(space.mirror, space.programDialMarks, row);
+        DialEntry key = decodeOneTouchKey(*listContext.mirror, *listContext.programDialMarks, row);
         if (key.entryClass == kEntryClassGroup)
             fillMemberList(memberList, key);
     }
-    refreshUiState(mainWindow);
+    listContext.stateChanged(mainWindow);
 }
 
 } // namespace
 
-void createEntryLists(HWND mainWindow, HIMAGELIST images) {
+void createEntryLists(const EntryListContext& context, HIMAGELIST images) {
+    listContext = context;
+    HWND mainWindow = context.mainWindow;
     HWND entryList = createListControl(mainWindow, IDC_ENTRY_LIST, images);
     if (entryList != nullptr) {
         auto columns = entryListColumns(kViewOneTouch);
         for (size_t column = 0; column < columns.size(); ++column)
             insertListColumn(entryList, static_cast<int>(column), columns[column]);
-        workspace().phoneBookLists.columnView = kViewOneTouch;
+        listContext.lists->columnView = kViewOneTouch;
         refreshOneTouchList(entryList);
-        EnableWindow(entryList, workspace().view.documentLoaded == 1);
+        EnableWindow(entryList, *listContext.documentLoaded == 1);
     }
 
     HWND memberList = createListControl(mainWindow, IDC_MEMBER_LIST, images);
@@ -156,19 +154,22 @@ void destroyEntryLists() {
     for (HWND list : {entryListWindow(), memberListWindow()})
         if (list != nullptr)
             DestroyWindow(list);
+    // A later handle with the same value must not be taken for the lists'
+    // parent.
+    listContext.mainWindow = nullptr;
 }
 
 // The main window owns the lists; asking it keeps no handle that could
 // outlive them.
 HWND entryListWindow() {
-    return GetDlgItem(theShell().mainWindow, IDC_ENTRY_LIST);
+    return GetDlgItem(listContext.mainWindow, IDC_ENTRY_LIST);
 }
 HWND memberListWindow() {
-    return GetDlgItem(theShell().mainWindow, IDC_MEMBER_LIST);
+    return GetDlgItem(listContext.mainWindow, IDC_MEMBER_LIST);
 }
 
 LRESULT onEntryListNotify(HWND mainWindow, NMHDR* header) {
-    PhoneBookListState& state = workspace().phoneBookLists;
+    PhoneBookListState& state = *listContext.lists;
     switch (header->code) {
     case LVN_ITEMCHANGED:
         onEntryRowChanged(mainWindow, header->hwndFrom);
@@ -189,12 +190,11 @@ LRESULT onEntryListNotify(HWND mainWindow, NMHDR* header) {
 }
 
 LRESULT onMemberListNotify(HWND mainWindow, NMHDR* header) {
-    Workspace& space = workspace();
     if (header->code == LVN_ITEMCHANGED) {
         // While a member is selected the entry commands have no row to act on.
-        space.view.selectedRow = -1;
-        space.phoneBookLists.memberListTouched = 1;
-        refreshUiState(mainWindow);
+        *listContext.selectedRow = -1;
+        listContext.lists->memberListTouched = 1;
+        listContext.stateChanged(mainWindow);
     }
     return 0;
 }
@@ -206,10 +206,10 @@ void showPhoneBookView(HWND mainWindow, int view) {
         return;
     adjustColumns(list, view);
     refreshView(list, view);
-    workspace().phoneBookLists.currentRow = 0;
+    listContext.lists->currentRow = 0;
     UINT selected = LVIS_SELECTED | LVIS_FOCUSED;
     ListView_SetItemState(list, 0, selected, selected);
-    workspace().phoneBookLists.columnView = view;
+    listContext.lists->columnView = view;
 }
 
 void refreshOneTouchList(HWND list) {
@@ -235,13 +235,12 @@ void insertGroupRow(HWND list, const DialEntry& entry, int index) {
 void fillMemberList(HWND list, const DialEntry& group) {
     if (list == nullptr)
         return;
-    Workspace& space = workspace();
-    std::vector<MemberRow> rows =
-        groupMemberRows(group, space.mirror, space.programDialMarks, space.store);
+    std::vector<MemberRow> rows = groupMemberRows(
+        group, *listContext.mirror, *listContext.programDialMarks, *listContext.store);
     for (const MemberRow& row : rows)
         insertListItem(list, ListView_GetItemCount(list), row.image, entryTextToWide(row.text));
 }
 
 int currentRow() {
-    return workspace().phoneBookLists.currentRow;
+    return listContext.lists->currentRow;
 }

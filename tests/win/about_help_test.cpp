@@ -2,8 +2,8 @@
 
 #include "app/about_win.h"
 #include "app/help_win.h"
-#include "app/win_text_win.h"
 #include "resource_ids.h"
+#include "win/win_text_win.h"
 
 #include <string>
 #include <vector>

@@ -1,10 +1,10 @@
 #include "machine_test_support.h"
 
 #include "app/shell_backup_win.h"
-#include "app/win_text_win.h"
 #include "phonebook/entry_lists_win.h"
 #include "store/dial_entry.h"
 #include "store/settings_mirror.h"
+#include "win/win_text_win.h"
 
 using harness::MessageBoxRecord;
 using harness::ModalScript;

@@ -1,5 +1,5 @@
-#include "app/win_text_win.h"
 #include "store/data_file.h"
+#include "win/win_text_win.h"
 
 #include <windows.h>
 

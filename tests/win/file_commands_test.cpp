@@ -1,11 +1,11 @@
 #include "harness/harness.h"
 
 #include "app/shell_backup_win.h"
-#include "app/win_text_win.h"
 #include "link/sample_machine_image.h"
 #include "phonebook/entry_lists_win.h"
 #include "store/data_file.h"
 #include "store/dial_entry.h"
+#include "win/win_text_win.h"
 
 #include <string>
 

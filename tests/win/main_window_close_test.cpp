@@ -4,9 +4,9 @@
 #include "app/main_window_win.h"
 #include "app/startup_win.h"
 #include "app/tree_win.h"
-#include "app/win_text_win.h"
 #include "resource_ids.h"
 #include "store/data_file.h"
+#include "win/win_text_win.h"
 
 #include <cstring>
 #include <memory>

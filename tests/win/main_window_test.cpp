@@ -4,8 +4,8 @@
 #include "app/main_window_win.h"
 #include "app/tree_win.h"
 #include "app/ui_refresh_win.h"
-#include "app/win_text_win.h"
 #include "resource_ids.h"
+#include "win/win_text_win.h"
 
 #include <commctrl.h>
 

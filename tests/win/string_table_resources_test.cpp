@@ -1,6 +1,6 @@
-#include "app/win_text_win.h"
 #include "resource_ids.h"
 #include "string_table.h"
+#include "win/win_text_win.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 
 #include "app/shell_backup_win.h"
 #include "app/startup_win.h"
-#include "app/win_text_win.h"
+#include "win/win_text_win.h"
 
 namespace harness {
 

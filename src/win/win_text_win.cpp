@@ -1,4 +1,4 @@
-#include "app/win_text_win.h"
+#include "win/win_text_win.h"
 
 std::wstring loadResourceString(HINSTANCE module, int id) {
     const wchar_t* text = nullptr;
