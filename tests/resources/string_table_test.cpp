@@ -67,7 +67,8 @@ TEST(StringTable, EntriesAreOrderedByIdAndNeverEmpty) {
     ASSERT_GT(entries.size(), 200u);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         EXPECT_FALSE(entries[i].text.empty()) << "string " << entries[i].id;
-        if (i > 0)
+        if (i > 0) {
             EXPECT_LT(entries[i - 1].id, entries[i].id);
+        }
     }
 }
