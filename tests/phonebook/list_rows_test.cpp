@@ -1,5 +1,6 @@
 #include "phonebook/list_rows.h"
 
+#include "store/dial_entry_test_support.h"
 #include "string_table.h"
 
 #include <gtest/gtest.h>
@@ -28,29 +29,9 @@ Texts shownTexts(const ListRow& row) {
     return texts;
 }
 
-DialEntry faxEntry(uint8_t entryClass, const char* name, const char* number, uint8_t speed) {
-    DialEntry entry;
-    entry.used = 1;
-    entry.entryClass = entryClass;
-    setFieldText(entry.name, name);
-    setFieldText(entry.faxNumber, number);
-    entry.speedIndex = speed;
-    return entry;
-}
-
-DialEntry emailEntry(uint8_t entryClass, const char* name, const char* address) {
-    DialEntry entry;
-    entry.used = 1;
-    entry.isEmail = 1;
-    entry.entryClass = entryClass;
-    setFieldText(entry.name, name);
-    setFieldText(entry.emailAddress, address);
-    return entry;
-}
-
 // A combination key as the decoders leave it: number only.
 DialEntry combinationKey(uint8_t entryClass, const char* number) {
-    DialEntry entry = faxEntry(entryClass, "", number, 0);
+    DialEntry entry = faxEntry("", number, 0, entryClass);
     entry.detailsWithheld = 1;
     return entry;
 }
@@ -107,7 +88,7 @@ TEST(ListRows, RowCountsAreBoundedByTheTables) {
 
 TEST(ListRows, EmptyEntriesShowOnlyTheirNumberAndTheBlankImage) {
     // A used-0 entry may still carry leftovers; none of them show.
-    DialEntry leftovers = faxEntry(kEntryClassOneTouch, "Stale", "123", 1);
+    DialEntry leftovers = faxEntry("Stale", "123", 1, kEntryClassOneTouch);
     leftovers.used = 0;
     ListRow oneTouch = oneTouchRow(leftovers, 4);
     EXPECT_EQ(oneTouch.image, kImageEmpty);
@@ -121,11 +102,11 @@ TEST(ListRows, EmptyEntriesShowOnlyTheirNumberAndTheBlankImage) {
 }
 
 TEST(ListRows, OneTouchRowsByEntryKind) {
-    ListRow fax = oneTouchRow(faxEntry(kEntryClassOneTouch, "Office", "0301234", 1), 2);
+    ListRow fax = oneTouchRow(faxEntry("Office", "0301234", 1, kEntryClassOneTouch), 2);
     EXPECT_EQ(fax.image, kImageOneTouchFax);
     EXPECT_EQ(shownTexts(fax), (Texts{"03", "Office", "0301234", "14.4K"}));
 
-    ListRow email = oneTouchRow(emailEntry(kEntryClassOneTouch, "Mail", "a@b.example"), 0);
+    ListRow email = oneTouchRow(emailEntry("Mail", "a@b.example", kEntryClassOneTouch), 0);
     EXPECT_EQ(email.image, kImageOneTouchEmail);
     EXPECT_EQ(shownTexts(email), (Texts{"01", "Mail", "a@b.example", ""}));
 
@@ -150,16 +131,16 @@ TEST(ListRows, OneTouchRowsByEntryKind) {
 }
 
 TEST(ListRows, SpeedDialRowsByEntryKind) {
-    ListRow fax = speedDialRow(faxEntry(kEntryClassSpeedDial, "Shop", "5551234", 0), 11);
+    ListRow fax = speedDialRow(faxEntry("Shop", "5551234", 0, kEntryClassSpeedDial), 11);
     EXPECT_EQ(fax.image, kImageSpeedDialFax);
     EXPECT_EQ(shownTexts(fax), (Texts{"012", "Shop", "5551234", "9.6K"}));
 
-    ListRow email = speedDialRow(emailEntry(kEntryClassSpeedDial, "Desk", "d@e.example"), 0);
+    ListRow email = speedDialRow(emailEntry("Desk", "d@e.example", kEntryClassSpeedDial), 0);
     EXPECT_EQ(email.image, kImageSpeedDialEmail);
     EXPECT_EQ(shownTexts(email), (Texts{"001", "Desk", "d@e.example", ""}));
 
     // Unlike a program-dial key, a program-dial entry keeps its number and speed.
-    DialEntry program = faxEntry(kEntryClassSpeedDial, "Ignored", "77", 2);
+    DialEntry program = faxEntry("Ignored", "77", 2, kEntryClassSpeedDial);
     program.programDial = 1;
     EXPECT_EQ(shownTexts(speedDialRow(program, 6)), (Texts{"007", "PROGRAM DIAL", "77", "33.6K"}));
 
@@ -168,7 +149,7 @@ TEST(ListRows, SpeedDialRowsByEntryKind) {
     EXPECT_EQ(shownTexts(combination), (Texts{"050", "", "12+", ""}));
 
     // An e-mail combination entry keeps its address but not its name.
-    DialEntry withheldEmail = emailEntry(kEntryClassSpeedDial, "Hidden", "x@y.example");
+    DialEntry withheldEmail = emailEntry("Hidden", "x@y.example", kEntryClassSpeedDial);
     withheldEmail.detailsWithheld = 1;
     EXPECT_EQ(shownTexts(speedDialRow(withheldEmail, 1)), (Texts{"002", "", "x@y.example", ""}));
 }
@@ -178,7 +159,7 @@ TEST(ListRows, GroupViewRowsByKeyContent) {
     EXPECT_EQ(group.image, kImageGroup);
     EXPECT_EQ(shownTexts(group), (Texts{"04", "Team"}));
 
-    ListRow fax = groupRow(faxEntry(kEntryClassOneTouch, "Office", "0301234", 1), 0);
+    ListRow fax = groupRow(faxEntry("Office", "0301234", 1, kEntryClassOneTouch), 0);
     EXPECT_EQ(fax.image, kImageGroupOnOneTouchEntry);
     EXPECT_EQ(shownTexts(fax), (Texts{"01", "Office"}));
 
@@ -186,14 +167,14 @@ TEST(ListRows, GroupViewRowsByKeyContent) {
     EXPECT_EQ(program.image, kImageGroupOnOneTouchEntry);
     EXPECT_EQ(shownTexts(program), (Texts{"07", "PROGRAM DIAL"}));
 
-    ListRow email = groupRow(emailEntry(kEntryClassOneTouch, "Mail", "a@b.example"), 1);
+    ListRow email = groupRow(emailEntry("Mail", "a@b.example", kEntryClassOneTouch), 1);
     EXPECT_EQ(email.image, kImageOneTouchEmail);
     EXPECT_EQ(shownTexts(email), (Texts{"02", "Mail"}));
 }
 
 TEST(ListRows, RowsShowTheirPositionNotTheEntryIndexField) {
     // A program-dial decode leaves the index field 0.
-    DialEntry entry = faxEntry(kEntryClassSpeedDial, "Shop", "1", 0);
+    DialEntry entry = faxEntry("Shop", "1", 0, kEntryClassSpeedDial);
     entry.index = 0;
     EXPECT_EQ(shownTexts(entryRow(kViewSpeedDial, entry, 41))[0], "042");
     EXPECT_EQ(shownTexts(entryRow(kViewOneTouch, entry, 7))[0], "08");
@@ -202,7 +183,7 @@ TEST(ListRows, RowsShowTheirPositionNotTheEntryIndexField) {
 
 TEST(ListRows, UnknownSpeedCodesShowBlank) {
     // A stored speed code beyond the three the machine knows decodes past 2.
-    ListRow row = speedDialRow(faxEntry(kEntryClassSpeedDial, "Odd", "1", 9), 0);
+    ListRow row = speedDialRow(faxEntry("Odd", "1", 9, kEntryClassSpeedDial), 0);
     EXPECT_EQ(shownTexts(row), (Texts{"001", "Odd", "1", ""}));
 }
 
@@ -238,9 +219,9 @@ struct PhoneBook {
 
 TEST(ListRows, DecodedRowsOfAStoredPhoneBook) {
     PhoneBook book;
-    book.registerOneTouch(faxEntry(kEntryClassOneTouch, "Office", "0301234", 2), 0);
+    book.registerOneTouch(faxEntry("Office", "0301234", 2, kEntryClassOneTouch), 0);
     book.registerGroup("Team", {{kMemberKindOneTouch, 0}}, 3);
-    book.registerSpeedDial(emailEntry(kEntryClassSpeedDial, "Desk", "d@e.example"), 11);
+    book.registerSpeedDial(emailEntry("Desk", "d@e.example", kEntryClassSpeedDial), 11);
     // The machine marks its program-dial keys itself; no dialog writes one.
     book.mirror.oneTouchTable[5][kEntryFlagsByte] = kFlagOneTouch | kFlagProgramDial;
 
@@ -263,10 +244,10 @@ TEST(ListRows, DecodedRowsOfAStoredPhoneBook) {
 
 TEST(ListRows, MemberRowsInMemberOrderWithTwoDigitNumbers) {
     PhoneBook book;
-    book.registerOneTouch(faxEntry(kEntryClassOneTouch, "Office", "0301234", 1), 2);
-    book.registerSpeedDial(faxEntry(kEntryClassSpeedDial, "Shop", "555", 1), 11);
-    book.registerSpeedDial(emailEntry(kEntryClassSpeedDial, "Desk", "d@e.example"), 99);
-    book.registerOneTouch(emailEntry(kEntryClassOneTouch, "Mail", "a@b.example"), 1);
+    book.registerOneTouch(faxEntry("Office", "0301234", 1, kEntryClassOneTouch), 2);
+    book.registerSpeedDial(faxEntry("Shop", "555", 1, kEntryClassSpeedDial), 11);
+    book.registerSpeedDial(emailEntry("Desk", "d@e.example", kEntryClassSpeedDial), 99);
+    book.registerOneTouch(emailEntry("Mail", "a@b.example", kEntryClassOneTouch), 1);
     book.registerGroup("Team",
                        {{kMemberKindOneTouch, 2},
                         {kMemberKindSpeedDial, 11},
@@ -286,7 +267,7 @@ TEST(ListRows, MemberRowsInMemberOrderWithTwoDigitNumbers) {
 
 TEST(ListRows, MembersBeyondTheTablesAreLeftOut) {
     PhoneBook book;
-    book.registerOneTouch(faxEntry(kEntryClassOneTouch, "Office", "1", 1), 0);
+    book.registerOneTouch(faxEntry("Office", "1", 1, kEntryClassOneTouch), 0);
     DialEntry group = groupEntry("Odd");
     group.memberCount = 3;
     group.members[0] = {kMemberKindOneTouch, 0};

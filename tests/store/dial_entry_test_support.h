@@ -25,20 +25,25 @@ struct PhoneBookFixture {
     }
 };
 
-inline DialEntry faxEntry(const char* name, const char* number) {
+// A registered fax or e-mail entry; the entry class is left to the encoder
+// unless a test needs it set, as the list rows do.
+inline DialEntry faxEntry(const char* name, const char* number, uint8_t speed = 1,
+                          uint8_t entryClass = 0) {
     DialEntry entry;
     entry.used = 1;
+    entry.entryClass = entryClass;
     setFieldText(entry.name, name);
     setFieldText(entry.faxNumber, number);
-    entry.speedIndex = 1;
+    entry.speedIndex = speed;
     entry.regDate = 0x3061;
     return entry;
 }
 
-inline DialEntry emailEntry(const char* name, const char* address) {
+inline DialEntry emailEntry(const char* name, const char* address, uint8_t entryClass = 0) {
     DialEntry entry;
     entry.used = 1;
     entry.isEmail = 1;
+    entry.entryClass = entryClass;
     setFieldText(entry.name, name);
     setFieldText(entry.emailAddress, address);
     entry.emailScanOption = 1;

@@ -5,6 +5,7 @@
 #include "phonebook/entry_lists_win.h"
 #include "resource_ids.h"
 #include "store/dial_entry.h"
+#include "store/dial_entry_test_support.h"
 
 #include <windows.h>
 
@@ -195,9 +196,9 @@ class StoredPhoneBookTest : public EntryListsTest {
   protected:
     void SetUp() override {
         EntryListsTest::SetUp();
-        registerOneTouch(fax("Office", "0301234", 1), 0);
-        registerOneTouch(email("Mail", "a@b.example"), 1);
-        DialEntry combination = fax("", "0301+", 0);
+        registerOneTouch(faxEntry("Office", "0301234", 1, kEntryClassOneTouch), 0);
+        registerOneTouch(emailEntry("Mail", "a@b.example", kEntryClassOneTouch), 1);
+        DialEntry combination = faxEntry("", "0301+", 0, kEntryClassOneTouch);
         combination.detailsWithheld = 1;
         registerOneTouch(combination, 2);
         DialEntry group;
@@ -212,10 +213,10 @@ class StoredPhoneBookTest : public EntryListsTest {
         // The machine marks its program-dial keys itself; no dialog writes one.
         workspace().mirror.oneTouchTable[5][kEntryFlagsByte] = kFlagOneTouch | kFlagProgramDial;
 
-        DialEntry shop = fax("Shop", "555", 2);
+        DialEntry shop = faxEntry("Shop", "555", 2, kEntryClassOneTouch);
         shop.entryClass = kEntryClassSpeedDial;
         encodeSpeedDial(workspace().mirror, workspace().store, shop, 11);
-        DialEntry desk = email("Desk", "d@e.example");
+        DialEntry desk = emailEntry("Desk", "d@e.example", kEntryClassOneTouch);
         desk.entryClass = kEntryClassSpeedDial;
         encodeSpeedDial(workspace().mirror, workspace().store, desk, 0);
         encodeSpeedDial(workspace().mirror, workspace().store, shop, 6);
@@ -223,24 +224,6 @@ class StoredPhoneBookTest : public EntryListsTest {
         openDocument();
     }
 
-    static DialEntry fax(const char* name, const char* number, uint8_t speed) {
-        DialEntry entry;
-        entry.used = 1;
-        entry.entryClass = kEntryClassOneTouch;
-        setFieldText(entry.name, name);
-        setFieldText(entry.faxNumber, number);
-        entry.speedIndex = speed;
-        return entry;
-    }
-    static DialEntry email(const char* name, const char* address) {
-        DialEntry entry;
-        entry.used = 1;
-        entry.isEmail = 1;
-        entry.entryClass = kEntryClassOneTouch;
-        setFieldText(entry.name, name);
-        setFieldText(entry.emailAddress, address);
-        return entry;
-    }
     void registerOneTouch(DialEntry entry, int index) {
         encodeOneTouch(workspace().mirror, workspace().store, entry, index);
     }
@@ -341,7 +324,7 @@ TEST_F(StoredPhoneBookTest, AReplacedRowReturnsToItsNumericPlace) {
     // How the entry commands replace a row: delete it, insert it afresh.
     for (int index : {9, 0, 99}) {
         ListView_DeleteItem(list, index);
-        DialEntry entry = fax("New", "42", 0);
+        DialEntry entry = faxEntry("New", "42", 0, kEntryClassOneTouch);
         entry.entryClass = kEntryClassSpeedDial;
         insertSpeedDialRow(list, entry, index);
     }
@@ -359,7 +342,7 @@ TEST_F(StoredPhoneBookTest, AReplacedRowReturnsToItsNumericPlace) {
     EXPECT_EQ(shownRow(list, 4), L"05|#12");
     selectTreeItem(kTreeOneTouch);
     ListView_DeleteItem(list, 8);
-    insertOneTouchRow(list, email("Last", "z@y.example"), 8);
+    insertOneTouchRow(list, emailEntry("Last", "z@y.example", kEntryClassOneTouch), 8);
     EXPECT_EQ(shownRow(list, 8), L"09|Last|z@y.example|#4");
 }
 
