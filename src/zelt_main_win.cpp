@@ -1,4 +1,4 @@
-#include "app/startup.h"
+#include "app/startup_win.h"
 
 #include <windows.h>
 

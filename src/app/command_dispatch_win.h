@@ -3,10 +3,7 @@
 #include <windows.h>
 
 // Every command id reaches the program here, from the menu, the toolbar, the
-// accelerators, the popup menus and from commands that send other commands.
-// Runs the command and returns 0; an id the program does not know does
+// accelerators and the popup menus. Runs the command; an id the program
+// does not know, or whose dialog the program does not have yet, does
 // nothing.
-LRESULT dispatchCommand(HWND mainWindow, int commandId);
-
-// The main window's timer: polls the machine while the link is active.
-void onPollTimer(HWND mainWindow);
+void dispatchCommand(HWND mainWindow, int commandId);

@@ -1,10 +1,10 @@
 #include "app/connection_commands_win.h"
 
-#include "app/command_dispatch_win.h"
 #include "app/connection_flow.h"
 #include "app/shell_messages_win.h"
 #include "app/shell_outcome_win.h"
 #include "app/shell_win.h"
+#include "app/status_bar_win.h"
 #include "app/ui_refresh_win.h"
 #include "link/machine_transport.h"
 #include "link/remote_mode.h"
@@ -14,13 +14,9 @@
 
 namespace {
 
-Workspace& workspace() {
-    return *theShell().workspace;
-}
-
 // USB, or TCP to the simulated machines that ZELT_MACHINE_ADDRESS names.
-LinkState& machineLink() {
-    Shell& shell = theShell();
+LinkState& machineLink(HWND mainWindow) {
+    Shell& shell = shellOf(mainWindow);
     LinkState& link = shell.workspace->link;
     if (link.transport == nullptr) {
         shell.machineTransport = makeMachineTransportFromEnvironment();
@@ -32,13 +28,9 @@ LinkState& machineLink() {
     return link;
 }
 
-void runCommand(HWND mainWindow, int commandId) {
-    SendMessageW(mainWindow, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
-}
-
-std::optional<uint8_t> machineStatus() {
+std::optional<uint8_t> machineStatus(HWND mainWindow) {
     uint8_t status = 0;
-    if (!queryStatus(machineLink(), status)) {
+    if (!queryStatus(machineLink(mainWindow), status)) {
         return std::nullopt;
     }
     return status;
@@ -48,8 +40,8 @@ std::optional<uint8_t> machineStatus() {
 // first and then says why.
 bool reactToStatus(HWND mainWindow, const StatusReaction& reaction) {
     if (reaction.disconnectFirst) {
-        workspace().linkActive = 0;
-        runCommand(mainWindow, IDM_DISCONNECT);
+        workspaceOf(mainWindow).linkActive = false;
+        disconnectMachine(mainWindow);
     }
     if (reaction.messageId != 0) {
         showShellMessage(mainWindow, reaction.messageId);
@@ -70,15 +62,15 @@ void dropConnectionAfterFailedCheck(HWND mainWindow) {
 } // namespace
 
 bool checkMachine(HWND mainWindow) {
-    return reactToStatus(mainWindow, reactToStatusInCheck(machineStatus()));
+    return reactToStatus(mainWindow, reactToStatusInCheck(machineStatus(mainWindow)));
 }
 
 bool pollMachine(HWND mainWindow) {
-    return reactToStatus(mainWindow, reactToStatusInPoll(machineStatus()));
+    return reactToStatus(mainWindow, reactToStatusInPoll(machineStatus(mainWindow)));
 }
 
 void onPollTimer(HWND mainWindow) {
-    if (workspace().linkActive != 1 || pollMachine(mainWindow)) {
+    if (!workspaceOf(mainWindow).linkActive || pollMachine(mainWindow)) {
         return;
     }
     // The timer stops before the message box: its modal loop still
@@ -86,7 +78,7 @@ void onPollTimer(HWND mainWindow) {
     stopPollTimer(mainWindow);
     showShellMessage(mainWindow, IDS_DISCONNECTED_PLEASE_RECONNECT);
     applyShellOutcome(mainWindow, ShellOutcome::pollLostMachine);
-    closeLink(machineLink());
+    closeLink(machineLink(mainWindow));
     showConnectionState(mainWindow);
 }
 
@@ -94,45 +86,43 @@ void connectMachine(HWND mainWindow) {
     if (checkMachine(mainWindow)) {
         // A refused mode command is reported, but the machine answered the
         // check, so the program still counts as connected.
-        WindowLinkMessages messages(mainWindow);
-        enterRemoteModeUi(machineLink(), messages);
+        reportLinkOutcome(mainWindow, enterRemoteMode(machineLink(mainWindow)));
         applyShellOutcome(mainWindow, ShellOutcome::connectSucceeded);
     } else {
         applyShellOutcome(mainWindow, ShellOutcome::connectRefused);
     }
     refreshUiState(mainWindow);
-    closeLink(machineLink());
+    closeLink(machineLink(mainWindow));
     updateStatusPane(mainWindow);
 }
 
 void disconnectMachine(HWND mainWindow) {
-    Workspace& state = workspace();
+    Workspace& state = workspaceOf(mainWindow);
     applyShellOutcome(mainWindow, ShellOutcome::disconnected);
-    WindowLinkMessages messages(mainWindow);
-    leaveRemoteModeUi(machineLink(), state.networkChangeFlag, messages);
-    closeLink(machineLink());
+    reportLinkOutcome(mainWindow, leaveRemoteMode(machineLink(mainWindow), state.networkChangeFlag));
+    closeLink(machineLink(mainWindow));
     showConnectionState(mainWindow);
 }
 
 void downloadFromMachine(HWND mainWindow) {
-    Workspace& state = workspace();
+    Workspace& state = workspaceOf(mainWindow);
     if (!checkMachine(mainWindow)) {
         dropConnectionAfterFailedCheck(mainWindow);
         return;
     }
-    if (state.view.documentLoaded != 1 || askShellQuestion(mainWindow, IDS_CONFIRM_DOWNLOAD)) {
+    if (!state.view.documentLoaded || askShellQuestion(mainWindow, IDS_CONFIRM_DOWNLOAD)) {
         prepareDownload(state.store, state.networkChangeFlag);
-        runCommand(mainWindow, IDM_MACHINE_READ);
+        readMachineImage(mainWindow);
     }
-    setStatusBarText(kActivityStatusPart, IDS_STATUS_READY);
+    setStatusBarText(mainWindow, kActivityStatusPart, IDS_STATUS_READY);
     // Also when the question was declined, so that closing asks to save.
     applyShellOutcome(mainWindow, ShellOutcome::downloadEnded);
 }
 
 void readMachineImage(HWND mainWindow) {
-    Workspace& state = workspace();
+    Workspace& state = workspaceOf(mainWindow);
     applyShellOutcome(mainWindow, ShellOutcome::machineReadStarting);
-    if (!downloadAll(machineLink(), state.store)) {
+    if (!downloadAll(machineLink(mainWindow), state.store)) {
         applyShellOutcome(mainWindow, ShellOutcome::machineReadFailed);
         showMachineDataError(mainWindow);
         showConnectionState(mainWindow);
@@ -146,25 +136,25 @@ void readMachineImage(HWND mainWindow) {
 }
 
 void uploadToMachine(HWND mainWindow) {
-    Workspace& state = workspace();
+    Workspace& state = workspaceOf(mainWindow);
     if (!checkMachine(mainWindow)) {
         dropConnectionAfterFailedCheck(mainWindow);
         return;
     }
-    if (state.view.documentLoaded == 1 && !askShellQuestion(mainWindow, IDS_CONFIRM_UPLOAD)) {
-        setStatusBarText(kActivityStatusPart, IDS_STATUS_READY);
+    if (state.view.documentLoaded && !askShellQuestion(mainWindow, IDS_CONFIRM_UPLOAD)) {
+        setStatusBarText(mainWindow, kActivityStatusPart, IDS_STATUS_READY);
         refreshUiState(mainWindow);
         return;
     }
     packStore(state.mirror, state.store);
     applyShellOutcome(mainWindow, ShellOutcome::uploadStarting);
-    if (!uploadAll(machineLink(), state.store, state.networkChangeFlag)) {
+    if (!uploadAll(machineLink(mainWindow), state.store, state.networkChangeFlag)) {
         applyShellOutcome(mainWindow, ShellOutcome::uploadFailed);
         showMachineDataError(mainWindow);
         showConnectionState(mainWindow);
         return;
     }
     applyShellOutcome(mainWindow, ShellOutcome::uploadSucceeded);
-    setStatusBarText(kActivityStatusPart, IDS_STATUS_READY);
+    setStatusBarText(mainWindow, kActivityStatusPart, IDS_STATUS_READY);
     refreshUiState(mainWindow);
 }

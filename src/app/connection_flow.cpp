@@ -72,12 +72,11 @@ constexpr OutcomeRow kOutcomeRows[] = {
     // The image is not on disk: keep the exit question's protection.
     {ShellOutcome::saveWriteFailed, K, K, K, K, TimerChange::keep},
     {ShellOutcome::saveAsWriteFailed, K, K, K, S, TimerChange::keep},
-    {ShellOutcome::machinePropertiesClosed, K, K, K, S, TimerChange::keep},
 };
 
-template <typename Field> void applyChange(Change change, Field& field) {
+void applyChange(Change change, bool& field) {
     if (change != Change::keep) {
-        field = change == Change::set ? 1 : 0;
+        field = change == Change::set;
     }
 }
 
@@ -93,8 +92,8 @@ StatusReaction reactToStatusInPoll(std::optional<uint8_t> status) {
     return row ? row->inPoll : StatusReaction{};
 }
 
-TimerChange applyOutcome(ShellOutcome outcome, ViewState& view, uint32_t& linkActive,
-                         uint8_t& modifiedFlag) {
+TimerChange applyOutcome(ShellOutcome outcome, ViewState& view, bool& linkActive,
+                         bool& modifiedFlag) {
     for (const OutcomeRow& row : kOutcomeRows) {
         if (row.outcome == outcome) {
             applyChange(row.connected, view.connected);

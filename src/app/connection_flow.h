@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/workspace.h"
+#include "workspace/workspace.h"
 
 #include <cstdint>
 #include <optional>
@@ -43,11 +43,10 @@ enum class ShellOutcome {
     saveAsWritten,
     saveWriteFailed,
     saveAsWriteFailed,
-    machinePropertiesClosed,
 };
 
 enum class TimerChange { keep, start, stop };
 
 // Applies the outcome to the state and says what becomes of the poll timer.
-TimerChange applyOutcome(ShellOutcome outcome, ViewState& view, uint32_t& linkActive,
-                         uint8_t& modifiedFlag);
+TimerChange applyOutcome(ShellOutcome outcome, ViewState& view, bool& linkActive,
+                         bool& modifiedFlag);

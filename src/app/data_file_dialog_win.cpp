@@ -1,6 +1,7 @@
 #include "app/data_file_dialog_win.h"
 
 #include "resource_ids.h"
+#include "win/resource_modules_win.h"
 #include "win/win_text_win.h"
 
 #include <commdlg.h>
@@ -23,18 +24,18 @@ int titleId(DataFileDialogMode mode) {
 
 } // namespace
 
-int fileDialog(HWND owner, HINSTANCE resourceModule, std::string& path, DataFileDialogMode mode) {
+bool fileDialog(HWND owner, std::string& path, DataFileDialogMode mode) {
     std::array<wchar_t, MAX_PATH> buffer{};
     std::wstring initial = utf8ToWide(path);
     initial.copy(buffer.data(), buffer.size() - 1);
 
     // One filter pair: the description, a NUL, the pattern, two NULs.
-    std::wstring filter = loadResourceString(resourceModule, IDS_DATA_FILE_FILTER);
+    std::wstring filter = loadString(IDS_DATA_FILE_FILTER);
     filter.push_back(L'\0');
     filter += L"*.DAT";
     filter.push_back(L'\0');
     filter.push_back(L'\0');
-    std::wstring title = loadResourceString(resourceModule, titleId(mode));
+    std::wstring title = loadString(titleId(mode));
 
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
@@ -57,5 +58,5 @@ int fileDialog(HWND owner, HINSTANCE resourceModule, std::string& path, DataFile
     }
     if (chosen)
         path = wideToUtf8(buffer.data());
-    return chosen ? 1 : 0;
+    return chosen != FALSE;
 }

@@ -2,29 +2,25 @@
 
 #include "app/connection_flow.h"
 #include "app/data_file_dialog_win.h"
-#include "app/document_files.h"
-#include "app/document_names.h"
 #include "app/main_window_create_win.h"
-#include "app/main_window_win.h"
 #include "app/shell_messages_win.h"
 #include "app/shell_outcome_win.h"
 #include "app/shell_win.h"
+#include "app/shutdown_win.h"
 #include "app/ui_refresh_win.h"
+#include "workspace/document_files.h"
+#include "workspace/document_names.h"
 
 namespace {
 
-Workspace& workspace() {
-    return *theShell().workspace;
-}
-
 void showDocumentTitle(HWND mainWindow) {
-    SetWindowTextW(mainWindow, mainWindowTitle().c_str());
+    SetWindowTextW(mainWindow, mainWindowTitle(workspaceOf(mainWindow)).c_str());
 }
 
 // A failed write is reported and leaves the exit question armed: the image
 // is not on disk.
 bool writeAndReport(HWND mainWindow, ShellOutcome failure) {
-    if (writeDocumentFile(workspace())) {
+    if (writeDocumentFile(workspaceOf(mainWindow))) {
         return true;
     }
     showMachineDataError(mainWindow);
@@ -35,8 +31,8 @@ bool writeAndReport(HWND mainWindow, ShellOutcome failure) {
 } // namespace
 
 void openDocument(HWND mainWindow) {
-    Workspace& state = workspace();
-    if (!fileDialog(mainWindow, theShell().resourceModule, state.currentFilePath,
+    Workspace& state = workspaceOf(mainWindow);
+    if (!fileDialog(mainWindow, state.currentFilePath,
                     DataFileDialogMode::open)) {
         return;
     }
@@ -53,9 +49,9 @@ void openDocument(HWND mainWindow) {
 }
 
 void saveDocument(HWND mainWindow) {
-    Workspace& state = workspace();
+    Workspace& state = workspaceOf(mainWindow);
     if (saveNeedsFileName(state.displayFileName, state.currentFilePath) &&
-        !fileDialog(mainWindow, theShell().resourceModule, state.currentFilePath,
+        !fileDialog(mainWindow, state.currentFilePath,
                     DataFileDialogMode::save)) {
         return;
     }
@@ -65,8 +61,8 @@ void saveDocument(HWND mainWindow) {
 }
 
 void saveDocumentAs(HWND mainWindow) {
-    Workspace& state = workspace();
-    if (!fileDialog(mainWindow, theShell().resourceModule, state.currentFilePath,
+    Workspace& state = workspaceOf(mainWindow);
+    if (!fileDialog(mainWindow, state.currentFilePath,
                     DataFileDialogMode::saveAs)) {
         return;
     }

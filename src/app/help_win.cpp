@@ -1,7 +1,7 @@
 #include "app/help_win.h"
 
 #include "app/help_path.h"
-#include "app/shell_win.h"
+#include "win/resource_modules_win.h"
 
 #include <array>
 
@@ -51,7 +51,7 @@ void setHtmlHelpLocator(HtmlHelpLocator locator) {
 std::string helpFilePath() {
     std::array<char, MAX_PATH> modulePath{};
     const DWORD length =
-        GetModuleFileNameA(theShell().resourceModule, modulePath.data(), modulePath.size());
+        GetModuleFileNameA(resourceModule(), modulePath.data(), modulePath.size());
     return helpFilePathBeside(std::string_view(modulePath.data(), length));
 }
 

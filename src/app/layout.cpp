@@ -36,28 +36,26 @@ MainWindowLayout layoutPanes(int clientWidth, int clientHeight, int toolbarHeigh
     layout.tree = {0, top, treePaneWidth - kTreeGap, contentHeight};
     layout.statusBarEdges = statusBarPartEdges(clientWidth);
 
-    if (view.documentLoaded != 1) {
+    if (!view.documentLoaded) {
         // The tree is hidden without a document: the status pane takes it all.
         layout.statusPane = PaneRect{0, top, clientWidth, contentHeight};
         return layout;
     }
     const int rightWidth = clientWidth - treePaneWidth;
     switch (view.currentView) {
-    case 0:
+    case View::none:
         layout.statusPane = PaneRect{treePaneWidth, top, rightWidth, contentHeight};
         break;
-    case 3: {
+    case View::group: {
         const int groupWidth = kGroupListSevenths * rightWidth / 7;
         layout.entryList = PaneRect{treePaneWidth, top, groupWidth, contentHeight};
         layout.memberList =
             PaneRect{treePaneWidth + groupWidth, top, rightWidth - groupWidth, contentHeight};
         break;
     }
-    case 1:
-    case 2:
+    case View::oneTouch:
+    case View::speedDial:
         layout.entryList = PaneRect{treePaneWidth, top, rightWidth, contentHeight};
-        break;
-    default:
         break;
     }
     return layout;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/workspace.h"
+#include "workspace/workspace.h"
 
 #include <array>
 #include <optional>

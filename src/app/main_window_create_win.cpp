@@ -1,10 +1,10 @@
 #include "app/main_window_create_win.h"
 
-#include "app/document_names.h"
 #include "app/main_window_win.h"
-#include "app/shell_win.h"
 #include "resource_ids.h"
+#include "win/resource_modules_win.h"
 #include "win/win_text_win.h"
+#include "workspace/document_names.h"
 
 bool registerMainClass(HINSTANCE instance) {
     WNDCLASSW windowClass = {};
@@ -17,20 +17,17 @@ bool registerMainClass(HINSTANCE instance) {
     return RegisterClassW(&windowClass) != 0;
 }
 
-std::wstring mainWindowTitle() {
-    const Shell& shell = theShell();
-    const std::string applicationTitle =
-        wideToUtf8(loadResourceString(shell.resourceModule, IDS_APP_TITLE));
-    return utf8ToWide(documentWindowTitle(
-        applicationTitle, shell.workspace != nullptr ? shell.workspace->displayFileName : ""));
+std::wstring mainWindowTitle(const Workspace& workspace) {
+    const std::string applicationTitle = wideToUtf8(loadString(IDS_APP_TITLE));
+    return utf8ToWide(documentWindowTitle(applicationTitle, workspace.displayFileName));
 }
 
-bool createMainWindow(HINSTANCE instance, int showCommand) {
-    std::wstring title = mainWindowTitle();
+bool createMainWindow(Shell& shell, int showCommand) {
+    std::wstring title = mainWindowTitle(*shell.workspace);
     HWND window = CreateWindowExW(0, kMainWindowClassName, title.c_str(), WS_OVERLAPPEDWINDOW,
                                   CW_USEDEFAULT, CW_USEDEFAULT, kMainWindowWidth, kMainWindowHeight,
-                                  nullptr, nullptr, instance, nullptr);
-    theShell().mainWindow = window;
+                                  nullptr, nullptr, shell.exeInstance, &shell);
+    shell.mainWindow = window;
     if (window == nullptr)
         return false;
     ShowWindow(window, showCommand);

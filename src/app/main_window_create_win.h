@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/shell_win.h"
+
 #include <windows.h>
 
 #include <string>
@@ -11,10 +13,10 @@ constexpr int kMainWindowHeight = 400;
 // Registers the class "Zelt" for `instance`; false when the system refuses.
 bool registerMainClass(HINSTANCE instance);
 
-// Creates, shows and updates the main window and records it in the shell;
-// false when the window could not be created.
-bool createMainWindow(HINSTANCE instance, int showCommand);
+// Creates, shows and updates the main window of `shell`; false when the
+// window could not be created.
+bool createMainWindow(Shell& shell, int showCommand);
 
 // The main window's title: the program's title, " - " and the display file
-// name of the shell's workspace.
-std::wstring mainWindowTitle();
+// name of the workspace.
+std::wstring mainWindowTitle(const Workspace& workspace);

@@ -2,11 +2,6 @@
 
 #include <windows.h>
 
-// The main window's procedure: the class "Zelt" is registered with it.
+// The main window's procedure: the class "Zelt" is registered with it. The
+// window is created with its Shell as the creation parameter.
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-// The close sequence: the save question when the document changed, the
-// backup write, the release of children and tables, leaving remote mode,
-// and the window's destruction. False when the user cancels; the window then
-// stays as it was. Exit passes `freeStore` to also drop the record image.
-bool runShutdown(HWND mainWindow, bool freeStore);

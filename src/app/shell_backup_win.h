@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/workspace.h"
+#include "workspace/workspace.h"
 
 #include <string>
 
@@ -8,6 +8,11 @@
 // start-up, written hidden at close and after every Open or Download that
 // loaded a document. It lies beside the module that supplies the resources.
 std::string shellBackupPath(const Workspace& workspace);
+
+// The image of the last run becomes the starting content, but the window
+// starts without a loaded document. A missing or unreadable backup leaves a
+// freshly initialised image.
+void loadShellBackup(Workspace& workspace);
 
 // Failures are not reported: the backup is a convenience, never the user's
 // only copy.

@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-// The shell's message boxes: texts and captions come from the string table,
-// the caption is the program's title unless a caller names another.
+// The shell's message boxes: texts come from the string table, the caption
+// is the program's title.
 
 // A message with an OK button.
 void showShellMessage(HWND owner, int textId);
@@ -15,17 +15,10 @@ bool askShellQuestion(HWND owner, int textId);
 
 // "Error reading/writing machine data!" and the status bar's activity part
 // back to "Local Setup": what every failed transfer, to the machine or to a
-// data file, shows.
+// data file, shows. `owner` is the main window.
 void showMachineDataError(HWND owner);
 
-// How the link's failures reach the user: a message box owned by the main
-// window and the main window's status bar.
-class WindowLinkMessages : public LinkMessages {
-  public:
-    explicit WindowLinkMessages(HWND owner) : owner_(owner) {}
-    void showMessage(int textId, int captionId) override;
-    void setStatusText(int part, int textId) override;
-
-  private:
-    HWND owner_;
-};
+// What the user sees of a remote-mode command: nothing when it was done or
+// when its failure was expected after a network restart, the machine data
+// error otherwise. True only when it was done.
+bool reportLinkOutcome(HWND owner, LinkOutcome outcome);

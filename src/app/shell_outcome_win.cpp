@@ -7,7 +7,7 @@
 #include "phonebook/entry_lists_win.h"
 
 void applyShellOutcome(HWND mainWindow, ShellOutcome outcome) {
-    Workspace& state = *theShell().workspace;
+    Workspace& state = workspaceOf(mainWindow);
     switch (applyOutcome(outcome, state.view, state.linkActive, state.modifiedFlag)) {
     case TimerChange::start:
         SetTimer(mainWindow, kPollTimerId, kPollPeriodMilliseconds, nullptr);
@@ -25,10 +25,10 @@ void stopPollTimer(HWND mainWindow) {
 }
 
 void showNewImage(HWND mainWindow) {
-    selectTreeItem(kTreeRoot);
+    selectTreeItem(mainWindow, View::none);
     refreshUiState(mainWindow);
-    EnableWindow(theShell().tree, TRUE);
-    EnableWindow(entryListWindow(), TRUE);
+    EnableWindow(shellOf(mainWindow).tree, TRUE);
+    EnableWindow(entryListWindow(mainWindow), TRUE);
     relabelTreeRoot(mainWindow);
-    writeShellBackup(*theShell().workspace);
+    writeShellBackup(workspaceOf(mainWindow));
 }

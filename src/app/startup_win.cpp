@@ -1,11 +1,11 @@
 #include "app/startup_win.h"
-#include "app/startup.h"
+#include "app/startup_win.h"
 
 #include "app/main_window_create_win.h"
-#include "app/model_string.h"
-#include "app/shell_win.h"
 #include "resource_ids.h"
+#include "win/resource_modules_win.h"
 #include "win/win_text_win.h"
+#include "workspace/model_string.h"
 
 #include <commctrl.h>
 #include <objbase.h>
@@ -43,7 +43,7 @@ std::wstring executablePath(HINSTANCE exeInstance) {
 // The library is only loaded when a probe finds the file, so a missing
 // library never makes the loader search other folders for that name.
 void chooseResourceModule(Shell& shell, uint8_t modelFamily) {
-    shell.resourceModule = shell.exeInstance;
+    setResourceModules(shell.exeInstance, shell.exeInstance);
     std::wstring path =
         utf8ToWide(resourceLibraryPath(wideToUtf8(executablePath(shell.exeInstance)), modelFamily));
     HANDLE probe =
@@ -54,11 +54,11 @@ void chooseResourceModule(Shell& shell, uint8_t modelFamily) {
     CloseHandle(probe);
     shell.resourceLibrary = LoadLibraryW(path.c_str());
     if (shell.resourceLibrary != nullptr)
-        shell.resourceModule = shell.resourceLibrary;
+        setResourceModules(shell.resourceLibrary, shell.exeInstance);
 }
 
-void setInitialFileNames(HINSTANCE resourceModule, Workspace& workspace) {
-    std::wstring name = loadResourceString(resourceModule, IDS_DEFAULT_FILE_NAME);
+void setInitialFileNames(Workspace& workspace) {
+    std::wstring name = loadString(IDS_DEFAULT_FILE_NAME);
     if (name.size() > kMaxDisplayFileNameChars)
         name.resize(kMaxDisplayFileNameChars);
     workspace.displayFileName = wideToUtf8(name);
@@ -69,7 +69,7 @@ void setInitialFileNames(HINSTANCE resourceModule, Workspace& workspace) {
 // the executable's menu stays.
 void attachMainMenu(Shell& shell) {
     HMENU classMenu = GetMenu(shell.mainWindow);
-    HMENU menu = LoadMenuW(shell.resourceModule, MAKEINTRESOURCEW(IDR_MAIN_MENU));
+    HMENU menu = LoadMenuW(resourceModule(), MAKEINTRESOURCEW(IDR_MAIN_MENU));
     if (menu == nullptr) {
         shell.mainMenu = classMenu;
         return;
@@ -84,7 +84,7 @@ void releaseResourceLibrary(Shell& shell) {
     if (shell.resourceLibrary != nullptr && shell.resourceLibrary != shell.exeInstance)
         FreeLibrary(shell.resourceLibrary);
     shell.resourceLibrary = nullptr;
-    shell.resourceModule = shell.exeInstance;
+    setResourceModules(shell.exeInstance, shell.exeInstance);
 }
 
 int runMessageLoop(const Shell& shell) {
@@ -104,14 +104,13 @@ int runMessageLoop(const Shell& shell) {
 
 } // namespace
 
-bool startShell(HINSTANCE exeInstance, Workspace& workspace, int showCommand) {
-    Shell& shell = theShell();
+bool startShell(Shell& shell, HINSTANCE exeInstance, Workspace& workspace, int showCommand) {
     shell = Shell{};
     shell.workspace = &workspace;
     parseModelString(wideToUtf8(loadResourceString(exeInstance, IDS_MODEL)), workspace.startup);
     shell.exeInstance = exeInstance;
     chooseResourceModule(shell, workspace.startup.modelFamily);
-    setInitialFileNames(shell.resourceModule, workspace);
+    setInitialFileNames(workspace);
     if (!registerMainClass(exeInstance)) {
         releaseResourceLibrary(shell);
         return false;
@@ -119,7 +118,7 @@ bool startShell(HINSTANCE exeInstance, Workspace& workspace, int showCommand) {
     CoInitialize(nullptr);
     INITCOMMONCONTROLSEX controls = {sizeof(INITCOMMONCONTROLSEX), kCommonControlClasses};
     InitCommonControlsEx(&controls);
-    if (!createMainWindow(exeInstance, showCommand)) {
+    if (!createMainWindow(shell, showCommand)) {
         CoUninitialize();
         UnregisterClassW(kMainWindowClassName, exeInstance);
         releaseResourceLibrary(shell);
@@ -130,8 +129,7 @@ bool startShell(HINSTANCE exeInstance, Workspace& workspace, int showCommand) {
     return true;
 }
 
-void stopShell() {
-    Shell& shell = theShell();
+void stopShell(Shell& shell) {
     if (shell.mainWindow != nullptr && IsWindow(shell.mainWindow))
         DestroyWindow(shell.mainWindow);
     CoUninitialize();
@@ -146,15 +144,16 @@ void stopShell() {
     shell = Shell{};
 }
 
-int runZelt(void* exeInstance, int showCommand) {
+int runZelt(HINSTANCE exeInstance, int showCommand) {
     if (instanceGuard != 0)
         return 0;
     instanceGuard = 1;
     auto workspace = std::make_unique<Workspace>();
+    auto shell = std::make_unique<Shell>();
     int exitCode = 0;
-    if (startShell(static_cast<HINSTANCE>(exeInstance), *workspace, showCommand)) {
-        exitCode = runMessageLoop(theShell());
-        stopShell();
+    if (startShell(*shell, exeInstance, *workspace, showCommand)) {
+        exitCode = runMessageLoop(*shell);
+        stopShell(*shell);
     }
     instanceGuard = 0;
     return exitCode;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/workspace.h"
+#include "app/shell_win.h"
+#include "workspace/workspace.h"
 
 #include <windows.h>
 
@@ -9,8 +10,12 @@
 // controls, the main window with its menu, and the accelerators. The Win32
 // tests run the same steps to get the real main window. False when the
 // class or the window could not be made; nothing is left acquired then.
-bool startShell(HINSTANCE exeInstance, Workspace& workspace, int showCommand);
+bool startShell(Shell& shell, HINSTANCE exeInstance, Workspace& workspace, int showCommand);
 
 // Releases what startShell acquired, in the exit order: COM, the menu, the
 // resource library. Destroys the main window first if it still exists.
-void stopShell();
+void stopShell(Shell& shell);
+
+// Runs the program from process entry to the end of the message loop and
+// returns the exit code.
+int runZelt(HINSTANCE exeInstance, int showCommand);

@@ -1,33 +1,27 @@
 #include "app/status_pane_win.h"
 
-#include "app/shell_win.h"
 #include "resource_ids.h"
-#include "win/win_text_win.h"
+#include "win/resource_modules_win.h"
 
 namespace {
 
 // Pale yellow, so the connection state stands apart from the window face.
 constexpr COLORREF kStatusPaneColour = RGB(255, 255, 223);
 
-HBRUSH statusPaneBrush = nullptr;
-
-HBRUSH paneBrush() {
-    if (statusPaneBrush == nullptr)
-        statusPaneBrush = CreateSolidBrush(kStatusPaneColour);
-    return statusPaneBrush;
+HBRUSH paneBrush(Shell& shell) {
+    if (shell.statusPaneBrush == nullptr)
+        shell.statusPaneBrush = CreateSolidBrush(kStatusPaneColour);
+    return shell.statusPaneBrush;
 }
 
-INT_PTR onColourMessage(WPARAM wParam) {
-    HDC context = reinterpret_cast<HDC>(wParam);
+INT_PTR onColourMessage(HWND pane, HDC context) {
     SetBkMode(context, TRANSPARENT);
-    return reinterpret_cast<INT_PTR>(paneBrush());
+    return reinterpret_cast<INT_PTR>(paneBrush(shellOf(GetParent(pane))));
 }
 
 // The pane starts offline: the program is never connected when it starts.
 INT_PTR onInitDialog(HWND pane) {
-    const std::wstring text =
-        loadResourceString(theShell().resourceModule, IDS_CONNECT_STATUS_OFFLINE);
-    SetDlgItemTextW(pane, IDC_STATUS_TEXT, text.c_str());
+    SetDlgItemTextW(pane, IDC_STATUS_TEXT, loadString(IDS_CONNECT_STATUS_OFFLINE).c_str());
     return FALSE;
 }
 
@@ -37,7 +31,7 @@ INT_PTR CALLBACK statusPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM) 
         return onInitDialog(pane);
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
-        return onColourMessage(wParam);
+        return onColourMessage(pane, reinterpret_cast<HDC>(wParam));
     default:
         return FALSE;
     }
@@ -46,14 +40,14 @@ INT_PTR CALLBACK statusPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM) 
 } // namespace
 
 HWND createStatusPane(HWND mainWindow) {
-    Shell& shell = theShell();
-    shell.statusPane = CreateDialogParamW(shell.resourceModule, MAKEINTRESOURCEW(IDD_STATUS_PANE),
+    Shell& shell = shellOf(mainWindow);
+    shell.statusPane = CreateDialogParamW(resourceModule(), MAKEINTRESOURCEW(IDD_STATUS_PANE),
                                           mainWindow, statusPaneProc, 0);
     return shell.statusPane;
 }
 
-void releaseStatusPaneBrush() {
-    if (statusPaneBrush != nullptr)
-        DeleteObject(statusPaneBrush);
-    statusPaneBrush = nullptr;
+void releaseStatusPaneBrush(Shell& shell) {
+    if (shell.statusPaneBrush != nullptr)
+        DeleteObject(shell.statusPaneBrush);
+    shell.statusPaneBrush = nullptr;
 }

@@ -1,9 +1,9 @@
 #include "app/toolbar_win.h"
 
-#include "app/image_list_win.h"
 #include "app/shell_win.h"
 #include "resource_ids.h"
-#include "win/win_text_win.h"
+#include "win/image_list_win.h"
+#include "win/resource_modules_win.h"
 
 #include <commctrl.h>
 
@@ -53,24 +53,23 @@ std::array<TBBUTTON, kButtons.size()> buttonTable() {
 }
 
 HWND createTooltip(HWND toolbar) {
-    const Shell& shell = theShell();
     HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | TTS_BALLOON,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                   toolbar, nullptr, shell.resourceModule, nullptr);
+                                   toolbar, nullptr, resourceModule(), nullptr);
     if (tooltip == nullptr)
         return nullptr;
     SendMessageW(toolbar, TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip), 0);
     for (const ToolbarButton& button : kButtons) {
         if (button.image == kSeparator)
             continue;
-        std::wstring tip = loadResourceString(shell.resourceModule, button.tipStringId);
+        std::wstring tip = loadString(button.tipStringId);
         TOOLINFOW tool{};
         tool.cbSize = sizeof(tool);
         tool.uFlags = TTF_SUBCLASS | TTF_CENTERTIP;
         tool.hwnd = toolbar;
         tool.uId = static_cast<UINT_PTR>(button.commandId);
-        tool.hinst = shell.resourceModule;
+        tool.hinst = resourceModule();
         tool.lpszText = tip.data();
         SendMessageW(toolbar, TB_GETRECT, button.commandId, reinterpret_cast<LPARAM>(&tool.rect));
         SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
@@ -81,7 +80,7 @@ HWND createTooltip(HWND toolbar) {
 } // namespace
 
 HWND createToolbar(HWND mainWindow) {
-    Shell& shell = theShell();
+    Shell& shell = shellOf(mainWindow);
     HWND toolbar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
                                    WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, 0, 0, 0, 0, mainWindow,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_TOOLBAR)),
@@ -93,7 +92,7 @@ HWND createToolbar(HWND mainWindow) {
     SendMessageW(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(kButtonImageSize, kButtonImageSize));
     SendMessageW(toolbar, TB_SETBUTTONSIZE, 0, MAKELPARAM(kButtonImageSize, kButtonImageSize));
     // A missing picture leaves the buttons empty but usable.
-    TBADDBITMAP bitmap{shell.resourceModule, IDB_TOOLBAR};
+    TBADDBITMAP bitmap{resourceModule(), IDB_TOOLBAR};
     SendMessageW(toolbar, TB_ADDBITMAP, kButtonImageCount, reinterpret_cast<LPARAM>(&bitmap));
     auto buttons = buttonTable();
     SendMessageW(toolbar, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));

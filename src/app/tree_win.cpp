@@ -5,35 +5,32 @@
 #include "app/ui_state.h"
 #include "phonebook/entry_lists_win.h"
 #include "resource_ids.h"
-#include "store/entry_text.h"
+#include "store/machine_charset.h"
+#include "win/resource_modules_win.h"
 #include "win/win_text_win.h"
 
 #include <array>
+#include <optional>
 
 namespace {
 
 struct TreeItemDefinition {
-    TreeCategory category;
+    View view;
     int textStringId; // 0: the machine name
     int image;
     int selectedImage;
 };
 
-constexpr TreeItemDefinition kRootItem = {kTreeRoot, 0, 0, 1};
+constexpr TreeItemDefinition kRootItem = {View::none, 0, 0, 1};
 constexpr std::array<TreeItemDefinition, 3> kCategoryItems = {{
-    {kTreeOneTouch, IDS_ONE_TOUCH, 2, 3},
-    {kTreeSpeedDial, IDS_SPEED_DIAL, 6, 7},
-    {kTreeGroup, IDS_GROUP, 9, 10},
+    {View::oneTouch, IDS_ONE_TOUCH, 2, 3},
+    {View::speedDial, IDS_SPEED_DIAL, 6, 7},
+    {View::group, IDS_GROUP, 9, 10},
 }};
-
-// The commands a right-click on a category sends: the same as the View menu.
-constexpr std::array<int, 4> kViewCommandOfCategory = {0, IDM_VIEW_ONE_TOUCH, IDM_VIEW_SPEED_DIAL,
-                                                       IDM_VIEW_GROUP};
 
 constexpr int kRootLabelCapacity = 128;
 
-std::wstring machineNameText() {
-    const SettingsMirror& mirror = theShell().workspace->mirror;
+std::wstring machineNameText(const SettingsMirror& mirror) {
     return codePageToWide(machineName(mirror), static_cast<unsigned>(pcCodePage(mirror.language)));
 }
 
@@ -47,45 +44,41 @@ HTREEITEM insertItem(HWND tree, HTREEITEM parent, const TreeItemDefinition& defi
     insert.item.iImage = definition.image;
     insert.item.iSelectedImage = definition.selectedImage;
     insert.item.cChildren = parent == TVI_ROOT ? 1 : 0;
-    insert.item.lParam = definition.category;
+    insert.item.lParam = static_cast<LPARAM>(definition.view);
     return reinterpret_cast<HTREEITEM>(
         SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
 }
 
-int categoryOf(HWND tree, HTREEITEM item) {
+// The view an item shows, or nothing for a point off the items.
+std::optional<View> viewOf(HWND tree, HTREEITEM item) {
     TVITEMW data{};
     data.mask = TVIF_PARAM;
     data.hItem = item;
     if (!TreeView_GetItem(tree, &data))
-        return -1;
-    return static_cast<int>(data.lParam);
+        return std::nullopt;
+    return static_cast<View>(data.lParam);
 }
 
-void showCategory(HWND mainWindow, int category) {
-    Workspace& workspace = *theShell().workspace;
-    workspace.view.currentView = category;
+void showView(HWND mainWindow, View view) {
+    workspaceOf(mainWindow).view.currentView = view;
     // The refresh shows the panes of the new view; the lists are then rebuilt
     // for a category, and left as they were for the root.
     refreshUiState(mainWindow);
-    if (category != kTreeRoot)
-        showPhoneBookView(mainWindow, category);
+    if (view != View::none)
+        showPhoneBookView(mainWindow, workspaceOf(mainWindow), view);
     layoutMainWindow(mainWindow);
 }
 
-void onSelectionChanged(HWND mainWindow, const NMTREEVIEWW& change) {
-    showCategory(mainWindow, static_cast<int>(change.itemNew.lParam));
-}
-
 void showRootPopup(HWND mainWindow, POINT screenPoint) {
-    const Shell& shell = theShell();
-    HMENU menu = LoadMenuW(shell.resourceModule, MAKEINTRESOURCEW(IDR_TREE_ROOT_MENU));
+    HMENU menu = LoadMenuW(resourceModule(), MAKEINTRESOURCEW(IDR_TREE_ROOT_MENU));
     if (menu == nullptr)
         return;
     HMENU popup = GetSubMenu(menu, 0);
+    Workspace& workspace = workspaceOf(mainWindow);
     // Right-clicking the machine shows its state without moving the selection.
-    shell.workspace->view.currentView = kTreeRoot;
+    workspace.view.currentView = View::none;
     refreshUiState(mainWindow);
-    for (const CommandState& state : treeRootPopupStates(shell.workspace->view.connected))
+    for (const CommandState& state : treeRootPopupStates(workspace.view.connected))
         EnableMenuItem(popup, state.commandId,
                        MF_BYCOMMAND | (state.enabled ? MF_ENABLED : MF_GRAYED));
     SetForegroundWindow(mainWindow);
@@ -96,67 +89,73 @@ void showRootPopup(HWND mainWindow, POINT screenPoint) {
 } // namespace
 
 HWND createTree(HWND mainWindow, HIMAGELIST images) {
-    Shell& shell = theShell();
+    Shell& shell = shellOf(mainWindow);
     shell.tree = CreateWindowExW(WS_EX_CLIENTEDGE, WC_TREEVIEWW, nullptr,
                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASBUTTONS |
                                      TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
                                  0, 0, 0, 0, mainWindow,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_TREE)),
-                                 shell.resourceModule, nullptr);
+                                 shell.exeInstance, nullptr);
     if (shell.tree != nullptr)
         TreeView_SetImageList(shell.tree, images, TVSIL_NORMAL);
     return shell.tree;
 }
 
-void fillTree(HWND tree) {
-    const Shell& shell = theShell();
+void fillTree(HWND mainWindow) {
+    const Shell& shell = shellOf(mainWindow);
+    HWND tree = shell.tree;
     TreeView_DeleteAllItems(tree);
     TreeView_SetImageList(tree, shell.treeImages, TVSIL_NORMAL);
-    HTREEITEM root = insertItem(tree, TVI_ROOT, kRootItem, machineNameText());
+    HTREEITEM root = insertItem(tree, TVI_ROOT, kRootItem, machineNameText(shell.workspace->mirror));
     for (const TreeItemDefinition& item : kCategoryItems)
-        insertItem(tree, root, item, loadResourceString(shell.resourceModule, item.textStringId));
+        insertItem(tree, root, item, loadString(item.textStringId));
     // The categories are what the user comes for: show them from the start.
     TreeView_Expand(tree, root, TVE_EXPAND);
-    EnableWindow(tree, shell.workspace->view.documentLoaded == 1);
+    EnableWindow(tree, shell.workspace->view.documentLoaded);
 }
 
-void relabelTreeRoot(HWND) {
-    HWND tree = theShell().tree;
-    HTREEITEM root = TreeView_GetRoot(tree);
+void relabelTreeRoot(HWND mainWindow) {
+    const Shell& shell = shellOf(mainWindow);
+    HTREEITEM root = TreeView_GetRoot(shell.tree);
     if (root == nullptr)
         return;
     // Set as plain item text: a "%" in the name is shown as it is.
-    std::wstring name = machineNameText().substr(0, kRootLabelCapacity);
+    std::wstring name = machineNameText(shell.workspace->mirror).substr(0, kRootLabelCapacity);
     TVITEMW item{};
     item.mask = TVIF_TEXT;
     item.hItem = root;
     item.pszText = name.data();
-    TreeView_SetItem(tree, &item);
+    TreeView_SetItem(shell.tree, &item);
 }
 
-void selectTreeItem(int category) {
-    HWND tree = theShell().tree;
+void selectTreeItem(HWND mainWindow, View view) {
+    HWND tree = shellOf(mainWindow).tree;
     HTREEITEM item = TreeView_GetRoot(tree);
-    if (category > kTreeRoot)
+    if (view != View::none) {
+        // The categories follow each other under the root in table order.
         item = TreeView_GetChild(tree, item);
-    for (int n = kTreeOneTouch; n < category && item != nullptr; ++n)
-        item = TreeView_GetNextSibling(tree, item);
+        for (auto category = kCategoryItems.begin();
+             item != nullptr && category != kCategoryItems.end() && category->view != view;
+             ++category)
+            item = TreeView_GetNextSibling(tree, item);
+    }
     if (item == nullptr)
         return;
     // The machine's popup shows the status pane while a category stays
     // selected; selecting that category again then brings its list back,
     // although the tree reports no change of selection.
-    if (item == TreeView_GetSelection(tree) && theShell().workspace->view.currentView != category) {
-        showCategory(GetParent(tree), category);
+    if (item == TreeView_GetSelection(tree) && workspaceOf(mainWindow).view.currentView != view) {
+        showView(mainWindow, view);
         return;
     }
     TreeView_SelectItem(tree, item);
 }
 
-LRESULT onTreeNotify(HWND mainWindow, NMHDR* header) {
-    if (header->code == TVN_SELCHANGEDW)
-        onSelectionChanged(mainWindow, *reinterpret_cast<NMTREEVIEWW*>(header));
-    return 0;
+void onTreeNotify(HWND mainWindow, const NMHDR& header) {
+    if (header.code == TVN_SELCHANGEDW) {
+        const auto& change = reinterpret_cast<const NMTREEVIEWW&>(header);
+        showView(mainWindow, static_cast<View>(change.itemNew.lParam));
+    }
 }
 
 void showTreePopup(HWND tree, POINT screenPoint) {
@@ -168,9 +167,10 @@ void showTreePopup(HWND tree, POINT screenPoint) {
         (hit.flags & (TVHT_ONITEMLABEL | TVHT_ONITEMICON | TVHT_ONITEMSTATEICON)) == 0)
         return;
     HWND mainWindow = GetParent(tree);
-    const int category = categoryOf(tree, item);
-    if (category == kTreeRoot)
+    const std::optional<View> view = viewOf(tree, item);
+    if (view == View::none)
         showRootPopup(mainWindow, screenPoint);
-    else if (category > kTreeRoot && category < static_cast<int>(kViewCommandOfCategory.size()))
-        SendMessageW(mainWindow, WM_COMMAND, kViewCommandOfCategory[category], 0);
+    else if (view && viewCommandOf(*view) != 0)
+        // A right-click on a category does what the View menu does.
+        SendMessageW(mainWindow, WM_COMMAND, viewCommandOf(*view), 0);
 }

@@ -5,6 +5,7 @@
 #include "app/ui_state.h"
 #include "phonebook/entry_lists_win.h"
 #include "resource_ids.h"
+#include "win/resource_modules_win.h"
 #include "win/win_text_win.h"
 
 #include <commctrl.h>
@@ -25,24 +26,24 @@ void movePane(HWND pane, const PaneRect& rect) {
         MoveWindow(pane, rect.x, rect.y, rect.width, rect.height, TRUE);
 }
 
-void applyPaneVisibility(const PaneVisibility& panes) {
-    const Shell& shell = theShell();
+void applyPaneVisibility(HWND mainWindow, const PaneVisibility& panes) {
+    const Shell& shell = shellOf(mainWindow);
+    HWND entryList = entryListWindow(mainWindow);
     showPane(shell.tree, panes.tree);
-    showPane(entryListWindow(), panes.entryList);
-    showPane(memberListWindow(), panes.memberList);
+    showPane(entryList, panes.entryList);
+    showPane(memberListWindow(mainWindow), panes.memberList);
     showPane(shell.statusPane, panes.statusPane);
     if (panes.enableTreeAndEntryList) {
         if (shell.tree != nullptr)
             EnableWindow(shell.tree, TRUE);
-        if (entryListWindow() != nullptr)
-            EnableWindow(entryListWindow(), TRUE);
+        if (entryList != nullptr)
+            EnableWindow(entryList, TRUE);
     }
 }
 
 // The menu is the one the window carries: the class menu while the window
 // is being created, the program's main menu afterwards.
-void applyCommandState(HMENU menu, const CommandState& state) {
-    HWND toolbar = theShell().toolbar;
+void applyCommandState(HWND toolbar, HMENU menu, const CommandState& state) {
     if (state.onToolbar && toolbar != nullptr)
         SendMessageW(toolbar, TB_ENABLEBUTTON, state.commandId, MAKELPARAM(state.enabled, 0));
     if (menu != nullptr)
@@ -50,56 +51,57 @@ void applyCommandState(HMENU menu, const CommandState& state) {
                        MF_BYCOMMAND | (state.enabled ? MF_ENABLED : MF_GRAYED));
 }
 
-bool currentRowFilled(const Workspace& workspace) {
+bool currentRowFilled(HWND mainWindow, const Workspace& workspace) {
     std::wstring address;
-    HWND entryList = entryListWindow();
+    HWND entryList = entryListWindow(mainWindow);
     if (entryList != nullptr) {
         wchar_t cell[kCellTextCapacity] = {};
-        ListView_GetItemText(entryList, currentRow(), kAddressColumn, cell, kCellTextCapacity);
+        ListView_GetItemText(entryList, workspace.phoneBookLists.currentRow, kAddressColumn, cell,
+                             kCellTextCapacity);
         address = cell;
     }
-    HWND memberList = memberListWindow();
+    HWND memberList = memberListWindow(mainWindow);
     const int memberRows = memberList != nullptr ? ListView_GetItemCount(memberList) : 0;
     return isCurrentRowFilled(workspace.view.currentView, memberRows, wideToUtf8(address));
 }
 
-void applyEditCommandStates(HMENU menu, const Workspace& workspace) {
+void applyEditCommandStates(HWND mainWindow, HMENU menu, const Workspace& workspace) {
     EditContext context;
     context.currentView = workspace.view.currentView;
     context.selectedRow = workspace.view.selectedRow;
-    context.currentRowFilled = currentRowFilled(workspace);
+    context.currentRowFilled = currentRowFilled(mainWindow, workspace);
     for (const CommandState& state : editCommandStates(context).items)
-        applyCommandState(menu, state);
+        applyCommandState(shellOf(mainWindow).toolbar, menu, state);
 }
 
-void setStatusPaneText(int stringId) {
-    const Shell& shell = theShell();
-    if (shell.statusPane == nullptr)
+void setStatusPaneText(HWND mainWindow, int stringId) {
+    HWND statusPane = shellOf(mainWindow).statusPane;
+    if (statusPane == nullptr)
         return;
-    const std::wstring text = loadResourceString(shell.resourceModule, stringId);
-    SetDlgItemTextW(shell.statusPane, IDC_STATUS_TEXT, text.c_str());
+    SetDlgItemTextW(statusPane, IDC_STATUS_TEXT, loadString(stringId).c_str());
 }
 
 } // namespace
 
 void refreshUiState(HWND mainWindow) {
-    Workspace& workspace = *theShell().workspace;
-    applyPaneVisibility(paneVisibility(workspace.view));
+    const Shell& shell = shellOf(mainWindow);
+    const Workspace& workspace = *shell.workspace;
+    applyPaneVisibility(mainWindow, paneVisibility(workspace.view));
     HMENU menu = GetMenu(mainWindow);
     for (const CommandState& state : documentCommandStates(workspace.view))
-        applyCommandState(menu, state);
+        applyCommandState(shell.toolbar, menu, state);
     if (int stringId = refreshedStatusPaneStringId(workspace.view); stringId != 0)
-        setStatusPaneText(stringId);
-    applyEditCommandStates(menu, workspace);
+        setStatusPaneText(mainWindow, stringId);
+    applyEditCommandStates(mainWindow, menu, workspace);
     layoutMainWindow(mainWindow);
 }
 
-void updateStatusPane(HWND) {
-    setStatusPaneText(statusPaneStringId(theShell().workspace->view));
+void updateStatusPane(HWND mainWindow) {
+    setStatusPaneText(mainWindow, statusPaneStringId(workspaceOf(mainWindow).view));
 }
 
 void layoutMainWindow(HWND mainWindow) {
-    Shell& shell = theShell();
+    Shell& shell = shellOf(mainWindow);
     RECT client{};
     GetClientRect(mainWindow, &client);
     int toolbarHeight = 0;
@@ -116,9 +118,9 @@ void layoutMainWindow(HWND mainWindow) {
     if (layout.statusPane)
         movePane(shell.statusPane, *layout.statusPane);
     if (layout.entryList)
-        movePane(entryListWindow(), *layout.entryList);
+        movePane(entryListWindow(mainWindow), *layout.entryList);
     if (layout.memberList)
-        movePane(memberListWindow(), *layout.memberList);
+        movePane(memberListWindow(mainWindow), *layout.memberList);
     if (shell.statusBar != nullptr) {
         // The status bar places itself along the bottom edge when it is sized.
         SendMessageW(shell.statusBar, WM_SIZE, 0, 0);

@@ -13,7 +13,3 @@ void updateStatusPane(HWND mainWindow);
 // Places the toolbar, the tree, the lists, the status pane and the status bar
 // for the current client size and view.
 void layoutMainWindow(HWND mainWindow);
-
-// Status-bar parts: 0 the help hint, 1 the transfer state, 3-5 the lock keys.
-void setStatusBarText(int part, int stringId);
-void setStatusBarPartText(int part, const wchar_t* text);

@@ -33,8 +33,8 @@ constexpr std::array<CommandRule, kDocumentCommandCount> kCommandRules = {{
 }};
 
 StateColumn stateColumn(const ViewState& view) {
-    const bool document = view.documentLoaded == 1;
-    const bool online = view.connected == 1;
+    const bool document = view.documentLoaded;
+    const bool online = view.connected;
     if (document)
         return online ? kDocumentOnline : kDocumentOffline;
     return online ? kNoDocumentOnline : kNoDocumentOffline;
@@ -53,53 +53,54 @@ std::array<CommandState, kDocumentCommandCount> documentCommandStates(const View
 
 PaneVisibility paneVisibility(const ViewState& view) {
     PaneVisibility panes;
-    if (view.documentLoaded != 1) {
+    if (!view.documentLoaded) {
         panes.statusPane = true;
         return panes;
     }
     panes.tree = true;
-    panes.statusPane = view.currentView == 0;
-    panes.entryList = view.currentView != 0;
-    panes.memberList = view.currentView == 3;
-    panes.enableTreeAndEntryList = view.connected == 1;
+    panes.statusPane = view.currentView == View::none;
+    panes.entryList = view.currentView != View::none;
+    panes.memberList = view.currentView == View::group;
+    panes.enableTreeAndEntryList = view.connected;
     return panes;
 }
 
 int statusPaneStringId(const ViewState& view) {
-    return view.connected == 1 ? IDS_CONNECT_STATUS_ONLINE : IDS_CONNECT_STATUS_OFFLINE;
+    return view.connected ? IDS_CONNECT_STATUS_ONLINE : IDS_CONNECT_STATUS_OFFLINE;
 }
 
 int refreshedStatusPaneStringId(const ViewState& view) {
-    return view.documentLoaded == 1 ? statusPaneStringId(view) : 0;
+    return view.documentLoaded ? statusPaneStringId(view) : 0;
 }
 
-bool isCurrentRowFilled(int32_t currentView, int memberRowCount, std::string_view addressText) {
+bool isCurrentRowFilled(View currentView, int memberRowCount, std::string_view addressText) {
     switch (currentView) {
-    case 1:
-    case 2:
+    case View::oneTouch:
+    case View::speedDial:
         return !addressText.empty();
-    case 3:
+    case View::group:
         return memberRowCount > 0;
-    default:
+    case View::none:
         return false;
     }
+    return false;
 }
 
 EditCommandStates editCommandStates(const EditContext& context) {
-    const bool viewShown = context.currentView != 0;
+    const bool viewShown = context.currentView != View::none;
     const bool rowActionable = viewShown && context.selectedRow >= 0 && context.currentRowFilled;
     bool pasteable = viewShown;
     switch (context.currentView) {
-    case 1:
+    case View::oneTouch:
         pasteable = context.clipboard.oneTouch != -1;
         break;
-    case 2:
+    case View::speedDial:
         pasteable = context.clipboard.speedDial != -1;
         break;
-    case 3:
+    case View::group:
         pasteable = context.clipboard.group != -1;
         break;
-    default:
+    case View::none:
         break;
     }
     return {{{
@@ -110,8 +111,7 @@ EditCommandStates editCommandStates(const EditContext& context) {
     }}};
 }
 
-std::array<CommandState, 5> treeRootPopupStates(int32_t connected) {
-    const bool online = connected == 1;
+std::array<CommandState, 5> treeRootPopupStates(bool online) {
     return {{
         {IDM_CONNECT, !online, false},
         {IDM_DISCONNECT, online, false},
@@ -124,4 +124,33 @@ std::array<CommandState, 5> treeRootPopupStates(int32_t connected) {
 std::string_view machineName(const SettingsMirror& mirror) {
     const std::string_view field(mirror.stationName.data(), mirror.stationName.size());
     return field.substr(0, field.find('\0'));
+}
+
+namespace {
+
+struct ViewCommand {
+    View view;
+    int commandId;
+};
+
+constexpr std::array<ViewCommand, 3> kViewCommands = {{
+    {View::oneTouch, IDM_VIEW_ONE_TOUCH},
+    {View::speedDial, IDM_VIEW_SPEED_DIAL},
+    {View::group, IDM_VIEW_GROUP},
+}};
+
+} // namespace
+
+View viewOfCommand(int commandId) {
+    for (const ViewCommand& entry : kViewCommands)
+        if (entry.commandId == commandId)
+            return entry.view;
+    return View::none;
+}
+
+int viewCommandOf(View view) {
+    for (const ViewCommand& entry : kViewCommands)
+        if (entry.view == view)
+            return entry.commandId;
+    return 0;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/workspace.h"
+#include "workspace/workspace.h"
 
 #include <array>
 #include <cstddef>
@@ -49,7 +49,7 @@ struct ClipboardSources {
 };
 
 struct EditContext {
-    int32_t currentView = 0;
+    View currentView = View::none;
     int32_t selectedRow = -1;
     bool currentRowFilled = false;
     ClipboardSources clipboard;
@@ -57,7 +57,7 @@ struct EditContext {
 
 // Whether the row the edit commands act on holds an entry: in the Group view
 // the member list shows the Group's members; elsewhere the row has an address.
-bool isCurrentRowFilled(int32_t currentView, int memberRowCount, std::string_view addressText);
+bool isCurrentRowFilled(View currentView, int memberRowCount, std::string_view addressText);
 
 struct EditCommandStates {
     std::array<CommandState, 4> items; // Cut, Copy, Paste, Delete
@@ -67,8 +67,13 @@ EditCommandStates editCommandStates(const EditContext& context);
 
 // The tree root popup: Connect while disconnected, the rest while connected;
 // Property always.
-std::array<CommandState, 5> treeRootPopupStates(int32_t connected);
+std::array<CommandState, 5> treeRootPopupStates(bool connected);
 
 // The machine's name on the tree root: the station name of the mirror up to
 // its first NUL, in the PC code page of the machine's display language.
 std::string_view machineName(const SettingsMirror& mirror);
+
+// The View menu's commands and the views they show; View::none for any
+// other command, 0 for View::none.
+View viewOfCommand(int commandId);
+int viewCommandOf(View view);

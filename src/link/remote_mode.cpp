@@ -2,26 +2,16 @@
 
 #include "link/command_header.h"
 #include "link/transfer_protocol.h"
-#include "resource_ids.h"
 
-void reportMachineDataError(LinkMessages& messages) {
-    messages.showMessage(IDS_ERROR_MACHINE_DATA, IDS_APP_TITLE);
-    messages.setStatusText(kActivityStatusPart, IDS_STATUS_READY);
+LinkOutcome enterRemoteMode(LinkState& link) {
+    return setRemoteMode(link, kModeEnterRemote) ? LinkOutcome::done : LinkOutcome::failed;
 }
 
-bool enterRemoteModeUi(LinkState& link, LinkMessages& messages) {
-    if (setRemoteMode(link, kModeEnterRemote))
-        return true;
-    reportMachineDataError(messages);
-    return false;
-}
-
-bool leaveRemoteModeUi(LinkState& link, uint8_t& networkChangeFlag, LinkMessages& messages) {
+LinkOutcome leaveRemoteMode(LinkState& link, uint8_t& networkChangeFlag) {
     if (setRemoteMode(link, kModeLeaveRemote))
-        return true;
-    if (networkChangeFlag == kNetworkChangeCarried)
-        networkChangeFlag = kNetworkChangeNone;
-    else
-        reportMachineDataError(messages);
-    return false;
+        return LinkOutcome::done;
+    if (networkChangeFlag != kNetworkChangeCarried)
+        return LinkOutcome::failed;
+    networkChangeFlag = kNetworkChangeNone;
+    return LinkOutcome::failedAfterNetworkRestart;
 }

@@ -4,27 +4,18 @@
 
 #include <cstdint>
 
-// The status bar part that tells what the program is doing; part 0 holds
-// the program's own text.
-constexpr int kActivityStatusPart = 1;
-
-// Where the link's failures reach the user. The window side implements it
-// with a message box and the status bar; tests record the calls.
-class LinkMessages {
-  public:
-    virtual ~LinkMessages() = default;
-    virtual void showMessage(int textId, int captionId) = 0;
-    virtual void setStatusText(int part, int textId) = 0;
+// What became of one exchange with the machine. The link only reports it;
+// the program decides what the user sees.
+enum class LinkOutcome {
+    done,
+    failed,
+    // After an Upload that carried changed network settings the machine
+    // restarts its network side and no longer answers: expected, not an error.
+    failedAfterNetworkRestart,
 };
 
-// The one message every failed machine exchange shows: "Error
-// reading/writing machine data!" under the program's title, and the status
-// bar's part 1 back to "Local Setup".
-void reportMachineDataError(LinkMessages& messages);
-
-// Enters the machine's remote setup mode; reports a failure and returns false.
-bool enterRemoteModeUi(LinkState& link, LinkMessages& messages);
-// Leaves remote setup mode. After an Upload that carried changed network
-// settings the machine restarts its network side and no longer answers the
-// mode command: that failure is expected, clears the flag and stays silent.
-bool leaveRemoteModeUi(LinkState& link, uint8_t& networkChangeFlag, LinkMessages& messages);
+// Enters the machine's remote setup mode.
+LinkOutcome enterRemoteMode(LinkState& link);
+// Leaves remote setup mode. The failure that follows an Upload which
+// carried network changes clears the flag and is reported as expected.
+LinkOutcome leaveRemoteMode(LinkState& link, uint8_t& networkChangeFlag);

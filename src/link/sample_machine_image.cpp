@@ -1,7 +1,7 @@
 #include "link/sample_machine_image.h"
 
 #include "store/dial_entry.h"
-#include "store/entry_text.h"
+#include "store/entry_values.h"
 #include "store/settings_mirror.h"
 
 #include <cstring>

@@ -2,16 +2,14 @@
 
 #include "phonebook/list_rows.h"
 #include "resource_ids.h"
-#include "store/entry_text.h"
+#include "store/machine_charset.h"
+#include "win/resource_modules_win.h"
 #include "win/win_text_win.h"
 
 #include <string>
 #include <vector>
 
 namespace {
-
-// Set when the main window creates the lists; its pointers outlive them.
-EntryListContext listContext;
 
 // Column titles are limited to what the list views were designed around.
 constexpr size_t kMaxColumnTitle = 128;
@@ -21,10 +19,10 @@ constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LV
                              LVS_AUTOARRANGE;
 constexpr DWORD kListExtendedStyle = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
 
-HWND createListControl(HWND parent, int controlId, HIMAGELIST images) {
+HWND createListControl(HWND parent, HINSTANCE instance, int controlId, HIMAGELIST images) {
     HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", kListStyle, 0, 0, 0, 0, parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-                                listContext.exeInstance, nullptr);
+                                instance, nullptr);
     if (list == nullptr)
         return nullptr;
     ListView_SetImageList(list, images, LVSIL_NORMAL);
@@ -35,7 +33,7 @@ HWND createListControl(HWND parent, int controlId, HIMAGELIST images) {
 }
 
 void insertListColumn(HWND list, int columnIndex, const ListColumn& column) {
-    std::wstring title = loadResourceString(listContext.resourceModule, column.titleId);
+    std::wstring title = loadString(column.titleId);
     if (title.size() > kMaxColumnTitle)
         title.resize(kMaxColumnTitle);
     LVCOLUMNW item{};
@@ -54,14 +52,14 @@ void setReportStyle(HWND list, DWORD sortStyle) {
 }
 
 // Entry texts are in the code page of the machine's display language.
-std::wstring entryTextToWide(const std::string& text) {
-    return codePageToWide(text, static_cast<unsigned>(pcCodePage(listContext.mirror->language)));
+std::wstring entryTextToWide(const std::string& text, const Workspace& workspace) {
+    return codePageToWide(text, static_cast<unsigned>(pcCodePage(workspace.mirror.language)));
 }
 
-std::wstring cellText(const RowCell& cell) {
+std::wstring cellText(const RowCell& cell, const Workspace& workspace) {
     if (cell.stringId != 0)
-        return loadResourceString(listContext.resourceModule, cell.stringId);
-    return entryTextToWide(cell.text);
+        return loadString(cell.stringId);
+    return entryTextToWide(cell.text, workspace);
 }
 
 // Inserts a row with its image and first text at `position`; returns where
@@ -75,35 +73,36 @@ int insertListItem(HWND list, int position, int image, std::wstring text) {
     return ListView_InsertItem(list, &item);
 }
 
-void insertEntryRow(HWND list, const ListRow& row, int index) {
+void insertEntryRow(HWND list, const Workspace& workspace, const ListRow& row, int index) {
     if (list == nullptr || row.cells.empty())
         return;
-    int position = insertListItem(list, index, row.image, cellText(row.cells[0]));
+    int position = insertListItem(list, index, row.image, cellText(row.cells[0], workspace));
     if (position < 0)
         return;
     for (size_t column = 1; column < row.cells.size(); ++column) {
-        std::wstring text = cellText(row.cells[column]);
+        std::wstring text = cellText(row.cells[column], workspace);
         ListView_SetItemText(list, position, static_cast<int>(column), text.data());
     }
 }
 
-void refreshView(HWND list, int view) {
+void refreshView(HWND list, Workspace& workspace, View view) {
     if (list == nullptr)
         return;
     ListView_DeleteAllItems(list);
-    int count = entryRowCount(view, *listContext.oneTouchKeyCount, *listContext.groupCount);
+    const int count =
+        entryRowCount(view, workspace.startup.oneTouchKeyCount, workspace.startup.groupCount);
     for (int index = 0; index < count; ++index)
-        insertEntryRow(list,
-                       decodedEntryRow(view, index, *listContext.mirror,
-                                       *listContext.programDialMarks, *listContext.store),
+        insertEntryRow(list, workspace,
+                       decodedEntryRow(view, index, workspace.mirror, workspace.programDialMarks,
+                                       workspace.store),
                        index);
     setReportStyle(list, LVS_SORTASCENDING);
 }
 
 // Brings the entry list's columns from the set of the view it carries to the
 // set of `view`, inserting or deleting only the columns that differ.
-void adjustColumns(HWND list, int view) {
-    auto present = entryListColumns(listContext.lists->columnView);
+void adjustColumns(HWND list, View presentView, View view) {
+    auto present = entryListColumns(presentView);
     auto wanted = entryListColumns(view);
     for (size_t column = present.size(); column < wanted.size(); ++column)
         insertListColumn(list, static_cast<int>(column), wanted[column]);
@@ -113,134 +112,122 @@ void adjustColumns(HWND list, int view) {
 
 // Makes the focused entry row current; in the Group view the member list
 // follows it. The command states then follow the new row.
-void onEntryRowChanged(HWND mainWindow, HWND list) {
-    int row = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
-    listContext.lists->currentRow = row;
-    *listContext.selectedRow = row;
-    HWND memberList = memberListWindow();
-    if (*listContext.currentView == kViewGroup && row >= 0 && memberList != nullptr) {
+void onEntryRowChanged(HWND mainWindow, Workspace& workspace, HWND list) {
+    const int row = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
+    workspace.phoneBookLists.currentRow = row;
+    workspace.view.selectedRow = row;
+    HWND memberList = memberListWindow(mainWindow);
+    if (workspace.view.currentView == View::group && row >= 0 && memberList != nullptr) {
         ListView_DeleteAllItems(memberList);
-        DialEntry key = decodeOneTouchKey(*listContext.mirror, *listContext.programDialMarks, row);
+        DialEntry key = decodeOneTouchKey(workspace.mirror, workspace.programDialMarks, row);
         if (key.entryClass == kEntryClassGroup)
-            fillMemberList(memberList, key);
+            fillMemberList(memberList, workspace, key);
     }
-    listContext.stateChanged(mainWindow);
 }
 
 } // namespace
 
-void createEntryLists(const EntryListContext& context, HIMAGELIST images) {
-    listContext = context;
-    HWND mainWindow = context.mainWindow;
-    HWND entryList = createListControl(mainWindow, IDC_ENTRY_LIST, images);
-    if (entryList != nullptr) {
-        auto columns = entryListColumns(kViewOneTouch);
-        for (size_t column = 0; column < columns.size(); ++column)
-            insertListColumn(entryList, static_cast<int>(column), columns[column]);
-        listContext.lists->columnView = kViewOneTouch;
-        refreshOneTouchList(entryList);
-        EnableWindow(entryList, *listContext.documentLoaded == 1);
-    }
+bool createEntryLists(HWND mainWindow, HINSTANCE instance, HIMAGELIST images,
+                      Workspace& workspace) {
+    HWND entryList = createListControl(mainWindow, instance, IDC_ENTRY_LIST, images);
+    HWND memberList = createListControl(mainWindow, instance, IDC_MEMBER_LIST, images);
+    if (entryList == nullptr || memberList == nullptr)
+        return false;
+    auto columns = entryListColumns(View::oneTouch);
+    for (size_t column = 0; column < columns.size(); ++column)
+        insertListColumn(entryList, static_cast<int>(column), columns[column]);
+    workspace.phoneBookLists.columnView = View::oneTouch;
+    refreshOneTouchList(entryList, workspace);
+    EnableWindow(entryList, workspace.view.documentLoaded);
 
-    HWND memberList = createListControl(mainWindow, IDC_MEMBER_LIST, images);
-    if (memberList != nullptr) {
-        insertListColumn(memberList, 0, memberListColumn());
-        setReportStyle(memberList, 0);
-        ShowWindow(memberList, SW_HIDE);
-    }
+    insertListColumn(memberList, 0, memberListColumn());
+    setReportStyle(memberList, 0);
+    ShowWindow(memberList, SW_HIDE);
+    return true;
 }
 
-void destroyEntryLists() {
-    for (HWND list : {entryListWindow(), memberListWindow()})
+void destroyEntryLists(HWND mainWindow) {
+    for (HWND list : {entryListWindow(mainWindow), memberListWindow(mainWindow)})
         if (list != nullptr)
             DestroyWindow(list);
-    // A later handle with the same value must not be taken for the lists'
-    // parent.
-    listContext.mainWindow = nullptr;
 }
 
 // The main window owns the lists; asking it keeps no handle that could
 // outlive them.
-HWND entryListWindow() {
-    return GetDlgItem(listContext.mainWindow, IDC_ENTRY_LIST);
+HWND entryListWindow(HWND mainWindow) {
+    return GetDlgItem(mainWindow, IDC_ENTRY_LIST);
 }
-HWND memberListWindow() {
-    return GetDlgItem(listContext.mainWindow, IDC_MEMBER_LIST);
+HWND memberListWindow(HWND mainWindow) {
+    return GetDlgItem(mainWindow, IDC_MEMBER_LIST);
 }
 
-LRESULT onEntryListNotify(HWND mainWindow, NMHDR* header) {
-    PhoneBookListState& state = *listContext.lists;
-    switch (header->code) {
+bool onEntryListNotify(HWND mainWindow, Workspace& workspace, const NMHDR& header) {
+    PhoneBookListState& state = workspace.phoneBookLists;
+    switch (header.code) {
     case LVN_ITEMCHANGED:
-        onEntryRowChanged(mainWindow, header->hwndFrom);
-        break;
+        onEntryRowChanged(mainWindow, workspace, header.hwndFrom);
+        return true;
     case NM_CLICK:
     case NM_RCLICK:
         // A click back into the entry list after the member list took the
         // selection makes the entry row current again.
-        if (state.memberListTouched == 1) {
-            onEntryRowChanged(mainWindow, header->hwndFrom);
-            state.memberListTouched = 0;
-        }
-        break;
+        if (!state.memberListTouched)
+            return false;
+        onEntryRowChanged(mainWindow, workspace, header.hwndFrom);
+        state.memberListTouched = false;
+        return true;
     default:
-        break;
+        return false;
     }
-    return 0;
 }
 
-LRESULT onMemberListNotify(HWND mainWindow, NMHDR* header) {
-    if (header->code == LVN_ITEMCHANGED) {
-        // While a member is selected the entry commands have no row to act on.
-        *listContext.selectedRow = -1;
-        listContext.lists->memberListTouched = 1;
-        listContext.stateChanged(mainWindow);
-    }
-    return 0;
+bool onMemberListNotify(HWND, Workspace& workspace, const NMHDR& header) {
+    if (header.code != LVN_ITEMCHANGED)
+        return false;
+    // While a member is selected the entry commands have no row to act on.
+    workspace.view.selectedRow = -1;
+    workspace.phoneBookLists.memberListTouched = true;
+    return true;
 }
 
-void showPhoneBookView(HWND mainWindow, int view) {
-    (void)mainWindow;
-    HWND list = entryListWindow();
-    if (list == nullptr || view < kViewOneTouch || view > kViewGroup)
+void showPhoneBookView(HWND mainWindow, Workspace& workspace, View view) {
+    HWND list = entryListWindow(mainWindow);
+    if (list == nullptr || view == View::none)
         return;
-    adjustColumns(list, view);
-    refreshView(list, view);
-    listContext.lists->currentRow = 0;
+    adjustColumns(list, workspace.phoneBookLists.columnView, view);
+    refreshView(list, workspace, view);
+    workspace.phoneBookLists.currentRow = 0;
     UINT selected = LVIS_SELECTED | LVIS_FOCUSED;
     ListView_SetItemState(list, 0, selected, selected);
-    listContext.lists->columnView = view;
+    workspace.phoneBookLists.columnView = view;
 }
 
-void refreshOneTouchList(HWND list) {
-    refreshView(list, kViewOneTouch);
+void refreshOneTouchList(HWND list, Workspace& workspace) {
+    refreshView(list, workspace, View::oneTouch);
 }
-void refreshSpeedDialList(HWND list) {
-    refreshView(list, kViewSpeedDial);
+void refreshSpeedDialList(HWND list, Workspace& workspace) {
+    refreshView(list, workspace, View::speedDial);
 }
-void refreshGroupList(HWND list) {
-    refreshView(list, kViewGroup);
-}
-
-void insertOneTouchRow(HWND list, const DialEntry& entry, int index) {
-    insertEntryRow(list, oneTouchRow(entry, index), index);
-}
-void insertSpeedDialRow(HWND list, const DialEntry& entry, int index) {
-    insertEntryRow(list, speedDialRow(entry, index), index);
-}
-void insertGroupRow(HWND list, const DialEntry& entry, int index) {
-    insertEntryRow(list, groupRow(entry, index), index);
+void refreshGroupList(HWND list, Workspace& workspace) {
+    refreshView(list, workspace, View::group);
 }
 
-void fillMemberList(HWND list, const DialEntry& group) {
+void insertOneTouchRow(HWND list, const Workspace& workspace, const DialEntry& entry, int index) {
+    insertEntryRow(list, workspace, oneTouchRow(entry, index), index);
+}
+void insertSpeedDialRow(HWND list, const Workspace& workspace, const DialEntry& entry, int index) {
+    insertEntryRow(list, workspace, speedDialRow(entry, index), index);
+}
+void insertGroupRow(HWND list, const Workspace& workspace, const DialEntry& entry, int index) {
+    insertEntryRow(list, workspace, groupRow(entry, index), index);
+}
+
+void fillMemberList(HWND list, Workspace& workspace, const DialEntry& group) {
     if (list == nullptr)
         return;
-    std::vector<MemberRow> rows = groupMemberRows(
-        group, *listContext.mirror, *listContext.programDialMarks, *listContext.store);
+    std::vector<MemberRow> rows =
+        groupMemberRows(group, workspace.mirror, workspace.programDialMarks, workspace.store);
     for (const MemberRow& row : rows)
-        insertListItem(list, ListView_GetItemCount(list), row.image, entryTextToWide(row.text));
-}
-
-int currentRow() {
-    return listContext.lists->currentRow;
+        insertListItem(list, ListView_GetItemCount(list), row.image,
+                       entryTextToWide(row.text, workspace));
 }

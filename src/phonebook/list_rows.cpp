@@ -36,7 +36,7 @@ RowCell speedCell(uint8_t speedIndex) {
 }
 
 // A row with its number and every other cell blank.
-ListRow numberedRow(int view, int index, int image) {
+ListRow numberedRow(View view, int index, int image) {
     ListRow row;
     row.image = image;
     row.cells.resize(entryListColumns(view).size());
@@ -82,28 +82,28 @@ MemberRow memberRow(const DialEntry& member, bool oneTouch, int index) {
 
 } // namespace
 
-std::span<const ListColumn> entryListColumns(int view) {
+std::span<const ListColumn> entryListColumns(View view) {
     std::span<const ListColumn> all(kEntryColumns);
-    return view == kViewGroup ? all.first(kGroupViewColumnCount) : all;
+    return view == View::group ? all.first(kGroupViewColumnCount) : all;
 }
 
 ListColumn memberListColumn() {
     return {IDS_COLUMN_GROUP_ITEMS, 150};
 }
 
-std::string rowNumberText(int view, int index) {
+std::string rowNumberText(View view, int index) {
     char text[16];
-    std::snprintf(text, sizeof text, view == kViewSpeedDial ? "%03d" : "%02d", index + 1);
+    std::snprintf(text, sizeof text, view == View::speedDial ? "%03d" : "%02d", index + 1);
     return text;
 }
 
-int entryRowCount(int view, int oneTouchKeyCount, int groupCount) {
+int entryRowCount(View view, int oneTouchKeyCount, int groupCount) {
     switch (view) {
-    case kViewOneTouch:
+    case View::oneTouch:
         return std::clamp(oneTouchKeyCount, 0, kOneTouchKeyCount);
-    case kViewSpeedDial:
+    case View::speedDial:
         return kSpeedDialEntryCount;
-    case kViewGroup:
+    case View::group:
         return std::clamp(groupCount, 0, kOneTouchKeyCount);
     default:
         return 0;
@@ -112,11 +112,11 @@ int entryRowCount(int view, int oneTouchKeyCount, int groupCount) {
 
 ListRow oneTouchRow(const DialEntry& entry, int index) {
     if (entry.used == 0)
-        return numberedRow(kViewOneTouch, index, kImageEmpty);
+        return numberedRow(View::oneTouch, index, kImageEmpty);
     int image = holdsGroup(entry)    ? kImageOneTouchGroup
                 : entry.isEmail != 0 ? kImageOneTouchEmail
                                      : kImageOneTouchFax;
-    ListRow row = numberedRow(kViewOneTouch, index, image);
+    ListRow row = numberedRow(View::oneTouch, index, image);
     row.cells[kNameColumn] = nameCell(entry);
     // A program-dial key and a Group show nothing beyond their name.
     if (entry.programDial == 0 && !holdsGroup(entry))
@@ -126,8 +126,8 @@ ListRow oneTouchRow(const DialEntry& entry, int index) {
 
 ListRow speedDialRow(const DialEntry& entry, int index) {
     if (entry.used == 0)
-        return numberedRow(kViewSpeedDial, index, kImageEmpty);
-    ListRow row = numberedRow(kViewSpeedDial, index,
+        return numberedRow(View::speedDial, index, kImageEmpty);
+    ListRow row = numberedRow(View::speedDial, index,
                               entry.isEmail != 0 ? kImageSpeedDialEmail : kImageSpeedDialFax);
     row.cells[kNameColumn] = nameCell(entry);
     // Unlike a program-dial key, a program-dial entry still shows its number.
@@ -137,32 +137,32 @@ ListRow speedDialRow(const DialEntry& entry, int index) {
 
 ListRow groupRow(const DialEntry& entry, int index) {
     if (entry.used == 0)
-        return numberedRow(kViewGroup, index, kImageEmpty);
+        return numberedRow(View::group, index, kImageEmpty);
     int image = entry.isEmail != 0                        ? kImageOneTouchEmail
                 : entry.entryClass == kEntryClassOneTouch ? kImageGroupOnOneTouchEntry
                                                           : kImageGroup;
-    ListRow row = numberedRow(kViewGroup, index, image);
+    ListRow row = numberedRow(View::group, index, image);
     row.cells[kNameColumn] = nameCell(entry);
     return row;
 }
 
-ListRow entryRow(int view, const DialEntry& entry, int index) {
+ListRow entryRow(View view, const DialEntry& entry, int index) {
     switch (view) {
-    case kViewSpeedDial:
+    case View::speedDial:
         return speedDialRow(entry, index);
-    case kViewGroup:
+    case View::group:
         return groupRow(entry, index);
     default:
         return oneTouchRow(entry, index);
     }
 }
 
-ListRow decodedEntryRow(int view, int index, SettingsMirror& mirror, ProgramDialMarks& marks,
+ListRow decodedEntryRow(View view, int index, SettingsMirror& mirror, ProgramDialMarks& marks,
                         RecordStore& store) {
     switch (view) {
-    case kViewSpeedDial:
+    case View::speedDial:
         return speedDialRow(decodeSpeedDial(mirror, store, index), index);
-    case kViewGroup:
+    case View::group:
         return groupRow(decodeOneTouchKey(mirror, marks, index), index);
     default:
         return oneTouchRow(decodeOneTouch(mirror, marks, index), index);

@@ -1,18 +1,13 @@
 #pragma once
 
 #include "store/dial_entry.h"
+#include "workspace/view_state.h"
 
 #include <span>
 #include <string>
 #include <vector>
 
 // What the phone-book lists show, decided apart from the controls that show it.
-
-// The views of the entry list, as ViewState::currentView names them.
-constexpr int kViewNone = 0;
-constexpr int kViewOneTouch = 1;
-constexpr int kViewSpeedDial = 2;
-constexpr int kViewGroup = 3;
 
 // Indices into the tree's image list that list rows use.
 enum RowImage : int {
@@ -33,18 +28,18 @@ struct ListColumn {
 
 // The column set the entry list carries in `view`; the Group view drops the
 // address and speed columns, which only describe single destinations.
-std::span<const ListColumn> entryListColumns(int view);
+std::span<const ListColumn> entryListColumns(View view);
 
 // The member list's single column.
 ListColumn memberListColumn();
 
 // The number shown in column 0 for key or entry `index`. It is zero-padded so
 // that the list's ascending text sort keeps the rows in numeric order.
-std::string rowNumberText(int view, int index);
+std::string rowNumberText(View view, int index);
 
 // How many rows `view` holds: one per key or entry. The start-up counts are
 // bounded by the tables, so a view never names a key the tables lack.
-int entryRowCount(int view, int oneTouchKeyCount, int groupCount);
+int entryRowCount(View view, int oneTouchKeyCount, int groupCount);
 
 // One cell: a string-table text when stringId is set, else `text` as the
 // entry holds it (PC code page of the machine's display language).
@@ -65,10 +60,10 @@ struct ListRow {
 ListRow oneTouchRow(const DialEntry& entry, int index);
 ListRow speedDialRow(const DialEntry& entry, int index);
 ListRow groupRow(const DialEntry& entry, int index);
-ListRow entryRow(int view, const DialEntry& entry, int index);
+ListRow entryRow(View view, const DialEntry& entry, int index);
 
 // The row of key or entry `index` of `view`, decoded from the tables.
-ListRow decodedEntryRow(int view, int index, SettingsMirror& mirror, ProgramDialMarks& marks,
+ListRow decodedEntryRow(View view, int index, SettingsMirror& mirror, ProgramDialMarks& marks,
                         RecordStore& store);
 
 // One row of the member list; `text` is in the PC code page.

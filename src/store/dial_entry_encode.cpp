@@ -1,6 +1,8 @@
 #include "store/dial_entry.h"
 
-#include "store/entry_text.h"
+#include "store/dial_digits.h"
+#include "store/machine_charset.h"
+#include "store/entry_values.h"
 #include "store/stored_entry_access.h"
 
 #include <cstring>

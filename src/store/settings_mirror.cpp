@@ -1,6 +1,6 @@
 #include "store/settings_mirror.h"
 
-#include "store/entry_text.h"
+#include "store/machine_charset.h"
 
 #include <bit>
 #include <cstring>

@@ -6,8 +6,8 @@ namespace {
 
 ViewState viewOf(int documentLoaded, int currentView) {
     ViewState view;
-    view.documentLoaded = documentLoaded;
-    view.currentView = currentView;
+    view.documentLoaded = documentLoaded != 0;
+    view.currentView = static_cast<View>(currentView);
     return view;
 }
 

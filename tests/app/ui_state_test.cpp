@@ -9,7 +9,8 @@
 namespace {
 
 ViewState stateOf(int documentLoaded, int connected, int currentView = 0, int selectedRow = -1) {
-    return ViewState{documentLoaded, connected, currentView, selectedRow};
+    return ViewState{documentLoaded != 0, connected != 0, static_cast<View>(currentView),
+                     selectedRow};
 }
 
 std::map<int, bool> enabledById(const ViewState& view) {
@@ -85,12 +86,12 @@ TEST(UiState, StatusPaneTextIsRefreshedOnlyWithADocument) {
 }
 
 TEST(UiState, CurrentRowIsFilledByAddressOrGroupMembers) {
-    EXPECT_TRUE(isCurrentRowFilled(1, 0, "0123"));
-    EXPECT_FALSE(isCurrentRowFilled(1, 5, ""));
-    EXPECT_TRUE(isCurrentRowFilled(2, 0, "a@b"));
-    EXPECT_TRUE(isCurrentRowFilled(3, 1, ""));
-    EXPECT_FALSE(isCurrentRowFilled(3, 0, "0123"));
-    EXPECT_FALSE(isCurrentRowFilled(0, 4, "0123"));
+    EXPECT_TRUE(isCurrentRowFilled(View::oneTouch, 0, "0123"));
+    EXPECT_FALSE(isCurrentRowFilled(View::oneTouch, 5, ""));
+    EXPECT_TRUE(isCurrentRowFilled(View::speedDial, 0, "a@b"));
+    EXPECT_TRUE(isCurrentRowFilled(View::group, 1, ""));
+    EXPECT_FALSE(isCurrentRowFilled(View::group, 0, "0123"));
+    EXPECT_FALSE(isCurrentRowFilled(View::none, 4, "0123"));
 }
 
 namespace {
@@ -116,27 +117,27 @@ TEST(UiState, EditCommandsFollowViewRowAndClipboard) {
     ClipboardSources full{4, 17, 2};
     ClipboardSources empty;
     // No view: everything off, whatever the row or the clipboard hold.
-    EXPECT_EQ(flagsOf({0, 3, true, full}), (EditFlags{false, false, false, false}));
+    EXPECT_EQ(flagsOf({View::none, 3, true, full}), (EditFlags{false, false, false, false}));
     // A filled, selected row with an empty clipboard.
-    EXPECT_EQ(flagsOf({1, 0, true, empty}), (EditFlags{true, true, false, true}));
+    EXPECT_EQ(flagsOf({View::oneTouch, 0, true, empty}), (EditFlags{true, true, false, true}));
     // No selected row (the member list took the selection): only Paste may stay on.
-    EXPECT_EQ(flagsOf({3, -1, true, full}), (EditFlags{false, false, true, false}));
+    EXPECT_EQ(flagsOf({View::group, -1, true, full}), (EditFlags{false, false, true, false}));
     // An empty row: Cut, Copy and Delete off.
-    EXPECT_EQ(flagsOf({2, 5, false, full}), (EditFlags{false, false, true, false}));
+    EXPECT_EQ(flagsOf({View::speedDial, 5, false, full}), (EditFlags{false, false, true, false}));
 }
 
 TEST(UiState, PasteReadsOnlyTheClipboardSlotOfTheShownView) {
-    EXPECT_TRUE(flagsOf({1, 0, false, {0, -1, -1}}).paste);
-    EXPECT_FALSE(flagsOf({1, 0, false, {-1, 0, 0}}).paste);
-    EXPECT_TRUE(flagsOf({2, 0, false, {-1, 99, -1}}).paste);
-    EXPECT_FALSE(flagsOf({2, 0, false, {0, -1, 0}}).paste);
-    EXPECT_TRUE(flagsOf({3, 0, false, {-1, -1, 8}}).paste);
-    EXPECT_FALSE(flagsOf({3, 0, false, {0, 0, -1}}).paste);
+    EXPECT_TRUE(flagsOf({View::oneTouch, 0, false, {0, -1, -1}}).paste);
+    EXPECT_FALSE(flagsOf({View::oneTouch, 0, false, {-1, 0, 0}}).paste);
+    EXPECT_TRUE(flagsOf({View::speedDial, 0, false, {-1, 99, -1}}).paste);
+    EXPECT_FALSE(flagsOf({View::speedDial, 0, false, {0, -1, 0}}).paste);
+    EXPECT_TRUE(flagsOf({View::group, 0, false, {-1, -1, 8}}).paste);
+    EXPECT_FALSE(flagsOf({View::group, 0, false, {0, 0, -1}}).paste);
 }
 
 TEST(UiState, TreeRootPopupGraysByConnection) {
-    auto offline = treeRootPopupStates(0);
-    auto online = treeRootPopupStates(1);
+    auto offline = treeRootPopupStates(false);
+    auto online = treeRootPopupStates(true);
     const int ids[] = {IDM_CONNECT, IDM_DISCONNECT, IDM_TREE_DOWNLOAD, IDM_TREE_UPLOAD,
                        IDM_PROPERTIES};
     const bool offlineEnabled[] = {true, false, false, false, true};
@@ -158,4 +159,16 @@ TEST(UiState, MachineNameStopsAtTheFirstNulOrTheFieldEnd) {
     // A name that fills all 36 bytes has no terminator and is read to the end only.
     mirror.stationName.fill('A');
     EXPECT_EQ(machineName(mirror), std::string(36, 'A'));
+}
+
+TEST(UiState, ViewCommandsNameTheirViews) {
+    const std::pair<int, View> pairs[] = {{IDM_VIEW_ONE_TOUCH, View::oneTouch},
+                                          {IDM_VIEW_SPEED_DIAL, View::speedDial},
+                                          {IDM_VIEW_GROUP, View::group}};
+    for (const auto& [command, view] : pairs) {
+        EXPECT_EQ(viewOfCommand(command), view);
+        EXPECT_EQ(viewCommandOf(view), command);
+    }
+    EXPECT_EQ(viewOfCommand(IDM_CONNECT), View::none);
+    EXPECT_EQ(viewCommandOf(View::none), 0);
 }

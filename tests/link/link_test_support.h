@@ -1,8 +1,8 @@
 #pragma once
 
 // Shared by the link tests: a transport that keeps a byte transcript of
-// everything it carries, a recorder of user messages, a machine on a link,
-// and record images with every kind of length the wire can carry.
+// everything it carries, a machine on a link, and record images with every
+// kind of length the wire can carry.
 
 #include "link/command_header.h"
 #include "link/in_process_transport.h"
@@ -100,21 +100,6 @@ inline std::string hexBytes(const std::vector<uint8_t>& bytes) {
     return text;
 }
 
-struct MessageCall {
-    int textId;
-    int captionId; // -1 for a status bar text
-    int statusPart;
-};
-
-class RecordedMessages : public LinkMessages {
-  public:
-    void showMessage(int textId, int captionId) override {
-        calls.push_back({textId, captionId, -1});
-    }
-    void setStatusText(int part, int textId) override { calls.push_back({textId, -1, part}); }
-    std::vector<MessageCall> calls;
-};
-
 // One simulated machine as device 0, reached through a recording transport
 // by a link that accepts its product.
 struct MachineOnLink {
@@ -122,7 +107,6 @@ struct MachineOnLink {
     InProcessTransport devices{{&machine}};
     RecordingTransport transport{devices};
     LinkState link;
-    RecordedMessages messages;
     MachineOnLink() {
         link.transport = &transport;
         link.acceptedProductIds = {0x2078};

@@ -13,7 +13,7 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-std::vector<std::string> columnTitles(int view) {
+std::vector<std::string> columnTitles(View view) {
     std::vector<std::string> titles;
     for (const ListColumn& column : entryListColumns(view))
         titles.emplace_back(stringTableText(column.titleId));
@@ -57,11 +57,11 @@ DialEntry groupEntry(const char* name) {
 } // namespace
 
 TEST(ListRows, ColumnSetsPerView) {
-    EXPECT_EQ(columnTitles(kViewOneTouch), (Texts{"NO.", "Name", "Address", "Speed"}));
-    EXPECT_EQ(columnTitles(kViewSpeedDial), (Texts{"NO.", "Name", "Address", "Speed"}));
-    EXPECT_EQ(columnTitles(kViewGroup), (Texts{"NO.", "Name"}));
+    EXPECT_EQ(columnTitles(View::oneTouch), (Texts{"NO.", "Name", "Address", "Speed"}));
+    EXPECT_EQ(columnTitles(View::speedDial), (Texts{"NO.", "Name", "Address", "Speed"}));
+    EXPECT_EQ(columnTitles(View::group), (Texts{"NO.", "Name"}));
     std::vector<int> widths;
-    for (const ListColumn& column : entryListColumns(kViewOneTouch))
+    for (const ListColumn& column : entryListColumns(View::oneTouch))
         widths.push_back(column.width);
     EXPECT_EQ(widths, (std::vector<int>{50, 100, 140, 80}));
     EXPECT_EQ(stringTableText(memberListColumn().titleId), "Group Item(s)");
@@ -69,21 +69,21 @@ TEST(ListRows, ColumnSetsPerView) {
 }
 
 TEST(ListRows, NumbersAreZeroPaddedSoTheTextSortKeepsNumericOrder) {
-    EXPECT_EQ(rowNumberText(kViewOneTouch, 0), "01");
-    EXPECT_EQ(rowNumberText(kViewGroup, 8), "09");
-    EXPECT_EQ(rowNumberText(kViewSpeedDial, 0), "001");
-    EXPECT_EQ(rowNumberText(kViewSpeedDial, 99), "100");
-    EXPECT_LT(rowNumberText(kViewSpeedDial, 8), rowNumberText(kViewSpeedDial, 9));
-    EXPECT_LT(rowNumberText(kViewSpeedDial, 98), rowNumberText(kViewSpeedDial, 99));
+    EXPECT_EQ(rowNumberText(View::oneTouch, 0), "01");
+    EXPECT_EQ(rowNumberText(View::group, 8), "09");
+    EXPECT_EQ(rowNumberText(View::speedDial, 0), "001");
+    EXPECT_EQ(rowNumberText(View::speedDial, 99), "100");
+    EXPECT_LT(rowNumberText(View::speedDial, 8), rowNumberText(View::speedDial, 9));
+    EXPECT_LT(rowNumberText(View::speedDial, 98), rowNumberText(View::speedDial, 99));
 }
 
 TEST(ListRows, RowCountsAreBoundedByTheTables) {
-    EXPECT_EQ(entryRowCount(kViewOneTouch, 9, 9), 9);
-    EXPECT_EQ(entryRowCount(kViewSpeedDial, 9, 9), 100);
-    EXPECT_EQ(entryRowCount(kViewGroup, 9, 9), 9);
-    EXPECT_EQ(entryRowCount(kViewOneTouch, 40, 40), 9);
-    EXPECT_EQ(entryRowCount(kViewGroup, 9, -3), 0);
-    EXPECT_EQ(entryRowCount(kViewNone, 9, 9), 0);
+    EXPECT_EQ(entryRowCount(View::oneTouch, 9, 9), 9);
+    EXPECT_EQ(entryRowCount(View::speedDial, 9, 9), 100);
+    EXPECT_EQ(entryRowCount(View::group, 9, 9), 9);
+    EXPECT_EQ(entryRowCount(View::oneTouch, 40, 40), 9);
+    EXPECT_EQ(entryRowCount(View::group, 9, -3), 0);
+    EXPECT_EQ(entryRowCount(View::none, 9, 9), 0);
 }
 
 TEST(ListRows, EmptyEntriesShowOnlyTheirNumberAndTheBlankImage) {
@@ -176,9 +176,9 @@ TEST(ListRows, RowsShowTheirPositionNotTheEntryIndexField) {
     // A program-dial decode leaves the index field 0.
     DialEntry entry = faxEntry("Shop", "1", 0, kEntryClassSpeedDial);
     entry.index = 0;
-    EXPECT_EQ(shownTexts(entryRow(kViewSpeedDial, entry, 41))[0], "042");
-    EXPECT_EQ(shownTexts(entryRow(kViewOneTouch, entry, 7))[0], "08");
-    EXPECT_EQ(entryRow(kViewGroup, entry, 7).cells.size(), 2u);
+    EXPECT_EQ(shownTexts(entryRow(View::speedDial, entry, 41))[0], "042");
+    EXPECT_EQ(shownTexts(entryRow(View::oneTouch, entry, 7))[0], "08");
+    EXPECT_EQ(entryRow(View::group, entry, 7).cells.size(), 2u);
 }
 
 TEST(ListRows, UnknownSpeedCodesShowBlank) {
@@ -209,7 +209,7 @@ struct PhoneBook {
         std::copy(members.begin(), members.end(), group.members.begin());
         encodeGroup(mirror, group, index);
     }
-    ListRow row(int view, int index) { return decodedEntryRow(view, index, mirror, marks, store); }
+    ListRow row(View view, int index) { return decodedEntryRow(view, index, mirror, marks, store); }
     std::vector<MemberRow> members(int key) {
         return groupMemberRows(decodeOneTouchKey(mirror, marks, key), mirror, marks, store);
     }
@@ -225,19 +225,19 @@ TEST(ListRows, DecodedRowsOfAStoredPhoneBook) {
     // The machine marks its program-dial keys itself; no dialog writes one.
     book.mirror.oneTouchTable[5][kEntryFlagsByte] = kFlagOneTouch | kFlagProgramDial;
 
-    EXPECT_EQ(shownTexts(book.row(kViewOneTouch, 0)), (Texts{"01", "Office", "0301234", "33.6K"}));
-    ListRow groupKey = book.row(kViewOneTouch, 3);
+    EXPECT_EQ(shownTexts(book.row(View::oneTouch, 0)), (Texts{"01", "Office", "0301234", "33.6K"}));
+    ListRow groupKey = book.row(View::oneTouch, 3);
     EXPECT_EQ(groupKey.image, kImageOneTouchGroup);
     EXPECT_EQ(shownTexts(groupKey), (Texts{"04", "Team", "", ""}));
-    EXPECT_EQ(shownTexts(book.row(kViewOneTouch, 5)), (Texts{"06", "PROGRAM DIAL", "", ""}));
-    EXPECT_EQ(book.row(kViewOneTouch, 8).image, kImageEmpty);
+    EXPECT_EQ(shownTexts(book.row(View::oneTouch, 5)), (Texts{"06", "PROGRAM DIAL", "", ""}));
+    EXPECT_EQ(book.row(View::oneTouch, 8).image, kImageEmpty);
 
-    EXPECT_EQ(book.row(kViewGroup, 3).image, kImageGroup);
-    EXPECT_EQ(shownTexts(book.row(kViewGroup, 3)), (Texts{"04", "Team"}));
-    EXPECT_EQ(book.row(kViewGroup, 0).image, kImageGroupOnOneTouchEntry);
-    EXPECT_EQ(book.row(kViewGroup, 1).image, kImageEmpty);
+    EXPECT_EQ(book.row(View::group, 3).image, kImageGroup);
+    EXPECT_EQ(shownTexts(book.row(View::group, 3)), (Texts{"04", "Team"}));
+    EXPECT_EQ(book.row(View::group, 0).image, kImageGroupOnOneTouchEntry);
+    EXPECT_EQ(book.row(View::group, 1).image, kImageEmpty);
 
-    ListRow desk = book.row(kViewSpeedDial, 11);
+    ListRow desk = book.row(View::speedDial, 11);
     EXPECT_EQ(desk.image, kImageSpeedDialEmail);
     EXPECT_EQ(shownTexts(desk), (Texts{"012", "Desk", "d@e.example", ""}));
 }

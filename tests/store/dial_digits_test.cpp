@@ -1,4 +1,4 @@
-#include "store/entry_text.h"
+#include "store/dial_digits.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "store/entry_text.h"
+#include "store/entry_values.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "store/entry_text.h"
+#include "store/machine_charset.h"
 
 #include <gtest/gtest.h>
 

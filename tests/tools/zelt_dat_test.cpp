@@ -1,6 +1,6 @@
 #include "store/data_file.h"
 #include "store/dial_entry.h"
-#include "store/entry_text.h"
+#include "store/entry_values.h"
 
 #include <gtest/gtest.h>
 

@@ -26,7 +26,7 @@ TEST_F(DispatchFixture, UnknownIdsReturnZeroAndChangeNothing) {
     }
     EXPECT_EQ(workspace.view.documentLoaded, 1);
     EXPECT_EQ(workspace.view.connected, 1);
-    EXPECT_EQ(workspace.view.currentView, 2);
+    EXPECT_EQ(workspace.view.currentView, View::speedDial);
     EXPECT_EQ(workspace.view.selectedRow, 5);
     EXPECT_EQ(workspace.linkActive, 1u);
     EXPECT_EQ(workspace.modifiedFlag, 0);

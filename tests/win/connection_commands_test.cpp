@@ -185,14 +185,14 @@ TEST_F(MachineWindowTest, DownloadShowsTheMachinesImageInTheViews) {
     EXPECT_TRUE(IsWindowEnabled(shell().tree));
 
     command(816);
-    EXPECT_EQ(workspace().view.currentView, 1);
+    EXPECT_EQ(workspace().view.currentView, View::oneTouch);
     EXPECT_EQ(harness::listViewRows(entryListWindow()).at(0).at(1), L"Head Office");
     command(817);
-    EXPECT_EQ(workspace().view.currentView, 2);
+    EXPECT_EQ(workspace().view.currentView, View::speedDial);
     EXPECT_EQ(harness::listViewRows(entryListWindow()).at(0).at(1), L"Renamed Entry");
     EXPECT_EQ(harness::listViewRows(entryListWindow()).at(1).at(1), L"Bruno Costa");
     command(818);
-    EXPECT_EQ(workspace().view.currentView, 3);
+    EXPECT_EQ(workspace().view.currentView, View::group);
     EXPECT_TRUE(IsWindowVisible(memberListWindow()));
 }
 

@@ -148,7 +148,7 @@ TEST_F(EntryListsTest, ColumnSetsFollowTheViews) {
     EXPECT_EQ(columnTitles(list), kFourColumns);
     selectTreeItem(kTreeGroup);
     EXPECT_EQ(columnTitles(list), kTwoColumns);
-    EXPECT_EQ(workspace().phoneBookLists.columnView, 3);
+    EXPECT_EQ(workspace().phoneBookLists.columnView, View::group);
     // The view shown again, as the View menu does for the current category.
     showPhoneBookView(mainWindow(), kTreeGroup);
     EXPECT_EQ(columnTitles(list), kTwoColumns);
@@ -156,12 +156,12 @@ TEST_F(EntryListsTest, ColumnSetsFollowTheViews) {
     EXPECT_EQ(columnTitles(list), kFourColumns);
     showPhoneBookView(mainWindow(), kTreeOneTouch);
     EXPECT_EQ(columnTitles(list), kFourColumns);
-    EXPECT_EQ(workspace().phoneBookLists.columnView, 1);
+    EXPECT_EQ(workspace().phoneBookLists.columnView, View::oneTouch);
     // The machine item hides the list and leaves its columns alone.
     selectTreeItem(kTreeGroup);
     selectTreeItem(kTreeRoot);
     EXPECT_EQ(columnTitles(list), kTwoColumns);
-    EXPECT_EQ(workspace().phoneBookLists.columnView, 3);
+    EXPECT_EQ(workspace().phoneBookLists.columnView, View::group);
 }
 
 TEST_F(EntryListsTest, SelectingARowMakesItCurrent) {

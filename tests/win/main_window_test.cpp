@@ -50,7 +50,7 @@ TEST_F(MainWindow, StartsWithTheOfflineStatusPaneOverTheWholeWidth) {
     ASSERT_TRUE(IsWindowVisible(shell().statusPane));
     EXPECT_EQ(controlText(shell().statusPane, IDC_STATUS_TEXT), L"Connect Status : OFFLINE");
     EXPECT_EQ(workspace().view.documentLoaded, 0);
-    EXPECT_EQ(workspace().view.currentView, 0);
+    EXPECT_EQ(workspace().view.currentView, View::none);
     EXPECT_EQ(workspace().view.selectedRow, -1);
 
     const MainWindowLayout layout = expectedLayout(mainWindow(), shell().toolbar, workspace());

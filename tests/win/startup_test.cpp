@@ -2,7 +2,7 @@
 
 #include "app/main_window_create_win.h"
 #include "app/main_window_win.h"
-#include "app/model_string.h"
+#include "workspace/model_string.h"
 #include "app/startup_win.h"
 #include "resource_ids.h"
 

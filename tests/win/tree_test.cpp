@@ -114,12 +114,12 @@ TEST_F(Tree, HoldsTheMachineAndItsThreeCategories) {
 TEST_F(Tree, SelectingCategoriesSwitchesTheView) {
     showDocument();
     selectTreeItem(kTreeSpeedDial);
-    EXPECT_EQ(workspace().view.currentView, 2);
+    EXPECT_EQ(workspace().view.currentView, View::speedDial);
     EXPECT_FALSE(IsWindowVisible(shell().statusPane));
     selectTreeItem(kTreeGroup);
-    EXPECT_EQ(workspace().view.currentView, 3);
+    EXPECT_EQ(workspace().view.currentView, View::group);
     selectTreeItem(kTreeRoot);
-    EXPECT_EQ(workspace().view.currentView, 0);
+    EXPECT_EQ(workspace().view.currentView, View::none);
     EXPECT_TRUE(IsWindowVisible(shell().statusPane));
 }
 
@@ -127,7 +127,7 @@ TEST_F(Tree, RootPopupGraysByConnectionAndShowsTheStatusPane) {
     showDocument();
     HWND tree = shell().tree;
     selectTreeItem(kTreeOneTouch);
-    ASSERT_EQ(workspace().view.currentView, 1);
+    ASSERT_EQ(workspace().view.currentView, View::oneTouch);
 
     std::map<UINT, bool> offline = rootPopupItems(mainWindow(), tree);
     EXPECT_EQ(offline, (std::map<UINT, bool>{{IDM_CONNECT, true},
@@ -136,7 +136,7 @@ TEST_F(Tree, RootPopupGraysByConnectionAndShowsTheStatusPane) {
                                              {IDM_TREE_UPLOAD, false},
                                              {IDM_PROPERTIES, true}}));
     // The machine's popup shows the status pane but leaves the selection on One Touch.
-    EXPECT_EQ(workspace().view.currentView, 0);
+    EXPECT_EQ(workspace().view.currentView, View::none);
     EXPECT_TRUE(IsWindowVisible(shell().statusPane));
     EXPECT_EQ(treeSelectedText(tree), L"One Touch");
 
@@ -154,11 +154,11 @@ TEST_F(Tree, TheViewCommandBringsBackTheListThePopupHidThoughItStaysSelected) {
     HWND tree = shell().tree;
     selectTreeItem(kTreeOneTouch);
     rootPopupItems(mainWindow(), tree);
-    ASSERT_EQ(workspace().view.currentView, 0);
+    ASSERT_EQ(workspace().view.currentView, View::none);
     ASSERT_EQ(treeSelectedText(tree), L"One Touch");
 
     sendCommand(mainWindow(), IDM_VIEW_ONE_TOUCH);
-    EXPECT_EQ(workspace().view.currentView, 1);
+    EXPECT_EQ(workspace().view.currentView, View::oneTouch);
     EXPECT_TRUE(IsWindowVisible(entryListWindow()));
     EXPECT_FALSE(IsWindowVisible(shell().statusPane));
     EXPECT_EQ(ListView_GetItemCount(entryListWindow()), 9);
@@ -193,7 +193,7 @@ TEST_F(Tree, RightClickOnEmptySpaceDoesNothing) {
     KillTimer(nullptr, timer);
     EXPECT_FALSE(popupSeen);
     EXPECT_TRUE(recorder.commands().empty());
-    EXPECT_EQ(workspace().view.currentView, 2);
+    EXPECT_EQ(workspace().view.currentView, View::speedDial);
 }
 
 TEST_F(Tree, RightClickWithoutDocumentFallsOnTheStatusPaneNotTheHiddenTree) {

@@ -4,7 +4,7 @@
 
 #include "store/data_file.h"
 #include "store/dial_entry.h"
-#include "store/entry_text.h"
+#include "store/machine_charset.h"
 
 #include <cstdio>
 

@@ -5,7 +5,6 @@
 
 #include "tool_commands.h"
 
-#include "app/model_string.h"
 #include "link/command_header.h"
 #include "link/machine_transport.h"
 #include "link/remote_mode.h"
@@ -13,21 +12,23 @@
 #include "resource_ids.h"
 #include "store/data_file.h"
 #include "string_table.h"
+#include "workspace/model_string.h"
 
 #include <cstdio>
 #include <memory>
 
 namespace {
 
-// The program's messages, printed instead of shown in a message box.
-class ConsoleMessages : public LinkMessages {
-  public:
-    void showMessage(int textId, int) override {
-        const std::string_view text = stringTableText(textId);
+// The program's message for a failed exchange, printed instead of shown in a
+// message box. The failure that follows a network restart is expected and
+// stays silent, as in the program.
+bool reportOutcome(LinkOutcome outcome) {
+    if (outcome == LinkOutcome::failed) {
+        const std::string_view text = stringTableText(IDS_ERROR_MACHINE_DATA);
         std::fprintf(stderr, "zelt-dat: %.*s\n", static_cast<int>(text.size()), text.data());
     }
-    void setStatusText(int, int) override {}
-};
+    return outcome == LinkOutcome::done;
+}
 
 // The product ids the program accepts, from its model string.
 std::vector<uint32_t> modelProductIds() {
@@ -58,7 +59,7 @@ class RemoteSession {
                          status == kStatusBusy ? "busy" : "reporting a fault");
             return false;
         }
-        active_ = enterRemoteModeUi(link_, messages_);
+        active_ = reportOutcome(enterRemoteMode(link_));
         return active_;
     }
 
@@ -67,7 +68,7 @@ class RemoteSession {
         if (!active_)
             return true;
         active_ = false;
-        const bool left = leaveRemoteModeUi(link_, networkChangeFlag_, messages_);
+        const bool left = reportOutcome(leaveRemoteMode(link_, networkChangeFlag_));
         closeLink(link_);
         return left;
     }
@@ -76,13 +77,12 @@ class RemoteSession {
 
     LinkState& link() { return link_; }
     uint8_t& networkChangeFlag() { return networkChangeFlag_; }
-    void reportTransferFailure() { reportMachineDataError(messages_); }
+    void reportTransferFailure() { reportOutcome(LinkOutcome::failed); }
 
   private:
     std::unique_ptr<Transport> transport_;
     LinkState link_;
     uint8_t networkChangeFlag_ = kNetworkChangeNone;
-    ConsoleMessages messages_;
     bool active_ = false;
 };
 

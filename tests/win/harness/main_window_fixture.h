@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/shell_win.h"
-#include "app/workspace.h"
+#include "workspace/workspace.h"
 
 #include <windows.h>
 

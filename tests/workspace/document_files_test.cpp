@@ -1,4 +1,4 @@
-#include "app/document_files.h"
+#include "workspace/document_files.h"
 
 #include "store/data_file.h"
 #include "store/dial_entry.h"

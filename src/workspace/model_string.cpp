@@ -1,4 +1,4 @@
-#include "app/model_string.h"
+#include "workspace/model_string.h"
 
 #include "store/data_file.h"
 

@@ -1,4 +1,4 @@
-#include "app/document_names.h"
+#include "workspace/document_names.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/document_names.h"
+#include "workspace/document_names.h"
 
 bool saveNeedsFileName(std::string_view displayFileName, std::string_view currentFilePath) {
     return displayFileName == currentFilePath;

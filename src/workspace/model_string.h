@@ -1,10 +1,18 @@
 #pragma once
 
-#include "app/workspace.h"
-
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
+
+// Derived once at start-up from the model string.
+struct StartupValues {
+    uint8_t modelFamily = 0; // kModelFamily*
+    std::vector<uint32_t> acceptedProductIds;
+    int32_t oneTouchKeyCount = 0;
+    int32_t groupCount = 0;
+    int32_t firstProgramDialKey = 0;
+};
 
 // Machine families the model string names.
 constexpr uint8_t kModelFamilyUnknown = 0;

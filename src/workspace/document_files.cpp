@@ -1,6 +1,6 @@
-#include "app/document_files.h"
+#include "workspace/document_files.h"
 
-#include "app/document_names.h"
+#include "workspace/document_names.h"
 #include "store/data_file.h"
 #include "store/dial_entry.h"
 #include "store/settings_mirror.h"

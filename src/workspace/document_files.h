@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/workspace.h"
+#include "workspace/workspace.h"
 
 // The file side of Open, Save and Save As, apart from the dialogs and the
 // window they report to. All work on `currentFilePath`.
