@@ -61,9 +61,16 @@ foreach(name IN LISTS project_files option_Contents_file option_Index_file)
   endif()
 endforeach()
 
-file(STRINGS "${WORK_DIR}/#SYSTEM" system_strings)
+# The system header holds each value as a NUL-terminated string among binary
+# fields; it is searched as bytes, since a field byte that happens to be a
+# line feed would split a text reading of it anywhere.
+file(READ "${WORK_DIR}/#SYSTEM" system_hex HEX)
 foreach(key Title Default_topic Contents_file Index_file)
-  if(NOT "${option_${key}}" IN_LIST system_strings)
+  file(WRITE "${WORK_DIR}/option.txt" "${option_${key}}")
+  file(READ "${WORK_DIR}/option.txt" option_hex HEX)
+  string(FIND "${system_hex}" "00${option_hex}00" found)
+  math(EXPR aligned "${found} % 2")
+  if(found EQUAL -1 OR NOT aligned EQUAL 0)
     fail("the compiled file's system header lacks the ${key} '${option_${key}}'")
   endif()
 endforeach()

@@ -6,6 +6,7 @@
 #include "app/help_win.h"
 #include "app/status_bar_win.h"
 #include "app/tree_win.h"
+#include "app/ui_state.h"
 #include "resource_ids.h"
 
 namespace {

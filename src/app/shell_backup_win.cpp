@@ -5,7 +5,7 @@
 #include "win/win_text_win.h"
 #include "workspace/model_string.h"
 
-std::string shellBackupPath(const Workspace& workspace) {
+std::string defaultBackupPath(const Workspace& workspace) {
     wchar_t modulePath[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameW(resourceModule(), modulePath, MAX_PATH);
     return backupFilePath(wideToUtf8(std::wstring_view(modulePath, length)),
@@ -16,12 +16,12 @@ void loadShellBackup(Workspace& workspace) {
     initStore(workspace.store);
     workspace.mirror.oneTouchTable = {};
     workspace.mirror.speedDialTable = {};
-    readDataFile(shellBackupPath(workspace), workspace.store);
+    readDataFile(workspace.backupFilePath, workspace.store);
     unpackStore(workspace.store, workspace.mirror);
     workspace.view.documentLoaded = false;
     workspace.treePaneWidth = 0;
 }
 
 void writeShellBackup(const Workspace& workspace) {
-    writeBackupFile(shellBackupPath(workspace), workspace.store);
+    writeBackupFile(workspace.backupFilePath, workspace.store);
 }

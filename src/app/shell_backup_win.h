@@ -6,8 +6,11 @@
 
 // The backup file keeps the last image from one run to the next: read at
 // start-up, written hidden at close and after every Open or Download that
-// loaded a document. It lies beside the module that supplies the resources.
-std::string shellBackupPath(const Workspace& workspace);
+// loaded a document, at the workspace's backupFilePath.
+
+// Where the backup lies by default: beside the module that supplies the
+// resources, named after the machine family.
+std::string defaultBackupPath(const Workspace& workspace);
 
 // The image of the last run becomes the starting content, but the window
 // starts without a loaded document. A missing or unreadable backup leaves a

@@ -2,6 +2,7 @@
 #include "app/startup_win.h"
 
 #include "app/main_window_create_win.h"
+#include "app/shell_backup_win.h"
 #include "resource_ids.h"
 #include "win/resource_modules_win.h"
 #include "win/win_text_win.h"
@@ -111,6 +112,8 @@ bool startShell(Shell& shell, HINSTANCE exeInstance, Workspace& workspace, int s
     shell.exeInstance = exeInstance;
     chooseResourceModule(shell, workspace.startup.modelFamily);
     setInitialFileNames(workspace);
+    if (workspace.backupFilePath.empty())
+        workspace.backupFilePath = defaultBackupPath(workspace);
     if (!registerMainClass(exeInstance)) {
         releaseResourceLibrary(shell);
         return false;

@@ -27,4 +27,7 @@ struct Workspace {
     int32_t treePaneWidth = 0;   // fixed at the first layout
     std::string displayFileName; // UTF-8
     std::string currentFilePath; // UTF-8
+    // The hidden backup file (UTF-8): beside the resource module unless the
+    // one who starts the program names another (the tests do).
+    std::string backupFilePath;
 };

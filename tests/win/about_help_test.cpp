@@ -3,6 +3,7 @@
 #include "app/about_win.h"
 #include "app/help_win.h"
 #include "resource_ids.h"
+#include "win/resource_modules_win.h"
 #include "win/win_text_win.h"
 
 #include <string>
@@ -127,8 +128,7 @@ TEST_F(AboutBox, KeepsTheExecutablesTextsWhenALibrarySuppliesTheResources) {
         LoadLibraryExW(testResourceLibraryPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(library, nullptr);
     ASSERT_EQ(loadResourceString(library, IDS_PRODUCT_VERSION), L"Bibliothek\n\nV9.99");
-    const HINSTANCE ownResources = shell().resourceModule;
-    shell().resourceModule = library;
+    setResourceModules(library, shell().exeInstance);
     std::wstring product, notice;
     ModalScript script;
     script.then([&](HWND dialog) {
@@ -137,7 +137,7 @@ TEST_F(AboutBox, KeepsTheExecutablesTextsWhenALibrarySuppliesTheResources) {
         clickButton(dialog, IDOK);
     });
     showAboutBox(mainWindow());
-    shell().resourceModule = ownResources;
+    setResourceModules(shell().exeInstance, shell().exeInstance);
     FreeLibrary(library);
     EXPECT_EQ(product, loadResourceString(GetModuleHandleW(nullptr), IDS_PRODUCT_VERSION));
     EXPECT_EQ(notice, loadResourceString(GetModuleHandleW(nullptr), IDS_NOTICE_LINE));

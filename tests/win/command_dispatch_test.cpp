@@ -1,40 +1,38 @@
 #include "app/command_dispatch_win.h"
 #include "app/shell_win.h"
 #include "harness/harness.h"
+#include "resource_ids.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct DispatchFixture : testing::Test {
-    Workspace workspace;
-    Workspace* previous = nullptr;
-    void SetUp() override {
-        previous = theShell().workspace;
-        theShell().workspace = &workspace;
-    }
-    void TearDown() override { theShell().workspace = previous; }
-};
+class DispatchTest : public harness::MainWindowTest {};
 
 } // namespace
 
-TEST_F(DispatchFixture, UnknownIdsReturnZeroAndChangeNothing) {
-    workspace.view = {1, 1, 2, 5};
-    workspace.linkActive = 1;
-    for (int id : {0, 803, 809, 810, 823, 824, 834, 1021, 65535}) {
-        EXPECT_EQ(dispatchCommand(nullptr, id), 0) << id;
+// Unknown ids, and the commands whose dialogs the program does not have yet,
+// do nothing at all: no state changes, no window opens (the harness fails a
+// test on any unexpected modal window).
+TEST_F(DispatchTest, UnknownCommandsAndCommandsWithoutTheirDialogChangeNothing) {
+    workspace().view = {true, true, View::speedDial, 5};
+    workspace().linkActive = true;
+    const int ids[] = {0,           803,          809,          810,
+                       823,         824,          834,          1021,
+                       65535,       IDM_PROPERTIES, IDM_PRINT,  IDM_SETTINGS_MENU,
+                       IDM_TOTAL_COUNTER, IDM_CONFIGURATION, IDM_ENTRY_PROPERTY, IDM_CUT,
+                       IDM_COPY,    IDM_PASTE,    IDM_DELETE};
+    for (int id : ids) {
+        SCOPED_TRACE(id);
+        dispatchCommand(mainWindow(), id);
+        EXPECT_TRUE(workspace().view.documentLoaded);
+        EXPECT_TRUE(workspace().view.connected);
+        EXPECT_EQ(workspace().view.currentView, View::speedDial);
+        EXPECT_EQ(workspace().view.selectedRow, 5);
+        EXPECT_TRUE(workspace().linkActive);
+        EXPECT_FALSE(workspace().modifiedFlag);
     }
-    EXPECT_EQ(workspace.view.documentLoaded, 1);
-    EXPECT_EQ(workspace.view.connected, 1);
-    EXPECT_EQ(workspace.view.currentView, View::speedDial);
-    EXPECT_EQ(workspace.view.selectedRow, 5);
-    EXPECT_EQ(workspace.linkActive, 1u);
-    EXPECT_EQ(workspace.modifiedFlag, 0);
-}
-
-TEST_F(DispatchFixture, MachinePropertiesMarkTheImageChanged) {
-    EXPECT_EQ(dispatchCommand(nullptr, 806), 0);
-    EXPECT_EQ(workspace.modifiedFlag, 1);
+    workspace().linkActive = false;
 }
 
 namespace {
@@ -56,9 +54,9 @@ TEST_F(LockIndicatorTest, EachLockCommandShowsItsKeysToggleState) {
     setToggled(VK_NUMLOCK, true);
     setToggled(VK_CAPITAL, false);
     setToggled(VK_SCROLL, true);
-    harness::sendCommand(mainWindow(), 828);
-    harness::sendCommand(mainWindow(), 829);
-    harness::sendCommand(mainWindow(), 830);
+    harness::sendCommand(mainWindow(), IDM_NUM_LOCK);
+    harness::sendCommand(mainWindow(), IDM_CAPS_LOCK);
+    harness::sendCommand(mainWindow(), IDM_SCROLL_LOCK);
     EXPECT_EQ(part(4), L"NUM");
     EXPECT_EQ(part(3), L" ");
     EXPECT_EQ(part(5), L"SCRL");
@@ -66,10 +64,10 @@ TEST_F(LockIndicatorTest, EachLockCommandShowsItsKeysToggleState) {
     setToggled(VK_NUMLOCK, false);
     setToggled(VK_CAPITAL, true);
     // Only the part of the command's own key changes.
-    harness::sendCommand(mainWindow(), 829);
+    harness::sendCommand(mainWindow(), IDM_CAPS_LOCK);
     EXPECT_EQ(part(3), L"CAPS");
     EXPECT_EQ(part(4), L"NUM");
-    harness::sendCommand(mainWindow(), 828);
+    harness::sendCommand(mainWindow(), IDM_NUM_LOCK);
     EXPECT_EQ(part(4), L" ");
     setToggled(VK_CAPITAL, false);
     setToggled(VK_SCROLL, false);

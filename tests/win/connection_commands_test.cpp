@@ -176,7 +176,7 @@ TEST_F(MachineWindowTest, DownloadShowsTheMachinesImageInTheViews) {
 
     connectAndDownload();
     // The downloaded image is also the next start's: the backup is written, hidden.
-    const DWORD backup = GetFileAttributesW(utf8ToWide(shellBackupPath(workspace())).c_str());
+    const DWORD backup = GetFileAttributesW(utf8ToWide(workspace().backupFilePath).c_str());
     ASSERT_NE(backup, INVALID_FILE_ATTRIBUTES);
     EXPECT_TRUE(backup & FILE_ATTRIBUTE_HIDDEN);
     EXPECT_EQ(harness::treeItemLines(shell().tree).at(0), L"Reception");
@@ -186,14 +186,14 @@ TEST_F(MachineWindowTest, DownloadShowsTheMachinesImageInTheViews) {
 
     command(816);
     EXPECT_EQ(workspace().view.currentView, View::oneTouch);
-    EXPECT_EQ(harness::listViewRows(entryListWindow()).at(0).at(1), L"Head Office");
+    EXPECT_EQ(harness::listViewRows(entryListWindow(mainWindow())).at(0).at(1), L"Head Office");
     command(817);
     EXPECT_EQ(workspace().view.currentView, View::speedDial);
-    EXPECT_EQ(harness::listViewRows(entryListWindow()).at(0).at(1), L"Renamed Entry");
-    EXPECT_EQ(harness::listViewRows(entryListWindow()).at(1).at(1), L"Bruno Costa");
+    EXPECT_EQ(harness::listViewRows(entryListWindow(mainWindow())).at(0).at(1), L"Renamed Entry");
+    EXPECT_EQ(harness::listViewRows(entryListWindow(mainWindow())).at(1).at(1), L"Bruno Costa");
     command(818);
     EXPECT_EQ(workspace().view.currentView, View::group);
-    EXPECT_TRUE(IsWindowVisible(memberListWindow()));
+    EXPECT_TRUE(IsWindowVisible(memberListWindow(mainWindow())));
 }
 
 TEST_F(MachineWindowTest, DownloadThenUploadLeavesTheMachineHoldingTheProgramsImage) {

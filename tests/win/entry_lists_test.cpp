@@ -42,9 +42,8 @@ std::wstring shownRow(HWND list, int row) {
     return shown + L"#" + std::to_wstring(rowImage(list, row));
 }
 
-std::wstring memberRows() {
+std::wstring memberRowsOf(HWND list) {
     std::wstring shown;
-    HWND list = memberListWindow();
     for (int row = 0; row < ListView_GetItemCount(list); ++row)
         shown += cellText(list, row, 0) + L"#" + std::to_wstring(rowImage(list, row)) + L" ";
     return shown;
@@ -86,48 +85,48 @@ class EntryListsTest : public MainWindowTest {
         workspace().view.documentLoaded = 1;
         refreshUiState(mainWindow());
         EnableWindow(shell().tree, TRUE);
-        EnableWindow(entryListWindow(), TRUE);
+        EnableWindow(entryListWindow(mainWindow()), TRUE);
         SetWindowPos(mainWindow(), nullptr, 0, 0, 760, 520, SWP_NOMOVE | SWP_NOZORDER);
         pumpMessages();
     }
 };
 
 TEST_F(EntryListsTest, StartsWithTheOneTouchColumnsDisabledAndAHiddenMemberList) {
-    HWND list = entryListWindow();
+    HWND list = entryListWindow(mainWindow());
     ASSERT_NE(list, nullptr);
-    ASSERT_NE(memberListWindow(), nullptr);
+    ASSERT_NE(memberListWindow(mainWindow()), nullptr);
     EXPECT_EQ(GetParent(list), mainWindow());
     EXPECT_EQ(columnTitles(list), kFourColumns);
     EXPECT_EQ(ListView_GetItemCount(list), 9);
     EXPECT_FALSE(IsWindowEnabled(list));
-    EXPECT_FALSE(IsWindowVisible(memberListWindow()));
-    EXPECT_EQ(columnTitles(memberListWindow()), L"Group Item(s)/150 ");
+    EXPECT_FALSE(IsWindowVisible(memberListWindow(mainWindow())));
+    EXPECT_EQ(columnTitles(memberListWindow(mainWindow())), L"Group Item(s)/150 ");
     EXPECT_EQ(ListView_GetImageList(list, LVSIL_SMALL), shell().treeImages);
-    EXPECT_EQ(ListView_GetImageList(memberListWindow(), LVSIL_SMALL), shell().treeImages);
+    EXPECT_EQ(ListView_GetImageList(memberListWindow(mainWindow()), LVSIL_SMALL), shell().treeImages);
     EXPECT_TRUE(hasStyle(list, LVS_REPORT | LVS_SORTASCENDING | LVS_SHAREIMAGELISTS |
                                    LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP));
     EXPECT_TRUE(GetWindowLongPtrW(list, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
     EXPECT_TRUE(hasStyle(ListView_GetHeader(list), HDS_BUTTONS));
     DWORD extended = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
     EXPECT_EQ(ListView_GetExtendedListViewStyle(list) & extended, extended);
-    EXPECT_EQ(ListView_GetExtendedListViewStyle(memberListWindow()) & extended, extended);
-    EXPECT_FALSE(hasStyle(memberListWindow(), LVS_SORTASCENDING));
+    EXPECT_EQ(ListView_GetExtendedListViewStyle(memberListWindow(mainWindow())) & extended, extended);
+    EXPECT_FALSE(hasStyle(memberListWindow(mainWindow()), LVS_SORTASCENDING));
 }
 
 TEST_F(EntryListsTest, FreshStoreShowsEmptyRowsInEveryView) {
     openDocument();
-    HWND list = entryListWindow();
+    HWND list = entryListWindow(mainWindow());
     struct Expected {
-        int view;
+        View view;
         int rows;
         const wchar_t* first;
         const wchar_t* last;
     };
     for (Expected expected :
-         {Expected{kTreeOneTouch, 9, L"01", L"09"}, Expected{kTreeSpeedDial, 100, L"001", L"100"},
-          Expected{kTreeGroup, 9, L"01", L"09"}}) {
-        SCOPED_TRACE(expected.view);
-        selectTreeItem(expected.view);
+         {Expected{View::oneTouch, 9, L"01", L"09"}, Expected{View::speedDial, 100, L"001", L"100"},
+          Expected{View::group, 9, L"01", L"09"}}) {
+        SCOPED_TRACE(static_cast<int>(expected.view));
+        selectTreeItem(mainWindow(), expected.view);
         ASSERT_EQ(ListView_GetItemCount(list), expected.rows);
         EXPECT_EQ(cellText(list, 0, 0), expected.first);
         EXPECT_EQ(cellText(list, expected.rows - 1, 0), expected.last);
@@ -135,40 +134,40 @@ TEST_F(EntryListsTest, FreshStoreShowsEmptyRowsInEveryView) {
             EXPECT_EQ(rowImage(list, row), 12);
             EXPECT_EQ(cellText(list, row, 1), L"");
         }
-        EXPECT_EQ(currentRow(), 0);
+        EXPECT_EQ(workspace().phoneBookLists.currentRow, 0);
         EXPECT_EQ(workspace().view.selectedRow, 0);
-        EXPECT_EQ(memberRows(), L"");
+        EXPECT_EQ(memberRowsOf(memberListWindow(mainWindow())), L"");
     }
 }
 
 TEST_F(EntryListsTest, ColumnSetsFollowTheViews) {
     openDocument();
-    HWND list = entryListWindow();
-    selectTreeItem(kTreeSpeedDial);
+    HWND list = entryListWindow(mainWindow());
+    selectTreeItem(mainWindow(), View::speedDial);
     EXPECT_EQ(columnTitles(list), kFourColumns);
-    selectTreeItem(kTreeGroup);
+    selectTreeItem(mainWindow(), View::group);
     EXPECT_EQ(columnTitles(list), kTwoColumns);
     EXPECT_EQ(workspace().phoneBookLists.columnView, View::group);
     // The view shown again, as the View menu does for the current category.
-    showPhoneBookView(mainWindow(), kTreeGroup);
+    showPhoneBookView(mainWindow(), workspace(), View::group);
     EXPECT_EQ(columnTitles(list), kTwoColumns);
-    selectTreeItem(kTreeOneTouch);
+    selectTreeItem(mainWindow(), View::oneTouch);
     EXPECT_EQ(columnTitles(list), kFourColumns);
-    showPhoneBookView(mainWindow(), kTreeOneTouch);
+    showPhoneBookView(mainWindow(), workspace(), View::oneTouch);
     EXPECT_EQ(columnTitles(list), kFourColumns);
     EXPECT_EQ(workspace().phoneBookLists.columnView, View::oneTouch);
     // The machine item hides the list and leaves its columns alone.
-    selectTreeItem(kTreeGroup);
-    selectTreeItem(kTreeRoot);
+    selectTreeItem(mainWindow(), View::group);
+    selectTreeItem(mainWindow(), View::none);
     EXPECT_EQ(columnTitles(list), kTwoColumns);
     EXPECT_EQ(workspace().phoneBookLists.columnView, View::group);
 }
 
 TEST_F(EntryListsTest, SelectingARowMakesItCurrent) {
     openDocument();
-    selectTreeItem(kTreeSpeedDial);
-    selectRow(entryListWindow(), 41);
-    EXPECT_EQ(currentRow(), 41);
+    selectTreeItem(mainWindow(), View::speedDial);
+    selectRow(entryListWindow(mainWindow()), 41);
+    EXPECT_EQ(workspace().phoneBookLists.currentRow, 41);
     EXPECT_EQ(workspace().view.selectedRow, 41);
 }
 
@@ -180,15 +179,15 @@ TEST_F(EntryListsTest, NamesAreShownInTheCodePageOfTheDisplayLanguage) {
     setFieldText(entry.name, "M\xfcller");
     setFieldText(entry.faxNumber, "1");
     encodeSpeedDial(workspace().mirror, workspace().store, entry, 0);
-    selectTreeItem(kTreeSpeedDial);
-    EXPECT_EQ(cellText(entryListWindow(), 0, 1), L"M\u00fcller");
+    selectTreeItem(mainWindow(), View::speedDial);
+    EXPECT_EQ(cellText(entryListWindow(mainWindow()), 0, 1), L"M\u00fcller");
 
     workspace().mirror.language = 6;
     // Letters that the machine mapping carries both ways.
     setFieldText(entry.name, "\xc1\xe1\xeb");
     encodeSpeedDial(workspace().mirror, workspace().store, entry, 0);
-    refreshSpeedDialList(entryListWindow());
-    EXPECT_EQ(cellText(entryListWindow(), 0, 1), L"\u0411\u0431\u043b");
+    refreshSpeedDialList(entryListWindow(mainWindow()), workspace());
+    EXPECT_EQ(cellText(entryListWindow(mainWindow()), 0, 1), L"\u0411\u0431\u043b");
 }
 
 // A phone book as the register dialogs would leave it.
@@ -242,8 +241,8 @@ class StoredPhoneBookTest : public EntryListsTest {
 };
 
 TEST_F(StoredPhoneBookTest, RowsShowWhatEachEntryHolds) {
-    HWND list = entryListWindow();
-    selectTreeItem(kTreeOneTouch);
+    HWND list = entryListWindow(mainWindow());
+    selectTreeItem(mainWindow(), View::oneTouch);
     EXPECT_EQ(shownRow(list, 0), L"01|Office|0301234|14.4K#2");
     EXPECT_EQ(shownRow(list, 1), L"02|Mail|a@b.example|#4");
     EXPECT_EQ(shownRow(list, 2), L"03||0301+|#2");
@@ -252,13 +251,13 @@ TEST_F(StoredPhoneBookTest, RowsShowWhatEachEntryHolds) {
     EXPECT_EQ(shownRow(list, 5), L"06|PROGRAM DIAL||#2");
     saveScreenshot(mainWindow(), L"phone_book_one_touch_kinds");
 
-    selectTreeItem(kTreeSpeedDial);
+    selectTreeItem(mainWindow(), View::speedDial);
     EXPECT_EQ(shownRow(list, 0), L"001|Desk|d@e.example|#8");
     EXPECT_EQ(shownRow(list, 6), L"007|PROGRAM DIAL|555|33.6K#6");
     EXPECT_EQ(shownRow(list, 11), L"012|Shop|555|33.6K#6");
     EXPECT_EQ(shownRow(list, 99), L"100|||#12");
 
-    selectTreeItem(kTreeGroup);
+    selectTreeItem(mainWindow(), View::group);
     EXPECT_EQ(shownRow(list, 0), L"01|Office#11");
     EXPECT_EQ(shownRow(list, 1), L"02|Mail#4");
     EXPECT_EQ(shownRow(list, 2), L"03|#11");
@@ -268,37 +267,37 @@ TEST_F(StoredPhoneBookTest, RowsShowWhatEachEntryHolds) {
 }
 
 TEST_F(StoredPhoneBookTest, MemberListFollowsTheSelectedGroup) {
-    HWND list = entryListWindow();
-    selectTreeItem(kTreeGroup);
-    EXPECT_TRUE(IsWindowVisible(memberListWindow()));
+    HWND list = entryListWindow(mainWindow());
+    selectTreeItem(mainWindow(), View::group);
+    EXPECT_TRUE(IsWindowVisible(memberListWindow(mainWindow())));
     // Row 0 is selected by the view switch; its key holds a One Touch entry.
-    EXPECT_EQ(memberRows(), L"");
+    EXPECT_EQ(memberRowsOf(memberListWindow(mainWindow())), L"");
     selectRow(list, 3);
-    EXPECT_EQ(currentRow(), 3);
+    EXPECT_EQ(workspace().phoneBookLists.currentRow, 3);
     EXPECT_EQ(workspace().view.selectedRow, 3);
-    EXPECT_EQ(memberRows(), L"01  Office#2 12  Shop#6 ");
+    EXPECT_EQ(memberRowsOf(memberListWindow(mainWindow())), L"01  Office#2 12  Shop#6 ");
     saveScreenshot(mainWindow(), L"phone_book_group_members");
     selectRow(list, 0);
-    EXPECT_EQ(memberRows(), L"");
+    EXPECT_EQ(memberRowsOf(memberListWindow(mainWindow())), L"");
     // Outside the Group view a Group key's row leaves the member list alone.
-    selectTreeItem(kTreeOneTouch);
+    selectTreeItem(mainWindow(), View::oneTouch);
     selectRow(list, 3);
-    EXPECT_EQ(currentRow(), 3);
-    EXPECT_EQ(memberRows(), L"");
+    EXPECT_EQ(workspace().phoneBookLists.currentRow, 3);
+    EXPECT_EQ(memberRowsOf(memberListWindow(mainWindow())), L"");
 }
 
 TEST_F(StoredPhoneBookTest, MemberSelectionWithdrawsTheEditCommandsUntilAClickInTheEntryList) {
-    HWND list = entryListWindow();
+    HWND list = entryListWindow(mainWindow());
     HMENU menu = GetMenu(mainWindow());
-    selectTreeItem(kTreeGroup);
+    selectTreeItem(mainWindow(), View::group);
     selectRow(list, 3);
     EXPECT_TRUE(menuItemState(menu, IDM_COPY).enabled);
     EXPECT_TRUE(menuItemState(menu, IDM_DELETE).enabled);
 
-    selectRow(memberListWindow(), 1);
+    selectRow(memberListWindow(mainWindow()), 1);
     EXPECT_EQ(workspace().view.selectedRow, -1);
     EXPECT_EQ(workspace().phoneBookLists.memberListTouched, 1);
-    EXPECT_EQ(currentRow(), 3);
+    EXPECT_EQ(workspace().phoneBookLists.currentRow, 3);
     EXPECT_TRUE(menuItemState(menu, IDM_COPY).grayed);
     EXPECT_TRUE(menuItemState(menu, IDM_CUT).grayed);
     EXPECT_TRUE(menuItemState(menu, IDM_DELETE).grayed);
@@ -308,7 +307,7 @@ TEST_F(StoredPhoneBookTest, MemberSelectionWithdrawsTheEditCommandsUntilAClickIn
     clickRow(list, 3);
     EXPECT_EQ(workspace().view.selectedRow, 3);
     EXPECT_EQ(workspace().phoneBookLists.memberListTouched, 0);
-    EXPECT_EQ(memberRows(), L"01  Office#2 12  Shop#6 ");
+    EXPECT_EQ(memberRowsOf(memberListWindow(mainWindow())), L"01  Office#2 12  Shop#6 ");
     EXPECT_TRUE(menuItemState(menu, IDM_COPY).enabled);
     EXPECT_TRUE(menuItemState(menu, IDM_DELETE).enabled);
 
@@ -319,14 +318,14 @@ TEST_F(StoredPhoneBookTest, MemberSelectionWithdrawsTheEditCommandsUntilAClickIn
 }
 
 TEST_F(StoredPhoneBookTest, AReplacedRowReturnsToItsNumericPlace) {
-    HWND list = entryListWindow();
-    selectTreeItem(kTreeSpeedDial);
+    HWND list = entryListWindow(mainWindow());
+    selectTreeItem(mainWindow(), View::speedDial);
     // How the entry commands replace a row: delete it, insert it afresh.
     for (int index : {9, 0, 99}) {
         ListView_DeleteItem(list, index);
         DialEntry entry = faxEntry("New", "42", 0, kEntryClassOneTouch);
         entry.entryClass = kEntryClassSpeedDial;
-        insertSpeedDialRow(list, entry, index);
+        insertSpeedDialRow(list, workspace(), entry, index);
     }
     ASSERT_EQ(ListView_GetItemCount(list), 100);
     EXPECT_EQ(shownRow(list, 0), L"001|New|42|9.6K#6");
@@ -335,14 +334,14 @@ TEST_F(StoredPhoneBookTest, AReplacedRowReturnsToItsNumericPlace) {
     EXPECT_EQ(shownRow(list, 10), L"011|||#12");
     EXPECT_EQ(shownRow(list, 99), L"100|New|42|9.6K#6");
 
-    selectTreeItem(kTreeGroup);
+    selectTreeItem(mainWindow(), View::group);
     ListView_DeleteItem(list, 3);
-    insertGroupRow(list, DialEntry{}, 3);
+    insertGroupRow(list, workspace(), DialEntry{}, 3);
     EXPECT_EQ(shownRow(list, 3), L"04|#12");
     EXPECT_EQ(shownRow(list, 4), L"05|#12");
-    selectTreeItem(kTreeOneTouch);
+    selectTreeItem(mainWindow(), View::oneTouch);
     ListView_DeleteItem(list, 8);
-    insertOneTouchRow(list, emailEntry("Last", "z@y.example", kEntryClassOneTouch), 8);
+    insertOneTouchRow(list, workspace(), emailEntry("Last", "z@y.example", kEntryClassOneTouch), 8);
     EXPECT_EQ(shownRow(list, 8), L"09|Last|z@y.example|#4");
 }
 

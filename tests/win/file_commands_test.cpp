@@ -102,7 +102,7 @@ TEST_F(FileCommandsTest, OpenLoadsTheImageAndNamesTheWindow) {
     EXPECT_TRUE(IsWindowVisible(shell().tree));
     EXPECT_EQ(fieldText(workspace().mirror.stationName), "Reception");
     EXPECT_EQ(workspace().modifiedFlag, 0);
-    const DWORD backup = GetFileAttributesW(utf8ToWide(shellBackupPath(workspace())).c_str());
+    const DWORD backup = GetFileAttributesW(utf8ToWide(workspace().backupFilePath).c_str());
     ASSERT_NE(backup, INVALID_FILE_ATTRIBUTES);
     EXPECT_TRUE(backup & FILE_ATTRIBUTE_HIDDEN);
 }
@@ -122,7 +122,7 @@ TEST_F(FileCommandsTest, OpenOfAnUnreadableFileReportsAndHidesTheDocument) {
     openFile(writeSampleFile(L"good.dat"));
     ASSERT_EQ(workspace().view.documentLoaded, 1);
     command(816);
-    ASSERT_TRUE(IsWindowVisible(entryListWindow()));
+    ASSERT_TRUE(IsWindowVisible(entryListWindow(mainWindow())));
     const std::string locked = writeSampleFile(L"locked.dat");
     HeldFile held(locked);
     ASSERT_TRUE(held.held());
@@ -141,8 +141,8 @@ TEST_F(FileCommandsTest, OpenOfAnUnreadableFileReportsAndHidesTheDocument) {
     // The next refresh (any menu opening) hides the tree and the lists.
     SendMessageW(mainWindow(), WM_INITMENU, reinterpret_cast<WPARAM>(shell().mainMenu), 0);
     EXPECT_FALSE(IsWindowVisible(shell().tree));
-    EXPECT_FALSE(IsWindowVisible(entryListWindow()));
-    EXPECT_FALSE(IsWindowVisible(memberListWindow()));
+    EXPECT_FALSE(IsWindowVisible(entryListWindow(mainWindow())));
+    EXPECT_FALSE(IsWindowVisible(memberListWindow(mainWindow())));
     EXPECT_TRUE(IsWindowVisible(shell().statusPane));
 }
 

@@ -1,7 +1,7 @@
 #include "harness/harness.h"
 #include "machine_test_support.h"
 
-#include "app/main_window_win.h"
+#include "app/shutdown_win.h"
 #include "app/startup_win.h"
 #include "app/tree_win.h"
 #include "resource_ids.h"
@@ -18,21 +18,16 @@ namespace {
 
 constexpr int kBackupFileSize = 25760;
 
-std::wstring backupPath() {
-    return programFolder() + L"\\A4QELD.BAK";
-}
-
 } // namespace
 
 class MainWindowClose : public MainWindowTest {
   protected:
-    void SetUp() override {
-        DeleteFileW(backupPath().c_str());
-        MainWindowTest::SetUp();
-    }
-    void TearDown() override {
-        MainWindowTest::TearDown();
-        DeleteFileW(backupPath().c_str());
+    std::wstring backupPath() { return utf8ToWide(workspace().backupFilePath); }
+    DWORD fileSize(const std::string& path) {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        if (!GetFileAttributesExW(utf8ToWide(path).c_str(), GetFileExInfoStandard, &data))
+            return 0;
+        return data.nFileSizeLow;
     }
 };
 
@@ -55,14 +50,13 @@ TEST_F(MainWindowClose, CancelKeepsTheWindowAndChangesNothing) {
 TEST_F(MainWindowClose, NoClosesWithoutSavingButWritesTheHiddenBackup) {
     workspace().modifiedFlag = 1;
     HWND window = mainWindow();
-    CommandRecorder recorder(window);
     ModalScript script;
     script.answerMessageBox(IDNO);
     SendMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(workspace().modifiedFlag, 0);
     EXPECT_EQ(workspace().view.documentLoaded, 0);
-    EXPECT_TRUE(recorder.commands().empty());
+    EXPECT_EQ(fileSize(workspace().currentFilePath), 0u) << "nothing saved";
     const DWORD attributes = GetFileAttributesW(backupPath().c_str());
     ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_HIDDEN);
@@ -83,13 +77,12 @@ TEST_F(MainWindowClose, YesSavesADocumentThatHasItsOwnFile) {
     workspace().displayFileName = "office.DAT";
     HWND window = mainWindow();
     {
-        CommandRecorder recorder(window);
         ModalScript script;
         const MessageBoxRecord& question = script.answerMessageBox(IDYES);
         SendMessageW(window, WM_CLOSE, 0, 0);
         EXPECT_EQ(question.text, L"Is Change " + utf8ToWide(path) + L" Saved ?");
-        EXPECT_EQ(recorder.commands(), (std::vector<int>{IDM_SAVE}));
     }
+    EXPECT_EQ(fileSize(path), static_cast<DWORD>(kBackupFileSize)) << "saved in place, no dialog";
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(workspace().modifiedFlag, 0);
 }
@@ -102,29 +95,33 @@ TEST_F(MainWindowClose, UnchangedDocumentClosesWithoutAsking) {
 }
 
 TEST(MainWindowBackup, TheBackupIsTheNextStartsImageWithoutADocument) {
-    DeleteFileW(backupPath().c_str());
+    TempFolder folder;
+    const std::string backup = wideToUtf8(folder.file(L"A4QELD.BAK"));
     const char name[] = "Branch Office";
     {
         auto workspace = std::make_unique<Workspace>();
-        ASSERT_TRUE(startShell(GetModuleHandleW(nullptr), *workspace, SW_SHOWNORMAL));
+        workspace->backupFilePath = backup;
+        Shell shell;
+        ASSERT_TRUE(startShell(shell, GetModuleHandleW(nullptr), *workspace, SW_SHOWNORMAL));
         SettingRecord& station = workspace->store.slots[kStationNameSlot];
         std::memcpy(station.payload.data(), name, sizeof(name));
         station.payloadLength = sizeof(name);
         workspace->store.slots[kSpeedDialFirstSlot + 99].payload[5] = 0x5A;
-        EXPECT_TRUE(runShutdown(theShell().mainWindow, true));
-        stopShell();
+        EXPECT_TRUE(runShutdown(shell.mainWindow, true));
+        stopShell(shell);
         pumpMessages();
     }
     auto workspace = std::make_unique<Workspace>();
-    ASSERT_TRUE(startShell(GetModuleHandleW(nullptr), *workspace, SW_SHOWNORMAL));
+    workspace->backupFilePath = backup;
+    Shell shell;
+    ASSERT_TRUE(startShell(shell, GetModuleHandleW(nullptr), *workspace, SW_SHOWNORMAL));
     EXPECT_EQ(workspace->view.documentLoaded, 0);
     EXPECT_EQ(workspace->store.slots[kSpeedDialFirstSlot + 99].payload[5], 0x5A);
     EXPECT_EQ(workspace->store.slots[kStationNameSlot].payloadLength, sizeof(name));
     EXPECT_STREQ(workspace->mirror.stationName.data(), name);
-    EXPECT_EQ(treeItemLines(theShell().tree).front(), L"Branch Office");
-    stopShell();
+    EXPECT_EQ(treeItemLines(shell.tree).front(), L"Branch Office");
+    stopShell(shell);
     pumpMessages();
-    DeleteFileW(backupPath().c_str());
 }
 
 class MainWindowCloseConnected : public MachineWindowTest {};

@@ -32,10 +32,10 @@ class MainWindowViews : public MainWindowTest {
         unpackStore(workspace().store, workspace().mirror);
         workspace().view.documentLoaded = 1;
         // What a successful machine read does to the window.
-        selectTreeItem(kTreeRoot);
+        selectTreeItem(mainWindow(), View::none);
         refreshUiState(mainWindow());
         EnableWindow(shell().tree, TRUE);
-        EnableWindow(entryListWindow(), TRUE);
+        EnableWindow(entryListWindow(mainWindow()), TRUE);
         relabelTreeRoot(mainWindow());
         // A window large enough that the rows and columns are readable.
         SetWindowPos(mainWindow(), nullptr, 0, 0, 760, 520, SWP_NOMOVE | SWP_NOZORDER);
@@ -56,52 +56,52 @@ class MainWindowViews : public MainWindowTest {
 TEST_F(MainWindowViews, EachViewShowsItsPanesWhereTheLayoutPutsThem) {
     EXPECT_TRUE(IsWindowVisible(shell().tree));
     EXPECT_TRUE(IsWindowVisible(shell().statusPane));
-    EXPECT_FALSE(IsWindowVisible(entryListWindow()));
+    EXPECT_FALSE(IsWindowVisible(entryListWindow(mainWindow())));
     EXPECT_EQ(placeOf(shell().statusPane), *expectedLayout().statusPane);
     saveScreenshot(mainWindow(), L"main_window_machine");
 
     const wchar_t* shots[] = {nullptr, L"main_window_one_touch", L"main_window_speed_dial",
                               L"main_window_group"};
-    for (int view : {kTreeOneTouch, kTreeSpeedDial, kTreeGroup}) {
-        SCOPED_TRACE(view);
-        selectTreeItem(view);
+    for (View view : {View::oneTouch, View::speedDial, View::group}) {
+        SCOPED_TRACE(static_cast<int>(view));
+        selectTreeItem(mainWindow(), view);
         EXPECT_EQ(workspace().view.currentView, view);
         EXPECT_FALSE(IsWindowVisible(shell().statusPane));
-        ASSERT_TRUE(IsWindowVisible(entryListWindow()));
-        EXPECT_EQ(IsWindowVisible(memberListWindow()) != FALSE, view == kTreeGroup);
+        ASSERT_TRUE(IsWindowVisible(entryListWindow(mainWindow())));
+        EXPECT_EQ(IsWindowVisible(memberListWindow(mainWindow())) != FALSE, view == View::group);
         const MainWindowLayout layout = expectedLayout();
         EXPECT_EQ(placeOf(shell().tree), layout.tree);
-        EXPECT_EQ(placeOf(entryListWindow()), *layout.entryList);
-        if (view == kTreeGroup) {
-            EXPECT_EQ(placeOf(memberListWindow()), *layout.memberList);
+        EXPECT_EQ(placeOf(entryListWindow(mainWindow())), *layout.entryList);
+        if (view == View::group) {
+            EXPECT_EQ(placeOf(memberListWindow(mainWindow())), *layout.memberList);
             // Show a Group with its members: key 7 of the sample.
             const UINT selected = LVIS_SELECTED | LVIS_FOCUSED;
-            ListView_SetItemState(entryListWindow(), 6, selected, selected);
-            EXPECT_GT(ListView_GetItemCount(memberListWindow()), 0);
+            ListView_SetItemState(entryListWindow(mainWindow()), 6, selected, selected);
+            EXPECT_GT(ListView_GetItemCount(memberListWindow(mainWindow())), 0);
         }
-        saveScreenshot(mainWindow(), shots[view]);
+        saveScreenshot(mainWindow(), shots[static_cast<int>(view)]);
     }
     // Back on the machine the lists keep the Group columns and rows until a
     // category is chosen again.
-    selectTreeItem(kTreeRoot);
+    selectTreeItem(mainWindow(), View::none);
     EXPECT_TRUE(IsWindowVisible(shell().statusPane));
-    EXPECT_FALSE(IsWindowVisible(entryListWindow()));
-    EXPECT_EQ(Header_GetItemCount(ListView_GetHeader(entryListWindow())), 2);
-    EXPECT_EQ(ListView_GetItemCount(entryListWindow()), 9);
-    selectTreeItem(kTreeGroup);
+    EXPECT_FALSE(IsWindowVisible(entryListWindow(mainWindow())));
+    EXPECT_EQ(Header_GetItemCount(ListView_GetHeader(entryListWindow(mainWindow()))), 2);
+    EXPECT_EQ(ListView_GetItemCount(entryListWindow(mainWindow())), 9);
+    selectTreeItem(mainWindow(), View::group);
 
     // The Group list takes four sevenths of the width right of the tree.
     RECT client{};
     GetClientRect(mainWindow(), &client);
     const int rightWidth = client.right - workspace().treePaneWidth;
-    EXPECT_EQ(placeOf(entryListWindow()).width, 4 * rightWidth / 7);
-    EXPECT_EQ(placeOf(memberListWindow()).width, rightWidth - 4 * rightWidth / 7);
+    EXPECT_EQ(placeOf(entryListWindow(mainWindow())).width, 4 * rightWidth / 7);
+    EXPECT_EQ(placeOf(memberListWindow(mainWindow())).width, rightWidth - 4 * rightWidth / 7);
 }
 
 TEST_F(MainWindowViews, RowSelectionReachesTheEditCommands) {
     HMENU menu = GetMenu(mainWindow());
-    selectTreeItem(kTreeOneTouch);
-    HWND list = entryListWindow();
+    selectTreeItem(mainWindow(), View::oneTouch);
+    HWND list = entryListWindow(mainWindow());
     // Row 0 of the sample holds a fax number: Cut, Copy and Delete apply.
     ASSERT_EQ(workspace().view.selectedRow, 0);
     refreshUiState(mainWindow());
@@ -124,7 +124,7 @@ TEST_F(MainWindowViews, RowSelectionReachesTheEditCommands) {
     EXPECT_TRUE(menuItemState(menu, IDM_DELETE).grayed);
 
     // Back on the machine: no edit command.
-    selectTreeItem(kTreeRoot);
+    selectTreeItem(mainWindow(), View::none);
     EXPECT_TRUE(menuItemState(menu, IDM_COPY).grayed);
     EXPECT_TRUE(menuItemState(menu, IDM_PASTE).grayed);
 }

@@ -5,6 +5,7 @@
 #include "workspace/model_string.h"
 #include "app/startup_win.h"
 #include "resource_ids.h"
+#include "win/resource_modules_win.h"
 
 #include <memory>
 
@@ -22,12 +23,12 @@ class ShellOverCopiedProgram {
     explicit ShellOverCopiedProgram(const TempFolder& folder)
         : image_(LoadLibraryExW(folder.file(L"Zelt.exe").c_str(), nullptr,
                                 DONT_RESOLVE_DLL_REFERENCES)) {
-        started_ = image_ != nullptr && startShell(image_, *workspace_, SW_SHOWNORMAL);
+        started_ = image_ != nullptr && startShell(*shell_, image_, *workspace_, SW_SHOWNORMAL);
         pumpMessages();
     }
     ~ShellOverCopiedProgram() {
         if (started_)
-            stopShell();
+            stopShell(*shell_);
         pumpMessages();
         if (image_ != nullptr)
             FreeLibrary(image_);
@@ -38,10 +39,12 @@ class ShellOverCopiedProgram {
     bool started() const { return started_; }
     HMODULE image() const { return image_; }
     Workspace& workspace() { return *workspace_; }
+    Shell& shell() { return *shell_; }
 
   private:
     HMODULE image_;
     std::unique_ptr<Workspace> workspace_ = std::make_unique<Workspace>();
+    std::unique_ptr<Shell> shell_ = std::make_unique<Shell>();
     bool started_ = false;
 };
 
@@ -62,7 +65,7 @@ TEST_F(MainWindowTest, StartsWithTheDefaultFileNameAndTheModelStringValues) {
     EXPECT_EQ(workspace().startup.acceptedProductIds, std::vector<uint32_t>{0x2078});
     EXPECT_EQ(workspace().startup.oneTouchKeyCount, 9);
     EXPECT_EQ(shell().exeInstance, GetModuleHandleW(nullptr));
-    EXPECT_EQ(shell().resourceModule, shell().exeInstance) << "no library beside the tests";
+    EXPECT_EQ(resourceModule(), shell().exeInstance) << "no library beside the tests";
     EXPECT_EQ(shell().resourceLibrary, nullptr);
     EXPECT_EQ(shell().workspace, &workspace());
 }
@@ -130,9 +133,10 @@ TEST(Startup, FailsWithoutAWindowWhenTheClassCannotBeRegistered) {
     taken.lpszClassName = kMainWindowClassName;
     ASSERT_TRUE(RegisterClassW(&taken));
     Workspace workspace;
-    EXPECT_FALSE(startShell(GetModuleHandleW(nullptr), workspace, SW_SHOWNORMAL));
-    EXPECT_EQ(theShell().mainWindow, nullptr);
-    EXPECT_EQ(theShell().resourceLibrary, nullptr);
+    Shell shell;
+    EXPECT_FALSE(startShell(shell, GetModuleHandleW(nullptr), workspace, SW_SHOWNORMAL));
+    EXPECT_EQ(shell.mainWindow, nullptr);
+    EXPECT_EQ(shell.resourceLibrary, nullptr);
     EXPECT_EQ(FindWindowW(kMainWindowClassName, nullptr), nullptr);
     UnregisterClassW(kMainWindowClassName, GetModuleHandleW(nullptr));
 }
@@ -144,9 +148,9 @@ TEST(StartupResources, LibraryBesideTheProgramSuppliesMenuAndTextsButNotTheModel
     {
         ShellOverCopiedProgram program(folder);
         ASSERT_TRUE(program.started());
-        Shell& shell = theShell();
+        Shell& shell = program.shell();
         ASSERT_NE(shell.resourceLibrary, nullptr);
-        EXPECT_EQ(shell.resourceModule, shell.resourceLibrary);
+        EXPECT_EQ(resourceModule(), shell.resourceLibrary);
         EXPECT_EQ(shell.exeInstance, program.image());
         EXPECT_EQ(windowText(shell.mainWindow), L"Bibliothek Einrichtung - Neue Datei \u00fc.Dat");
         EXPECT_EQ(program.workspace().displayFileName, "Neue Datei \xc3\xbc.Dat");
@@ -169,9 +173,9 @@ TEST(StartupResources, WithoutAUsableLibraryTheProgramsOwnResourcesServe) {
     {
         ShellOverCopiedProgram program(folder);
         ASSERT_TRUE(program.started());
-        EXPECT_EQ(theShell().resourceModule, program.image());
-        EXPECT_EQ(windowText(theShell().mainWindow), L"Local Setup - Zelt - NewFile.Dat");
-        EXPECT_EQ(menuItemTexts(GetMenu(theShell().mainWindow)), menuTextsOf(program.image()));
+        EXPECT_EQ(resourceModule(), program.image());
+        EXPECT_EQ(windowText(program.shell().mainWindow), L"Local Setup - Zelt - NewFile.Dat");
+        EXPECT_EQ(menuItemTexts(GetMenu(program.shell().mainWindow)), menuTextsOf(program.image()));
     }
     // A file of that name that is not a library is passed over silently.
     HANDLE junk = CreateFileW(folder.file(kLibraryName).c_str(), GENERIC_WRITE, 0, nullptr,
@@ -183,8 +187,8 @@ TEST(StartupResources, WithoutAUsableLibraryTheProgramsOwnResourcesServe) {
     {
         ShellOverCopiedProgram program(folder);
         ASSERT_TRUE(program.started());
-        EXPECT_EQ(theShell().resourceLibrary, nullptr);
-        EXPECT_EQ(theShell().resourceModule, program.image());
+        EXPECT_EQ(program.shell().resourceLibrary, nullptr);
+        EXPECT_EQ(resourceModule(), program.image());
         EXPECT_EQ(program.workspace().displayFileName, "NewFile.Dat");
     }
 }

@@ -15,8 +15,9 @@ using namespace harness;
 
 namespace {
 
-HTREEITEM categoryItem(HWND tree, int category) {
+HTREEITEM categoryItem(HWND tree, View view) {
     HTREEITEM item = TreeView_GetRoot(tree);
+    const int category = static_cast<int>(view);
     if (category == 0)
         return item;
     item = TreeView_GetChild(tree, item);
@@ -63,7 +64,7 @@ std::map<UINT, bool> rootPopupItems(HWND mainWindow, HWND tree) {
     poppedUpItems.clear();
     popupSeen = false;
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, readOpenPopup);
-    rightClickAt(mainWindow, labelPoint(tree, categoryItem(tree, 0)));
+    rightClickAt(mainWindow, labelPoint(tree, categoryItem(tree, View::none)));
     KillTimer(nullptr, timer);
     EXPECT_TRUE(popupSeen);
     return poppedUpItems;
@@ -97,7 +98,7 @@ TEST_F(Tree, HoldsTheMachineAndItsThreeCategories) {
     for (int category = 0; category < 4; ++category) {
         TVITEMW item{};
         item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-        item.hItem = categoryItem(tree, category);
+        item.hItem = categoryItem(tree, static_cast<View>(category));
         ASSERT_TRUE(TreeView_GetItem(tree, &item));
         EXPECT_EQ(item.iImage, images[category][0]) << category;
         EXPECT_EQ(item.iSelectedImage, images[category][1]) << category;
@@ -113,12 +114,12 @@ TEST_F(Tree, HoldsTheMachineAndItsThreeCategories) {
 
 TEST_F(Tree, SelectingCategoriesSwitchesTheView) {
     showDocument();
-    selectTreeItem(kTreeSpeedDial);
+    selectTreeItem(mainWindow(), View::speedDial);
     EXPECT_EQ(workspace().view.currentView, View::speedDial);
     EXPECT_FALSE(IsWindowVisible(shell().statusPane));
-    selectTreeItem(kTreeGroup);
+    selectTreeItem(mainWindow(), View::group);
     EXPECT_EQ(workspace().view.currentView, View::group);
-    selectTreeItem(kTreeRoot);
+    selectTreeItem(mainWindow(), View::none);
     EXPECT_EQ(workspace().view.currentView, View::none);
     EXPECT_TRUE(IsWindowVisible(shell().statusPane));
 }
@@ -126,7 +127,7 @@ TEST_F(Tree, SelectingCategoriesSwitchesTheView) {
 TEST_F(Tree, RootPopupGraysByConnectionAndShowsTheStatusPane) {
     showDocument();
     HWND tree = shell().tree;
-    selectTreeItem(kTreeOneTouch);
+    selectTreeItem(mainWindow(), View::oneTouch);
     ASSERT_EQ(workspace().view.currentView, View::oneTouch);
 
     std::map<UINT, bool> offline = rootPopupItems(mainWindow(), tree);
@@ -152,16 +153,16 @@ TEST_F(Tree, RootPopupGraysByConnectionAndShowsTheStatusPane) {
 TEST_F(Tree, TheViewCommandBringsBackTheListThePopupHidThoughItStaysSelected) {
     showDocument();
     HWND tree = shell().tree;
-    selectTreeItem(kTreeOneTouch);
+    selectTreeItem(mainWindow(), View::oneTouch);
     rootPopupItems(mainWindow(), tree);
     ASSERT_EQ(workspace().view.currentView, View::none);
     ASSERT_EQ(treeSelectedText(tree), L"One Touch");
 
     sendCommand(mainWindow(), IDM_VIEW_ONE_TOUCH);
     EXPECT_EQ(workspace().view.currentView, View::oneTouch);
-    EXPECT_TRUE(IsWindowVisible(entryListWindow()));
+    EXPECT_TRUE(IsWindowVisible(entryListWindow(mainWindow())));
     EXPECT_FALSE(IsWindowVisible(shell().statusPane));
-    EXPECT_EQ(ListView_GetItemCount(entryListWindow()), 9);
+    EXPECT_EQ(ListView_GetItemCount(entryListWindow(mainWindow())), 9);
     EXPECT_EQ(treeSelectedText(tree), L"One Touch");
 }
 
@@ -169,9 +170,9 @@ TEST_F(Tree, RightClickOnACategorySendsItsViewCommand) {
     showDocument();
     HWND tree = shell().tree;
     CommandRecorder recorder(mainWindow());
-    rightClickAt(mainWindow(), labelPoint(tree, categoryItem(tree, kTreeGroup)));
-    rightClickAt(mainWindow(), labelPoint(tree, categoryItem(tree, kTreeOneTouch)));
-    rightClickAt(mainWindow(), labelPoint(tree, categoryItem(tree, kTreeSpeedDial)));
+    rightClickAt(mainWindow(), labelPoint(tree, categoryItem(tree, View::group)));
+    rightClickAt(mainWindow(), labelPoint(tree, categoryItem(tree, View::oneTouch)));
+    rightClickAt(mainWindow(), labelPoint(tree, categoryItem(tree, View::speedDial)));
     EXPECT_EQ(recorder.commands(),
               (std::vector<int>{IDM_VIEW_GROUP, IDM_VIEW_ONE_TOUCH, IDM_VIEW_SPEED_DIAL}));
 }
@@ -179,7 +180,7 @@ TEST_F(Tree, RightClickOnACategorySendsItsViewCommand) {
 TEST_F(Tree, RightClickOnEmptySpaceDoesNothing) {
     showDocument();
     HWND tree = shell().tree;
-    selectTreeItem(kTreeSpeedDial);
+    selectTreeItem(mainWindow(), View::speedDial);
     RECT client{};
     GetClientRect(tree, &client);
     POINT bottom{client.right / 2, client.bottom - 3};
@@ -202,7 +203,7 @@ TEST_F(Tree, RightClickWithoutDocumentFallsOnTheStatusPaneNotTheHiddenTree) {
     CommandRecorder recorder(mainWindow());
     popupSeen = false;
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, readOpenPopup);
-    rightClickAt(mainWindow(), labelPoint(tree, categoryItem(tree, kTreeOneTouch)));
+    rightClickAt(mainWindow(), labelPoint(tree, categoryItem(tree, View::oneTouch)));
     pumpMessages();
     KillTimer(nullptr, timer);
     EXPECT_FALSE(popupSeen);

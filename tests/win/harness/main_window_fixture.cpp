@@ -1,36 +1,22 @@
 #include "harness/main_window_fixture.h"
 
-#include "app/shell_backup_win.h"
 #include "app/startup_win.h"
 #include "win/win_text_win.h"
 
 namespace harness {
 
-namespace {
-
-// The main window reads the backup file when it is created and writes it
-// when it is destroyed; every test starts and ends without one, so that no
-// test sees what an earlier one left. Outside a running shell the path is
-// the one beside this test program.
-void removeBackupFile(const Workspace& workspace) {
-    std::wstring path = utf8ToWide(shellBackupPath(workspace));
-    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileW(path.c_str());
-}
-
-} // namespace
-
+// Every test has a backup file of its own in a fresh folder, so that no test
+// sees what an earlier one left and none touches a real one.
 void MainWindowTest::SetUp() {
-    removeBackupFile(*workspace_);
-    ASSERT_TRUE(startShell(GetModuleHandleW(nullptr), *workspace_, SW_SHOWNORMAL));
+    workspace_->backupFilePath = wideToUtf8(backupFolder_.file(L"A4QELD.BAK"));
+    ASSERT_TRUE(startShell(*shell_, GetModuleHandleW(nullptr), *workspace_, SW_SHOWNORMAL));
     ASSERT_NE(mainWindow(), nullptr);
     pumpMessages();
 }
 
 void MainWindowTest::TearDown() {
-    stopShell();
+    stopShell(*shell_);
     pumpMessages();
-    removeBackupFile(*workspace_);
 }
 
 LRESULT sendCommand(HWND window, int commandId) {

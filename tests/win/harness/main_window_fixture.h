@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/shell_win.h"
+#include "harness/program_files.h"
 #include "workspace/workspace.h"
 
 #include <windows.h>
@@ -21,11 +22,13 @@ class MainWindowTest : public testing::Test {
     void TearDown() override;
 
     Workspace& workspace() { return *workspace_; }
-    Shell& shell() { return theShell(); }
-    HWND mainWindow() const { return theShell().mainWindow; }
+    Shell& shell() { return *shell_; }
+    HWND mainWindow() const { return shell_->mainWindow; }
 
   private:
     std::unique_ptr<Workspace> workspace_ = std::make_unique<Workspace>();
+    std::unique_ptr<Shell> shell_ = std::make_unique<Shell>();
+    TempFolder backupFolder_;
 };
 
 // Delivers a menu or accelerator command to `window` the way the menu does
