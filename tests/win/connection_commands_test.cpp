@@ -31,31 +31,31 @@ std::string speedDialName(const RecordStore& image, int index) {
 
 TEST_F(MachineWindowTest, ConnectWithoutAMachineStaysDisconnected) {
     attachMachine(nullptr);
-    const ShownMessage box = messageOfCommand(801);
+    const ShownMessage box = messageOfCommand(IDM_CONNECT);
     EXPECT_EQ(box.text, L"Error opening USB Port !");
     EXPECT_EQ(box.caption, kTitle);
     expectConnection(0, 0);
-    EXPECT_TRUE(menuEnabled(801));
-    EXPECT_TRUE(toolbarEnabled(801));
-    EXPECT_FALSE(menuEnabled(802));
+    EXPECT_TRUE(menuEnabled(IDM_CONNECT));
+    EXPECT_TRUE(toolbarEnabled(IDM_CONNECT));
+    EXPECT_FALSE(menuEnabled(IDM_DISCONNECT));
     EXPECT_EQ(statusPaneText(), L"Connect Status : OFFLINE");
     EXPECT_FALSE(pollTimerWasRunning());
 }
 
 TEST_F(MachineWindowTest, ConnectToABusyMachineStaysDisconnected) {
     machine.busy = true;
-    EXPECT_EQ(messageOfCommand(801).text, L"Machine is operating !");
+    EXPECT_EQ(messageOfCommand(IDM_CONNECT).text, L"Machine is operating !");
     EXPECT_EQ(workspace().view.connected, 0);
     EXPECT_FALSE(machine.inRemoteMode());
-    EXPECT_TRUE(menuEnabled(801));
+    EXPECT_TRUE(menuEnabled(IDM_CONNECT));
 }
 
 TEST_F(MachineWindowTest, ConnectEntersRemoteModeAndPolls) {
     connect();
     EXPECT_TRUE(machine.inRemoteMode());
     EXPECT_EQ(statusPaneText(), L"Connect Status : ONLINE");
-    EXPECT_FALSE(menuEnabled(801));
-    EXPECT_TRUE(menuEnabled(802));
+    EXPECT_FALSE(menuEnabled(IDM_CONNECT));
+    EXPECT_TRUE(menuEnabled(IDM_DISCONNECT));
     // A quiet poll changes nothing.
     timerTick();
     expectConnection(1, 1);
@@ -64,7 +64,7 @@ TEST_F(MachineWindowTest, ConnectEntersRemoteModeAndPolls) {
 
 TEST_F(MachineWindowTest, DisconnectLeavesRemoteModeAndPollsNothing) {
     connect();
-    command(802);
+    command(IDM_DISCONNECT);
     EXPECT_FALSE(machine.inRemoteMode());
     expectConnection(0, 0);
     EXPECT_EQ(statusPaneText(), L"Connect Status : OFFLINE");
@@ -79,10 +79,10 @@ TEST_F(MachineWindowTest, DisconnectLeavesRemoteModeAndPollsNothing) {
 TEST_F(MachineWindowTest, RemoteModeTimeOutInACheckDisconnectsThenExplains) {
     connect();
     machine.remoteTimedOut = true;
-    expectDisconnectedBeforeMessage(messageOfCommand(832),
+    expectDisconnectedBeforeMessage(messageOfCommand(IDM_DOWNLOAD),
                                     L"Disconnected from machine by timeout !");
     EXPECT_EQ(workspace().view.documentLoaded, 0);
-    EXPECT_TRUE(menuEnabled(801));
+    EXPECT_TRUE(menuEnabled(IDM_CONNECT));
 }
 
 TEST_F(MachineWindowTest, RemoteModeTimeOutInAPollDisconnectsThenExplains) {
@@ -96,13 +96,13 @@ TEST_F(MachineWindowTest, RemoteModeTimeOutInAPollDisconnectsThenExplains) {
 TEST_F(MachineWindowTest, MachineFaultBeforeUploadDisconnects) {
     connectAndDownload();
     machine.faulty = true;
-    expectDisconnectedBeforeMessage(messageOfCommand(833), L"Machine has a problem!");
+    expectDisconnectedBeforeMessage(messageOfCommand(IDM_UPLOAD), L"Machine has a problem!");
 }
 
 TEST_F(MachineWindowTest, BusyMachineBeforeDownloadKeepsPolling) {
     connect();
     machine.busy = true;
-    EXPECT_EQ(messageOfCommand(832).text, L"Machine is operating !");
+    EXPECT_EQ(messageOfCommand(IDM_DOWNLOAD).text, L"Machine is operating !");
     expectConnection(0, 1);
     EXPECT_TRUE(pollTimerWasRunning());
 }
@@ -116,15 +116,15 @@ TEST_F(MachineWindowTest, UnpluggedMachineIsNoticedByTheNextPoll) {
     expectConnection(0, 0);
     EXPECT_EQ(workspace().view.documentLoaded, 1);
     EXPECT_FALSE(pollTimerWasRunning());
-    EXPECT_TRUE(menuEnabled(801));
-    EXPECT_FALSE(menuEnabled(833));
+    EXPECT_TRUE(menuEnabled(IDM_CONNECT));
+    EXPECT_FALSE(menuEnabled(IDM_UPLOAD));
 }
 
 TEST_F(MachineWindowTest, FailedDownloadReportsAndStopsPolling) {
     connect();
     // The status check passes; the machine goes away part-way through the records.
     machine.unplugAfter(2000);
-    const ShownMessage box = messageOfCommand(832);
+    const ShownMessage box = messageOfCommand(IDM_DOWNLOAD);
     EXPECT_EQ(box.text, L"Error reading/writing machine data!");
     EXPECT_EQ(box.caption, kTitle);
     expectConnection(0, 1);
@@ -140,7 +140,7 @@ TEST_F(MachineWindowTest, FailedUploadReportsAndStopsPolling) {
     ModalScript script;
     const MessageBoxRecord& question = script.answerMessageBox(IDYES);
     const MessageBoxRecord& box = script.answerMessageBox(IDOK);
-    command(833);
+    command(IDM_UPLOAD);
     EXPECT_EQ(question.text,
               L"This setting data by PC overwrite to the machine's setting.\nOverwrite?");
     EXPECT_EQ(box.text, L"Error reading/writing machine data!");
@@ -157,7 +157,7 @@ TEST_F(MachineWindowTest, DecliningTheDownloadQuestionStillMarksTheImageChanged)
     setFieldText(workspace().mirror.stationName, "Edited");
     ModalScript script;
     const MessageBoxRecord& question = script.answerMessageBox(IDNO);
-    command(832);
+    command(IDM_DOWNLOAD);
     EXPECT_EQ(question.text,
               L"The setting data of Zelt is overwritten by the machine's data.\nAre you sure?");
     EXPECT_EQ(workspace().modifiedFlag, 1);
@@ -184,14 +184,14 @@ TEST_F(MachineWindowTest, DownloadShowsTheMachinesImageInTheViews) {
     EXPECT_TRUE(IsWindowVisible(shell().tree));
     EXPECT_TRUE(IsWindowEnabled(shell().tree));
 
-    command(816);
+    command(IDM_VIEW_ONE_TOUCH);
     EXPECT_EQ(workspace().view.currentView, View::oneTouch);
     EXPECT_EQ(harness::listViewRows(entryListWindow(mainWindow())).at(0).at(1), L"Head Office");
-    command(817);
+    command(IDM_VIEW_SPEED_DIAL);
     EXPECT_EQ(workspace().view.currentView, View::speedDial);
     EXPECT_EQ(harness::listViewRows(entryListWindow(mainWindow())).at(0).at(1), L"Renamed Entry");
     EXPECT_EQ(harness::listViewRows(entryListWindow(mainWindow())).at(1).at(1), L"Bruno Costa");
-    command(818);
+    command(IDM_VIEW_GROUP);
     EXPECT_EQ(workspace().view.currentView, View::group);
     EXPECT_TRUE(IsWindowVisible(memberListWindow(mainWindow())));
 }
@@ -202,7 +202,7 @@ TEST_F(MachineWindowTest, DownloadThenUploadLeavesTheMachineHoldingTheProgramsIm
     const RecordStore machineBefore = machine.image;
     ModalScript script;
     script.answerMessageBox(IDYES);
-    command(833);
+    command(IDM_UPLOAD);
     EXPECT_EQ(workspace().view.connected, 1);
     EXPECT_TRUE(pollTimerWasRunning());
 
@@ -227,12 +227,12 @@ TEST_F(MachineWindowTest, DownloadThenUploadLeavesTheMachineHoldingTheProgramsIm
 
 TEST_F(MachineWindowTest, TreeRootPopupDownloadAndUploadAreTheMachineMenusCommands) {
     connect();
-    command(804);
+    command(IDM_TREE_DOWNLOAD);
     EXPECT_EQ(workspace().view.documentLoaded, 1);
     renameSpeedDial(workspace().mirror, workspace().store, 0, "From The Popup");
     ModalScript script;
     script.answerMessageBox(IDYES);
-    command(805);
+    command(IDM_TREE_UPLOAD);
     EXPECT_EQ(speedDialName(machine.image, 0), "From The Popup");
 }
 
@@ -241,11 +241,11 @@ TEST_F(MachineWindowTest, DisconnectAfterCarryingNetworkChangesIsSilent) {
     workspace().networkChangeFlag = 1;
     ModalScript script;
     script.answerMessageBox(IDYES);
-    command(833);
+    command(IDM_UPLOAD);
     ASSERT_EQ(workspace().networkChangeFlag, 2);
     // The machine restarts its network side and refuses the leave-mode
     // command; no message box may appear.
-    command(802);
+    command(IDM_DISCONNECT);
     EXPECT_TRUE(script.finished());
     EXPECT_EQ(workspace().networkChangeFlag, 0);
     EXPECT_EQ(workspace().view.connected, 0);
@@ -259,33 +259,33 @@ TEST_F(MachineWindowTest, CommandStatesFollowDocumentAndConnection) {
     const auto check = [this](const Expected& expected) {
         SCOPED_TRACE(expected.state);
         SendMessageW(mainWindow(), WM_INITMENU, reinterpret_cast<WPARAM>(shell().mainMenu), 0);
-        for (auto [id, on] : {std::pair{801, expected.connect},
-                              {802, expected.disconnect},
-                              {832, expected.download},
-                              {833, expected.upload},
-                              {808, expected.save},
-                              {825, expected.documentCommands}}) {
+        for (auto [id, on] : {std::pair{IDM_CONNECT, expected.connect},
+                              {IDM_DISCONNECT, expected.disconnect},
+                              {IDM_DOWNLOAD, expected.download},
+                              {IDM_UPLOAD, expected.upload},
+                              {IDM_SAVE, expected.save},
+                              {IDM_SETTINGS_MENU, expected.documentCommands}}) {
             EXPECT_EQ(menuEnabled(id), on) << id;
             EXPECT_EQ(toolbarEnabled(id), on) << id;
         }
-        for (int id : {822, 827, 1022, 816, 817, 818, 831})
+        for (int id : {IDM_PRINT, IDM_TOTAL_COUNTER, IDM_CONFIGURATION, IDM_VIEW_ONE_TOUCH, IDM_VIEW_SPEED_DIAL, IDM_VIEW_GROUP, IDM_SAVE_AS})
             EXPECT_EQ(menuEnabled(id), expected.documentCommands) << id;
-        for (int id : {807, 806, 811, 820, 821})
+        for (int id : {IDM_OPEN, IDM_PROPERTIES, IDM_EXIT, IDM_HELP_TOPICS, IDM_ABOUT})
             EXPECT_TRUE(menuEnabled(id)) << id;
     };
     check({"no document, disconnected", true, false, false, false, false, false});
     connect();
     check({"no document, connected", false, true, true, false, false, false});
-    command(832);
+    command(IDM_DOWNLOAD);
     check({"document, connected", false, true, true, true, true, true});
-    command(802);
+    command(IDM_DISCONNECT);
     check({"document, disconnected", true, false, false, false, true, true});
 }
 
 TEST_F(MachineWindowTest, ExitHandsTheMachineBackAndFreesTheImage) {
     connect();
     ASSERT_TRUE(machine.inRemoteMode());
-    command(811);
+    command(IDM_EXIT);
     EXPECT_FALSE(IsWindow(mainWindow()));
     EXPECT_FALSE(machine.inRemoteMode());
     EXPECT_EQ(workspace().store.slots[2].recordId, 0u);
@@ -297,7 +297,7 @@ TEST_F(MachineWindowTest, ExitWithTheMachineGoneClosesWithoutAMessage) {
     machine.unplugAfter(0);
     // No machine answers the link: there is no remote mode to leave, and no
     // message box may appear.
-    command(811);
+    command(IDM_EXIT);
     EXPECT_FALSE(IsWindow(mainWindow()));
 }
 
@@ -310,7 +310,7 @@ TEST_F(MachineWindowTest, RefusedRemoteModeIsReportedButTheMachineCountsAsConnec
         if (line.rfind("status", 0) == 0 && ++statusExchanges == 3)
             machine.unplugAfter(0);
     };
-    const ShownMessage box = messageOfCommand(801);
+    const ShownMessage box = messageOfCommand(IDM_CONNECT);
     EXPECT_EQ(box.text, L"Error reading/writing machine data!");
     EXPECT_EQ(box.caption, kTitle);
     EXPECT_FALSE(machine.inRemoteMode());

@@ -1,4 +1,5 @@
 #include "harness/harness.h"
+#include "resource_ids.h"
 
 #include "app/shell_backup_win.h"
 #include "link/sample_machine_image.h"
@@ -40,7 +41,7 @@ class FileCommandsTest : public harness::MainWindowTest {
     void openFile(const std::string& path) {
         ModalScript script;
         chooseFile(script, utf8ToWide(path));
-        command(807);
+        command(IDM_OPEN);
     }
 
     std::wstring title() { return harness::windowText(mainWindow()); }
@@ -91,7 +92,7 @@ TEST_F(FileCommandsTest, OpenLoadsTheImageAndNamesTheWindow) {
     {
         ModalScript script;
         chooseFile(script, utf8ToWide(path), &dialogTitle);
-        command(807);
+        command(IDM_OPEN);
     }
     EXPECT_EQ(dialogTitle, L"Open");
     EXPECT_EQ(workspace().view.documentLoaded, 1);
@@ -111,7 +112,7 @@ TEST_F(FileCommandsTest, CancelledOpenChangesNothing) {
     {
         ModalScript script;
         script.then([](HWND dialog) { harness::clickButton(dialog, IDCANCEL); });
-        command(807);
+        command(IDM_OPEN);
     }
     EXPECT_EQ(workspace().view.documentLoaded, 0);
     EXPECT_EQ(workspace().currentFilePath, "NewFile.Dat");
@@ -121,7 +122,7 @@ TEST_F(FileCommandsTest, CancelledOpenChangesNothing) {
 TEST_F(FileCommandsTest, OpenOfAnUnreadableFileReportsAndHidesTheDocument) {
     openFile(writeSampleFile(L"good.dat"));
     ASSERT_EQ(workspace().view.documentLoaded, 1);
-    command(816);
+    command(IDM_VIEW_ONE_TOUCH);
     ASSERT_TRUE(IsWindowVisible(entryListWindow(mainWindow())));
     const std::string locked = writeSampleFile(L"locked.dat");
     HeldFile held(locked);
@@ -130,7 +131,7 @@ TEST_F(FileCommandsTest, OpenOfAnUnreadableFileReportsAndHidesTheDocument) {
         ModalScript script;
         chooseFile(script, utf8ToWide(locked));
         const MessageBoxRecord& box = script.answerMessageBox(IDOK);
-        command(807);
+        command(IDM_OPEN);
         EXPECT_EQ(box.text, L"Error reading/writing machine data!");
         EXPECT_EQ(box.caption, L"Local Setup - Zelt");
     }
@@ -153,7 +154,7 @@ TEST_F(FileCommandsTest, FirstSaveAsksForANameThenSavesInPlace) {
     {
         ModalScript script;
         chooseFile(script, path, &dialogTitle);
-        command(808);
+        command(IDM_SAVE);
     }
     EXPECT_EQ(dialogTitle, L"Save");
     EXPECT_EQ(workspace().currentFilePath, wideToUtf8(path));
@@ -167,7 +168,7 @@ TEST_F(FileCommandsTest, FirstSaveAsksForANameThenSavesInPlace) {
     // would fail the test as unexpected.
     registerSpeedDial(2, "Saved Again");
     workspace().modifiedFlag = 1;
-    command(808);
+    command(IDM_SAVE);
     EXPECT_EQ(speedDialName(wideToUtf8(path), 2), "Saved Again");
     EXPECT_EQ(workspace().modifiedFlag, 0);
 }
@@ -178,7 +179,7 @@ TEST_F(FileCommandsTest, SaveAsRenamesTheWindowAndKeepsTheExitQuestion) {
     {
         ModalScript script;
         chooseFile(script, path, &dialogTitle);
-        command(831);
+        command(IDM_SAVE_AS);
     }
     EXPECT_EQ(dialogTitle, L"Save As...");
     EXPECT_EQ(title(), L"Local Setup - Zelt - copy.dat");
@@ -187,7 +188,7 @@ TEST_F(FileCommandsTest, SaveAsRenamesTheWindowAndKeepsTheExitQuestion) {
 
     ModalScript script;
     const MessageBoxRecord& question = script.answerMessageBox(IDCANCEL);
-    command(811);
+    command(IDM_EXIT);
     EXPECT_EQ(question.text, L"Is Change " + path + L" Saved ?");
     EXPECT_TRUE(IsWindow(mainWindow()));
 }
@@ -202,7 +203,7 @@ TEST_F(FileCommandsTest, FailedSaveIsReportedAndKeepsTheImageMarkedChanged) {
     {
         ModalScript script;
         const MessageBoxRecord& box = script.answerMessageBox(IDOK);
-        command(808);
+        command(IDM_SAVE);
         EXPECT_EQ(box.text, L"Error reading/writing machine data!");
     }
     EXPECT_EQ(workspace().modifiedFlag, 1);
@@ -219,7 +220,7 @@ TEST_F(FileCommandsTest, FailedSaveAsKeepsTheOldTitleAndTheExitQuestion) {
         chooseFile(script, utf8ToWide(path));
         script.answerMessageBox(IDYES); // replace the existing file
         const MessageBoxRecord& box = script.answerMessageBox(IDOK);
-        command(831);
+        command(IDM_SAVE_AS);
         EXPECT_EQ(box.text, L"Error reading/writing machine data!");
     }
     EXPECT_EQ(title(), L"Local Setup - Zelt - NewFile.Dat");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "harness/harness.h"
+#include "resource_ids.h"
 #include "link/in_process_transport.h"
 #include "link/sample_machine_image.h"
 #include "link/simulated_machine.h"
@@ -45,7 +46,7 @@ class MachineWindowTest : public harness::MainWindowTest {
     bool toolbarEnabled(int commandId) {
         return SendMessageW(shell().toolbar, TB_ISBUTTONENABLED, commandId, 0) != 0;
     }
-    std::wstring statusPaneText() { return harness::controlText(shell().statusPane, 1039); }
+    std::wstring statusPaneText() { return harness::controlText(shell().statusPane, IDC_STATUS_TEXT); }
     std::wstring activityText() { return harness::statusBarParts(shell().statusBar).at(1); }
 
     // What the one message box of a step said, and the connection as it
@@ -93,13 +94,13 @@ class MachineWindowTest : public harness::MainWindowTest {
     }
 
     void connect() {
-        command(801);
+        command(IDM_CONNECT);
         ASSERT_EQ(workspace().view.connected, 1);
         ASSERT_EQ(workspace().linkActive, 1u);
     }
     void connectAndDownload() {
         connect();
-        command(832);
+        command(IDM_DOWNLOAD);
         ASSERT_EQ(workspace().view.documentLoaded, 1);
     }
 
