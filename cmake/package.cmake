@@ -53,8 +53,8 @@ if(ZELT_MAKENSIS)
   set(make_installer ${ZELT_MAKENSIS} -V2 -WX -DZELT_PACKAGE_NSH=${package_work}/package.nsh
     ${CMAKE_SOURCE_DIR}/installer/zelt.nsi)
 else()
-  set(make_installer ${CMAKE_COMMAND} -E false)
-  message(STATUS "makensis not found: zelt_package will fail (install the Debian package nsis)")
+  set(make_installer sh -c
+    "echo 'zelt_package: makensis not found; install the Debian package nsis (scripts/setup does)' >&2; exit 1")
 endif()
 
 add_custom_command(OUTPUT ${package_installer} ${package_zip}
