@@ -1,6 +1,6 @@
 #include "app/help_win.h"
 
-#include "app/help_path.h"
+#include "store/data_file.h"
 #include "win/resource_modules_win.h"
 
 #include <array>
@@ -14,6 +14,9 @@ constexpr char kHtmlHelpServerKey[] =
 constexpr char kHtmlHelpModuleName[] = "hhctrl.ocx";
 constexpr WORD kHtmlHelpOrdinal = 14;
 constexpr UINT kDisplayTopic = 0; // HH_DISPLAY_TOPIC: the file's default topic
+// The help file lies beside the module that supplies the resources, so a
+// translated resource library brings its own help.
+constexpr std::string_view kHelpFileName = "pyrite.chm";
 
 } // namespace
 
@@ -52,7 +55,7 @@ std::string helpFilePath() {
     std::array<char, MAX_PATH> modulePath{};
     const DWORD length =
         GetModuleFileNameA(resourceModule(), modulePath.data(), modulePath.size());
-    return helpFilePathBeside(std::string_view(modulePath.data(), length));
+    return pathBesideFile(std::string_view(modulePath.data(), length), kHelpFileName);
 }
 
 void showHelpTopics(HWND mainWindow) {

@@ -24,10 +24,12 @@ struct SettingRecord {
     uint32_t recordId = 0;
     uint32_t payloadLength = 0;
     std::array<uint8_t, kPayloadSize> payload{};
+    friend bool operator==(const SettingRecord&, const SettingRecord&) = default;
 };
 
 struct RecordStore {
     std::array<SettingRecord, kSlotCount> slots{};
+    friend bool operator==(const RecordStore&, const RecordStore&) = default;
 };
 
 // The record id that the machine gives the record in `slot` (0-183).

@@ -18,8 +18,6 @@ using harness::ModalScript;
 
 namespace {
 
-// The file name box of the system Open and Save dialogs.
-constexpr int kFileNameBox = 0x47c;
 constexpr wchar_t kMachineDataError[] = L"Error reading/writing machine data!";
 
 std::vector<char> fileBytes(const std::string& path) {
@@ -45,25 +43,11 @@ void writeFileBytes(const std::string& path, const std::vector<char>& bytes) {
     CloseHandle(file);
 }
 
-bool sameImage(const RecordStore& a, const RecordStore& b) {
-    for (size_t slot = 0; slot < a.slots.size(); ++slot) {
-        const SettingRecord& x = a.slots[slot];
-        const SettingRecord& y = b.slots[slot];
-        if (x.recordId != y.recordId || x.payloadLength != y.payloadLength ||
-            x.payload != y.payload)
-            return false;
-    }
-    return true;
-}
-
 // The main window with a simulated machine, and the file steps a user takes.
 class DataSafety : public MachineWindowTest {
   protected:
     void chooseFile(ModalScript& script, const std::string& path) {
-        script.then([path](HWND dialog) {
-            harness::setControlText(dialog, kFileNameBox, utf8ToWide(path));
-            harness::clickButton(dialog, IDOK);
-        });
+        harness::answerFileDialog(script, utf8ToWide(path));
     }
     std::string sampleFile(const wchar_t* name) {
         const std::string path = wideToUtf8(folder.file(name));
@@ -201,7 +185,7 @@ TEST_F(DataSafety, ADownloadCutAtAnyRecordLeavesImageListsAndBackupAsTheyWere) {
         command(IDM_DOWNLOAD);
         EXPECT_EQ(error.text, kMachineDataError);
         EXPECT_EQ(reads, recordsRead);
-        EXPECT_TRUE(sameImage(workspace().store, before));
+        EXPECT_TRUE(workspace().store == before);
         EXPECT_EQ(fieldText(workspace().mirror.stationName), stationBefore);
         EXPECT_EQ(harness::listViewRows(entryListWindow(mainWindow())), rowsBefore);
         EXPECT_EQ(fileBytes(workspace().backupFilePath), backupBefore);
@@ -215,7 +199,7 @@ TEST_F(DataSafety, ADownloadCutAtAnyRecordLeavesImageListsAndBackupAsTheyWere) {
     RecordStore backup;
     initStore(backup);
     ASSERT_EQ(readDataFile(workspace().backupFilePath, backup), 1);
-    EXPECT_TRUE(sameImage(backup, before));
+    EXPECT_TRUE(backup == before);
 }
 
 TEST_F(DataSafety, AFailedLeaveAtCloseShowsOneMessageAndTheWindowCloses) {
@@ -263,8 +247,8 @@ TEST_F(DataSafety, DecliningTheUploadQuestionTransfersNothing) {
         EXPECT_TRUE(question.shown);
     }
     EXPECT_EQ(writes, 0);
-    EXPECT_TRUE(sameImage(machine.image, machineBefore));
-    EXPECT_TRUE(sameImage(workspace().store, storeBefore));
+    EXPECT_TRUE(machine.image == machineBefore);
+    EXPECT_TRUE(workspace().store == storeBefore);
     EXPECT_EQ(activityText(), L"Local Setup");
     expectConnection(1, 1);
     EXPECT_TRUE(workspace().modifiedFlag);

@@ -16,21 +16,12 @@ using harness::ModalScript;
 
 namespace {
 
-// The file name box of the system Open and Save dialogs.
-constexpr int kFileNameBox = 0x47c;
-
 class FileCommandsTest : public harness::MainWindowTest {
   protected:
     LRESULT command(int commandId) { return harness::sendCommand(mainWindow(), commandId); }
 
-    // Answers the next file dialog with `path`, noting its title.
     void chooseFile(ModalScript& script, const std::wstring& path, std::wstring* title = nullptr) {
-        script.then([path, title](HWND dialog) {
-            if (title != nullptr)
-                *title = harness::windowText(dialog);
-            harness::setControlText(dialog, kFileNameBox, path);
-            harness::clickButton(dialog, IDOK);
-        });
+        harness::answerFileDialog(script, path, title);
     }
 
     std::string writeSampleFile(const wchar_t* name) {

@@ -112,6 +112,17 @@ const MessageBoxRecord& ModalScript::answerMessageBox(int button) {
     return record;
 }
 
+void answerFileDialog(ModalScript& script, const std::wstring& path, std::wstring* title) {
+    // The file name box of the system Open and Save dialogs.
+    constexpr int kFileNameBox = 0x47c;
+    script.then([path, title](HWND dialog) {
+        if (title != nullptr)
+            *title = windowText(dialog);
+        setControlText(dialog, kFileNameBox, path);
+        clickButton(dialog, IDOK);
+    });
+}
+
 void ModalScript::then(DialogStep step) {
     steps_.push_back(std::move(step));
 }

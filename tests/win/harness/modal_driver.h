@@ -47,6 +47,11 @@ class ModalScript {
     HWND lastWindow_ = nullptr;
 };
 
+// Answers the next system Open or Save dialog with `path` and OK, noting its
+// title when asked.
+void answerFileDialog(ModalScript& script, const std::wstring& path,
+                      std::wstring* title = nullptr);
+
 // Starts the 10 ms watch of this thread that runs the current script. A
 // modal window that no step expects is reported as a test failure and
 // cancelled after two seconds, so a test never hangs on one.
