@@ -41,18 +41,24 @@ ComboItems directTray2SizeItems(const SettingsMirror&) {
 }
 
 const ControlRow kRows[] = {
-    {.controlId = IDC_PAPER_PRIORITY_COMBO, .kind = ControlKind::combo,
-     .field = SETTINGS_BYTE(paperPriority), .items = paperPriorityItems},
+    {.controlId = IDC_PAPER_PRIORITY_COMBO,
+     .kind = ControlKind::combo,
+     .field = SETTINGS_BYTE(paperPriority),
+     .items = paperPriorityItems},
     SETTINGS_RADIO(IDC_COPY_MODE_MIX, copyMode, 0),
     SETTINGS_RADIO(IDC_COPY_MODE_TEXT, copyMode, kCopyModeText),
     SETTINGS_RADIO(IDC_COPY_MODE_PHOTO, copyMode, 2),
-    {.controlId = IDC_COPY_TEXT_MODE_COMBO, .kind = ControlKind::combo,
-     .field = SETTINGS_BYTE(copyTextOption), .items = copyTextModeItems},
+    {.controlId = IDC_COPY_TEXT_MODE_COMBO,
+     .kind = ControlKind::combo,
+     .field = SETTINGS_BYTE(copyTextOption),
+     .items = copyTextModeItems},
     SETTINGS_RADIO(IDC_DENSITY_LIGHT, densityLevelAuto, 0),
     SETTINGS_RADIO(IDC_DENSITY_NORMAL, densityLevelAuto, 1),
     SETTINGS_RADIO(IDC_DENSITY_DARK, densityLevelAuto, 2),
-    {.controlId = IDC_DENSITY_SCROLL, .kind = ControlKind::scroll,
-     .field = SETTINGS_BYTE(densityLevelManual), .scroll = {0, 6, 1, 2}},
+    {.controlId = IDC_DENSITY_SCROLL,
+     .kind = ControlKind::scroll,
+     .field = SETTINGS_BYTE(densityLevelManual),
+     .scroll = {0, 6, 1, 2}},
     SETTINGS_RADIO(IDC_COLLATE_ON, collate, 0),
     SETTINGS_RADIO(IDC_COLLATE_OFF, collate, 1),
     SETTINGS_RADIO(IDC_COPY_QUALITY_NORMAL, copyQuality, 0),
@@ -60,14 +66,22 @@ const ControlRow kRows[] = {
     SETTINGS_RADIO(IDC_DIRECT_QUALITY_DRAFT, printImageQuality, 0),
     SETTINGS_RADIO(IDC_DIRECT_QUALITY_NORMAL, printImageQuality, 1),
     SETTINGS_RADIO(IDC_DIRECT_QUALITY_FINE, printImageQuality, 2),
-    {.controlId = IDC_NUP_LAYOUT_COMBO, .kind = ControlKind::combo,
-     .field = SETTINGS_BYTE(printNUpLayout), .items = nUpLayoutItems},
-    {.controlId = IDC_DIRECT_TRAY1_TYPE_COMBO, .kind = ControlKind::combo,
-     .field = SETTINGS_BYTE(printTray1PaperType), .items = directTypeItems},
-    {.controlId = IDC_DIRECT_TRAY1_SIZE_COMBO, .kind = ControlKind::combo,
-     .field = SETTINGS_BYTE(printTray1PaperSize), .items = directTray1SizeItems},
-    {.controlId = IDC_DIRECT_TRAY2_SIZE_COMBO, .kind = ControlKind::combo,
-     .field = SETTINGS_BYTE(printTray2PaperSize), .items = directTray2SizeItems},
+    {.controlId = IDC_NUP_LAYOUT_COMBO,
+     .kind = ControlKind::combo,
+     .field = SETTINGS_BYTE(printNUpLayout),
+     .items = nUpLayoutItems},
+    {.controlId = IDC_DIRECT_TRAY1_TYPE_COMBO,
+     .kind = ControlKind::combo,
+     .field = SETTINGS_BYTE(printTray1PaperType),
+     .items = directTypeItems},
+    {.controlId = IDC_DIRECT_TRAY1_SIZE_COMBO,
+     .kind = ControlKind::combo,
+     .field = SETTINGS_BYTE(printTray1PaperSize),
+     .items = directTray1SizeItems},
+    {.controlId = IDC_DIRECT_TRAY2_SIZE_COMBO,
+     .kind = ControlKind::combo,
+     .field = SETTINGS_BYTE(printTray2PaperSize),
+     .items = directTray2SizeItems},
 };
 
 // The A3 family's page carries two numeric fields that are only checked.
@@ -99,7 +113,8 @@ void adjust(const PageContext& context, std::vector<ControlState>& states) {
 
     // Only the A4 family's page shows the collate choice, and only with the
     // document feeder that collating needs.
-    ControlState* collate[] = {findState(states, IDC_COLLATE_ON), findState(states, IDC_COLLATE_OFF)};
+    ControlState* collate[] = {findState(states, IDC_COLLATE_ON),
+                               findState(states, IDC_COLLATE_OFF)};
     if (context.modelFamily != kModelFamilyA4) {
         for (ControlState* radio : collate)
             radio->check = CheckState::asTemplate;
@@ -121,10 +136,8 @@ bool afterChoice(int controlId, PageContext& context) {
                       directTray1SizeItems(context.mirror));
 }
 
-const PageDef kPage{.controls = kRows,
-                    .adjust = adjust,
-                    .afterChoice = afterChoice,
-                    .rangeFields = kRangeFields};
+const PageDef kPage{
+    .controls = kRows, .adjust = adjust, .afterChoice = afterChoice, .rangeFields = kRangeFields};
 
 } // namespace
 

@@ -148,9 +148,9 @@ bool clickControl(const PageDef& page, PageContext& context, int controlId, bool
         return runAfterChoice(page, context, controlId,
                               writeByte(context.mirror, radio->field, radio->value));
     if (const ControlRow* check = findRow(page, controlId, ControlKind::check))
-        return runAfterChoice(
-            page, context, controlId,
-            writeByte(context.mirror, check->field, checkedNow ? check->value : check->clearedValue));
+        return runAfterChoice(page, context, controlId,
+                              writeByte(context.mirror, check->field,
+                                        checkedNow ? check->value : check->clearedValue));
     return false;
 }
 
@@ -161,8 +161,9 @@ bool chooseItem(const PageDef& page, PageContext& context, int controlId, int in
     const ComboItems items = combo->items(context.mirror);
     if (index < 0 || static_cast<size_t>(index) >= items.size())
         return false;
-    return runAfterChoice(page, context, controlId,
-                          writeByte(context.mirror, combo->field, items[static_cast<size_t>(index)].value));
+    return runAfterChoice(
+        page, context, controlId,
+        writeByte(context.mirror, combo->field, items[static_cast<size_t>(index)].value));
 }
 
 bool scrollControl(const PageDef& page, PageContext& context, int controlId, ScrollAction action,
@@ -170,8 +171,8 @@ bool scrollControl(const PageDef& page, PageContext& context, int controlId, Scr
     const ControlRow* bar = findRow(page, controlId, ControlKind::scroll);
     if (bar == nullptr || action == ScrollAction::none)
         return false;
-    const int value = scrolledValue(bar->scroll, readByte(context.mirror, bar->field), action,
-                                    thumbPosition);
+    const int value =
+        scrolledValue(bar->scroll, readByte(context.mirror, bar->field), action, thumbPosition);
     return runAfterChoice(page, context, controlId, writeByte(context.mirror, bar->field, value));
 }
 

@@ -31,10 +31,14 @@ const ControlRow kRows[] = {
     SETTINGS_RADIO(IDC_TRAY1_TYPE_POSTCARD, tray1PaperType, postcard),
     SETTINGS_RADIO(IDC_TRAY1_TYPE_THICK_STOCK, tray1PaperType, thickStock),
     SETTINGS_RADIO(IDC_TRAY1_TYPE_GLOSSY, tray1PaperType, glossy),
-    {.controlId = IDC_TRAY1_SIZE_COMBO, .kind = ControlKind::combo,
-     .field = SETTINGS_BYTE(tray1PaperSize), .items = tray1SizeItems},
-    {.controlId = IDC_TRAY2_SIZE_COMBO, .kind = ControlKind::combo,
-     .field = SETTINGS_BYTE(tray2PaperSize), .items = tray2SizeItems},
+    {.controlId = IDC_TRAY1_SIZE_COMBO,
+     .kind = ControlKind::combo,
+     .field = SETTINGS_BYTE(tray1PaperSize),
+     .items = tray1SizeItems},
+    {.controlId = IDC_TRAY2_SIZE_COMBO,
+     .kind = ControlKind::combo,
+     .field = SETTINGS_BYTE(tray2PaperSize),
+     .items = tray2SizeItems},
 };
 
 void adjust(const PageContext& context, std::vector<ControlState>& states) {
@@ -49,7 +53,8 @@ void adjust(const PageContext& context, std::vector<ControlState>& states) {
 bool afterChoice(int controlId, PageContext& context) {
     if (controlId < IDC_TRAY1_TYPE_PLAIN || controlId > IDC_TRAY1_TYPE_GLOSSY)
         return false;
-    return followList(context.mirror, SETTINGS_BYTE(tray1PaperSize), tray1SizeItems(context.mirror));
+    return followList(context.mirror, SETTINGS_BYTE(tray1PaperSize),
+                      tray1SizeItems(context.mirror));
 }
 
 const PageDef kPage{.controls = kRows, .adjust = adjust, .afterChoice = afterChoice};
@@ -64,11 +69,10 @@ ComboItems tray1SizeItems(const SettingsMirror& mirror) {
     switch (mirror.tray1PaperType) {
     case plainPaper:
     case letterhead: {
-        ComboItems items = {{IDS_PAPER_A4, 2},         {IDS_PAPER_B5, 3},
-                            {IDS_PAPER_A5, 4},         {IDS_PAPER_LEGAL, 11},
-                            {IDS_PAPER_LETTER, 12},    {IDS_PAPER_GOVERNMENT_LETTER, 21},
-                            {IDS_PAPER_STATEMENT, 22}, {IDS_PAPER_EXECUTIVE, 23},
-                            {IDS_PAPER_FOLIO, 24}};
+        ComboItems items = {
+            {IDS_PAPER_A4, 2},         {IDS_PAPER_B5, 3},         {IDS_PAPER_A5, 4},
+            {IDS_PAPER_LEGAL, 11},     {IDS_PAPER_LETTER, 12},    {IDS_PAPER_GOVERNMENT_LETTER, 21},
+            {IDS_PAPER_STATEMENT, 22}, {IDS_PAPER_EXECUTIVE, 23}, {IDS_PAPER_FOLIO, 24}};
         if (mirror.countryCode == kCountryMexico)
             items.push_back({IDS_PAPER_OFICIO, 60});
         return items;
@@ -84,9 +88,13 @@ ComboItems tray1SizeItems(const SettingsMirror& mirror) {
     case labels:
     case thickStock:
     case glossy:
-        return {{IDS_PAPER_A4, 2},         {IDS_PAPER_B5, 3},         {IDS_PAPER_A5, 4},
-                {IDS_PAPER_LETTER, 12},    {IDS_PAPER_GOVERNMENT_LETTER, 21},
-                {IDS_PAPER_STATEMENT, 22}, {IDS_PAPER_EXECUTIVE, 23}};
+        return {{IDS_PAPER_A4, 2},
+                {IDS_PAPER_B5, 3},
+                {IDS_PAPER_A5, 4},
+                {IDS_PAPER_LETTER, 12},
+                {IDS_PAPER_GOVERNMENT_LETTER, 21},
+                {IDS_PAPER_STATEMENT, 22},
+                {IDS_PAPER_EXECUTIVE, 23}};
     default:
         // A type the machine does not define offers no size.
         return {};

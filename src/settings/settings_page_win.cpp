@@ -44,7 +44,8 @@ void showScrollBar(HWND page, HWND bar, const ControlState& state) {
     if (state.thumb)
         SetScrollPos(bar, SB_CTL, *state.thumb, TRUE);
     if (state.labelId != 0) {
-        const std::wstring label = std::to_wstring(state.labelValue) + L" " + loadString(state.unitId);
+        const std::wstring label =
+            std::to_wstring(state.labelValue) + L" " + loadString(state.unitId);
         SetDlgItemTextW(page, state.labelId, label.c_str());
     }
 }
@@ -100,8 +101,7 @@ bool pageFieldsValid(HWND page, const PageDef& definition, bool report) {
             continue;
         wchar_t text[kMaxFieldCharacters + 1] = {};
         GetWindowTextW(field, text, static_cast<int>(std::size(text)));
-        const RangeVerdict verdict =
-            checkRange(wideToUtf8(text), range.minimum, range.maximum);
+        const RangeVerdict verdict = checkRange(wideToUtf8(text), range.minimum, range.maximum);
         if (verdict == RangeVerdict::valid)
             continue;
         if (report)

@@ -57,8 +57,9 @@ void command(HWND page, int pageIndex, int controlId, int notifyCode, SheetValue
         changed = clickControl(definition, context, controlId,
                                IsDlgButtonChecked(page, controlId) == BST_CHECKED);
     else if (notifyCode == CBN_SELCHANGE)
-        changed = chooseItem(definition, context, controlId,
-                             static_cast<int>(SendDlgItemMessageW(page, controlId, CB_GETCURSEL, 0, 0)));
+        changed =
+            chooseItem(definition, context, controlId,
+                       static_cast<int>(SendDlgItemMessageW(page, controlId, CB_GETCURSEL, 0, 0)));
     else
         return;
     noteChange(page, pageIndex, values, changed);
@@ -66,8 +67,8 @@ void command(HWND page, int pageIndex, int controlId, int notifyCode, SheetValue
 
 void scroll(HWND page, int pageIndex, HWND bar, int code, int position, SheetValues& values) {
     PageContext context = contextOf(values);
-    const bool changed = scrollControl(definitionOf(values, pageIndex), context,
-                                       GetDlgCtrlID(bar), scrollActionOf(code), position);
+    const bool changed = scrollControl(definitionOf(values, pageIndex), context, GetDlgCtrlID(bar),
+                                       scrollActionOf(code), position);
     // Shown again even unchanged: the thumb goes back to a position that
     // stands for the stored value.
     noteChange(page, pageIndex, values, changed);

@@ -35,7 +35,7 @@ INT_PTR onNotify(HWND page, PageSlot& slot, const NMHDR& header) {
         return answer(page, binding.leave(page, slot.index, binding) ? FALSE : TRUE);
     case PSN_APPLY:
         return answer(page, binding.apply(page, slot.index, binding) ? PSNRET_NOERROR
-                                                                      : PSNRET_INVALID_NOCHANGEPAGE);
+                                                                     : PSNRET_INVALID_NOCHANGEPAGE);
     default:
         return FALSE;
     }

@@ -15,9 +15,11 @@ template <typename Values> struct SheetHooks {
     // WM_INITDIALOG of a page, when the sheet first shows it.
     void (*show)(HWND page, int pageIndex, Values& values) = nullptr;
     // A control's WM_COMMAND.
-    void (*command)(HWND page, int pageIndex, int controlId, int notifyCode, Values& values) = nullptr;
+    void (*command)(HWND page, int pageIndex, int controlId, int notifyCode,
+                    Values& values) = nullptr;
     // WM_HSCROLL from a scroll bar control: its SB_ code and thumb position.
-    void (*scroll)(HWND page, int pageIndex, HWND bar, int code, int position, Values& values) = nullptr;
+    void (*scroll)(HWND page, int pageIndex, HWND bar, int code, int position,
+                   Values& values) = nullptr;
     // The page becomes the current one.
     void (*activate)(HWND page, int pageIndex, Values& values) = nullptr;
     // The page is left (another tab, OK); false keeps it current (the hook
@@ -80,9 +82,8 @@ template <typename Values>
 bool runPropertySheet(HWND owner, int captionId, std::span<const int> templateIds,
                       const SheetHooks<Values>& hooks, Values& values) {
     using Typed = sheet_detail::Typed<Values>;
-    sheet_detail::Binding binding{&values,         &hooks,       Typed::show,
-                                  Typed::command,  Typed::scroll, Typed::activate,
-                                  Typed::leave,    Typed::apply};
+    sheet_detail::Binding binding{&values,       &hooks,          Typed::show,  Typed::command,
+                                  Typed::scroll, Typed::activate, Typed::leave, Typed::apply};
     return sheet_detail::runBoundSheet(owner, captionId, templateIds, binding);
 }
 

@@ -23,8 +23,7 @@ TEST(CopySettingPage, PaperPriorityOffersTheSecondTrayOnlyWhenInstalled) {
     };
     const Case cases[] = {
         {0, 0, 0, 1, 0},  {0, 1, 0, 1, -1}, // the shifted default has no item without tray 2
-        {0, 0, 1, 1, -1}, {1, 0, 1, 2, 1},
-        {1, 0, 5, 2, 1},  {1, 1, 5, 2, -1}, {1, 1, 0, 2, 0},
+        {0, 0, 1, 1, -1}, {1, 0, 1, 2, 1},  {1, 0, 5, 2, 1}, {1, 1, 5, 2, -1}, {1, 1, 0, 2, 0},
     };
     for (const Case& c : cases) {
         SettingsMirror mirror;
@@ -44,9 +43,9 @@ TEST(CopySettingPage, PaperPriorityOffersTheSecondTrayOnlyWhenInstalled) {
 TEST(CopySettingPage, TextModeAloneEnablesItsChoiceAndCollateNeedsTheFeeder) {
     SettingsMirror mirror;
     PageContext context{mirror, kModelFamilyA4};
-    for (auto [radio, enabled] : {std::pair{IDC_COPY_MODE_TEXT, true},
-                                  std::pair{IDC_COPY_MODE_PHOTO, false},
-                                  std::pair{IDC_COPY_MODE_MIX, false}}) {
+    for (auto [radio, enabled] :
+         {std::pair{IDC_COPY_MODE_TEXT, true}, std::pair{IDC_COPY_MODE_PHOTO, false},
+          std::pair{IDC_COPY_MODE_MIX, false}}) {
         clickControl(copySettingPage(), context, radio, true);
         std::vector<ControlState> states = view(mirror);
         EXPECT_EQ(findState(states, IDC_COPY_TEXT_MODE_COMBO)->enabled, enabled) << radio;

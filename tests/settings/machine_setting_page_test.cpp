@@ -30,9 +30,9 @@ TEST(MachineSettingPage, CountryTableGivesEachNameItsMachineCode) {
     SettingsMirror mirror;
     const ComboItems countries = countriesOf(mirror);
     ASSERT_EQ(countries.size(), 42u);
-    const std::pair<int, int> spotChecks[] = {{IDS_COUNTRY_ARGENTINA, 52}, {IDS_COUNTRY_CANADA, 54},
-                                              {IDS_COUNTRY_KOREA, 25},     {IDS_COUNTRY_MEXICO, 51},
-                                              {IDS_COUNTRY_USA, 2},        {IDS_COUNTRY_VIETNAM, 55}};
+    const std::pair<int, int> spotChecks[] = {
+        {IDS_COUNTRY_ARGENTINA, 52}, {IDS_COUNTRY_CANADA, 54}, {IDS_COUNTRY_KOREA, 25},
+        {IDS_COUNTRY_MEXICO, 51},    {IDS_COUNTRY_USA, 2},     {IDS_COUNTRY_VIETNAM, 55}};
     for (auto [textId, code] : spotChecks)
         EXPECT_EQ(countries[static_cast<size_t>(textId - IDS_COUNTRY_ARGENTINA)],
                   (ComboItem{textId, code}));
@@ -80,8 +80,10 @@ TEST(MachineSettingPage, UnknownStoredValuesShowNoChoiceAndStayStored) {
     const Case combos[] = {
         {"country", [](SettingsMirror& m) { m.countryCode = 99; }, IDC_COUNTRY_COMBO, 42},
         {"date format", [](SettingsMirror& m) { m.dateFormat = 0x10; }, IDC_DATE_FORMAT_COMBO, 3},
-        {"toner stop", [](SettingsMirror& m) { m.tonerEmptyStop = 3; }, IDC_TONER_EMPTY_STOP_COMBO, 3},
-        {"panel reset", [](SettingsMirror& m) { m.autoPanelReset = 7; }, IDC_AUTO_PANEL_RESET_COMBO, 7},
+        {"toner stop", [](SettingsMirror& m) { m.tonerEmptyStop = 3; }, IDC_TONER_EMPTY_STOP_COMBO,
+         3},
+        {"panel reset", [](SettingsMirror& m) { m.autoPanelReset = 7; }, IDC_AUTO_PANEL_RESET_COMBO,
+         7},
         {"language", [](SettingsMirror& m) { m.language = 12; }, IDC_LANGUAGE_COMBO, 12},
     };
     for (const Case& c : combos) {

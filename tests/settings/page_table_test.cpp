@@ -132,7 +132,7 @@ TEST(SettingsPages, ScrollBarsClampAtTheirEndsAndStoreOnlyTheirPositions) {
         int expected;
     };
     const Case cases[] = {
-        {0x08, ScrollAction::right, 0, 0x10},   {0x08, ScrollAction::lineLeft, 0, 0x00},
+        {0x08, ScrollAction::right, 0, 0x10},     {0x08, ScrollAction::lineLeft, 0, 0x00},
         {0x00, ScrollAction::pageRight, 0, 0x10}, {0x10, ScrollAction::lineRight, 0, 0x10},
         {0x05, ScrollAction::lineRight, 0, 0x10}, // 5 snaps to 8 first
         {0x04, ScrollAction::lineRight, 0, 0x08}, // halfway snaps down to 0

@@ -37,9 +37,9 @@ TEST(TxOperationPage, HeaderIsForcedOnInUsaCanadaAndKorea) {
         uint8_t afterActivation;
     };
     const Case cases[] = {
-        {2, 0, false, CheckState::checked, 2},   {54, 2, false, CheckState::checked, 2},
-        {25, 1, false, CheckState::checked, 2},  {20, 0, true, CheckState::unchecked, 0},
-        {20, 2, true, CheckState::checked, 2},   {20, 1, true, CheckState::checked, 1},
+        {2, 0, false, CheckState::checked, 2},  {54, 2, false, CheckState::checked, 2},
+        {25, 1, false, CheckState::checked, 2}, {20, 0, true, CheckState::unchecked, 0},
+        {20, 2, true, CheckState::checked, 2},  {20, 1, true, CheckState::checked, 1},
     };
     for (const Case& c : cases) {
         SettingsMirror mirror;

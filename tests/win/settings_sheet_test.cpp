@@ -19,10 +19,11 @@ namespace {
 constexpr int kMachineSettingPage = 0;
 constexpr int kPaperSourcePage = 1;
 constexpr int kTxOperationPage = 3;
-constexpr size_t kBuzzerSlot = 11;  // 0x10008
-constexpr size_t kHeaderSlot = 37;  // 0x10302
-constexpr size_t kCountrySlot = 2;  // 0x10a00
+constexpr size_t kBuzzerSlot = 11;    // 0x10008
+constexpr size_t kHeaderSlot = 37;    // 0x10302
+constexpr size_t kCountrySlot = 2;    // 0x10a00
 constexpr size_t kTray1SizeSlot = 21; // 0x10101
+constexpr int kApplyButton = 0x3021;  // the sheet's own Apply button
 
 class SettingsSheetTest : public MainWindowTest {
   protected:
@@ -63,7 +64,8 @@ class SettingsSheetTest : public MainWindowTest {
         const LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
         if (index < 0)
             return L"";
-        std::wstring text(static_cast<size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, index, 0)), L'\0');
+        std::wstring text(static_cast<size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, index, 0)),
+                          L'\0');
         SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
         return text;
     }
@@ -113,9 +115,9 @@ TEST_F(SettingsSheetTest, NetworkPagesOnlyWithTheKitAndAPictureOfEachPage) {
         }
         EXPECT_EQ(caption, L"Menu");
         EXPECT_EQ(exStyle & WS_EX_CONTEXTHELP, 0) << "no context-help button";
-        std::vector<std::wstring> expected = {L"Machine Setting", L"Paper source",
-                                              L"Copy Setting / Direct Print", L"TX Operation",
-                                              L"RX Operation", L"Communication/Report"};
+        std::vector<std::wstring> expected = {
+            L"Machine Setting", L"Paper source", L"Copy Setting / Direct Print",
+            L"TX Operation",    L"RX Operation", L"Communication/Report"};
         if (kit == 1)
             expected.insert(expected.end(),
                             {L"E-Mail Setting", L"Network Setting", L"Scanner Setting"});
@@ -124,20 +126,24 @@ TEST_F(SettingsSheetTest, NetworkPagesOnlyWithTheKitAndAPictureOfEachPage) {
 }
 
 TEST_F(SettingsSheetTest, OkWithNothingEditedPacksNothing) {
-    workspace().view.currentView = View::speedDial;
+    fillTree(mainWindow());
+    selectTreeItem(mainWindow(), View::speedDial);
+    ASSERT_EQ(workspace().view.currentView, View::speedDial);
     const RecordStore before = workspace().store;
-    HWND listShownMeanwhile = nullptr;
+    HWND owner = nullptr;
+    View viewMeanwhile = View::speedDial;
     {
         ModalScript script;
         script.then([&](HWND sheet) {
-            listShownMeanwhile = GetParent(sheet);
+            owner = GetWindow(sheet, GW_OWNER);
+            viewMeanwhile = workspace().view.currentView;
             pressSheetButton(sheet, PSBTN_OK);
         });
         openSheet();
         EXPECT_TRUE(script.finished());
     }
-    EXPECT_EQ(listShownMeanwhile, mainWindow());
-    EXPECT_EQ(workspace().view.currentView, View::none) << "the tree shows the machine";
+    EXPECT_EQ(owner, mainWindow());
+    EXPECT_EQ(viewMeanwhile, View::none) << "the tree shows the machine";
     EXPECT_TRUE(sameStoreAs(before));
     EXPECT_FALSE(workspace().modifiedFlag);
 }
@@ -148,8 +154,8 @@ TEST_F(SettingsSheetTest, ApplyPacksAndStaysOpenAndASecondApplyDoesNothing) {
     bool modifiedAfterSecondApply = true;
     {
         ModalScript script;
-        script.then(onPage(kMachineSettingPage,
-                           [](HWND page) { clickButton(page, IDC_BUZZER_OFF); }));
+        script.then(
+            onPage(kMachineSettingPage, [](HWND page) { clickButton(page, IDC_BUZZER_OFF); }));
         press(script, PSBTN_APPLYNOW);
         script.then([&](HWND sheet) {
             openAfterApply = IsWindowVisible(sheet) != FALSE;
@@ -181,8 +187,8 @@ TEST_F(SettingsSheetTest, CancelLeavesStoreAndMirrorAndTheNextSaveWritesTheOldVa
     const RecordStore before = workspace().store;
     {
         ModalScript script;
-        script.then(onPage(kMachineSettingPage,
-                           [](HWND page) { clickButton(page, IDC_BUZZER_LOW); }));
+        script.then(
+            onPage(kMachineSettingPage, [](HWND page) { clickButton(page, IDC_BUZZER_LOW); }));
         script.then(onPage(kPaperSourcePage,
                            [](HWND page) { clickButton(page, IDC_TRAY1_TYPE_ENVELOPE); }));
         press(script, PSBTN_CANCEL);
@@ -226,8 +232,38 @@ TEST_F(SettingsSheetTest, KoreaTurnsTheHeaderOnAndTheTxPageShowsItFixed) {
     EXPECT_TRUE(workspace().modifiedFlag);
 }
 
+TEST_F(SettingsSheetTest, EachKindOfControlStoresItsEncodingAndEnablesApply) {
+    workspace().store.slots[14].payload[0] = 0;    // Auto Continue on, stored inverted
+    workspace().store.slots[35].payload[0] = 0x08; // scan contrast in the middle
+    bool applyEnabledAfterEdit = false;
+    int thumbAfterRight = -1;
+    {
+        ModalScript script;
+        script.then(onPage(kMachineSettingPage, [](HWND page) {
+            EXPECT_EQ(IsDlgButtonChecked(page, IDC_AUTO_CONTINUE_CHECK), BST_CHECKED);
+            clickButton(page, IDC_AUTO_CONTINUE_CHECK);
+        }));
+        script.then(onPage(kTxOperationPage, [&](HWND page) {
+            HWND bar = GetDlgItem(page, IDC_SCAN_CONTRAST_SCROLL);
+            EXPECT_EQ(GetScrollPos(bar, SB_CTL), 1);
+            SendMessageW(page, WM_HSCROLL, MAKEWPARAM(SB_RIGHT, 0), reinterpret_cast<LPARAM>(bar));
+            thumbAfterRight = GetScrollPos(bar, SB_CTL);
+            choose(page, IDC_TX_RESOLUTION_COMBO, 3);
+            applyEnabledAfterEdit =
+                IsWindowEnabled(GetDlgItem(GetParent(page), kApplyButton)) != FALSE;
+        }));
+        press(script, PSBTN_OK);
+        openSheet();
+    }
+    EXPECT_TRUE(applyEnabledAfterEdit);
+    EXPECT_EQ(thumbAfterRight, 2);
+    EXPECT_EQ(workspace().store.slots[14].payload[0], 1) << "cleared box stores 1";
+    EXPECT_EQ(workspace().store.slots[35].payload[0], 0x10);
+    EXPECT_EQ(workspace().store.slots[36].payload[0], 4) << "Halftone/Standard";
+}
+
 TEST_F(SettingsSheetTest, PaperTypeRefillsTheSizeListAndTheSizeFollowsIt) {
-    workspace().store.slots[20].payload[0] = 0;  // plain paper
+    workspace().store.slots[20].payload[0] = 0;              // plain paper
     workspace().store.slots[kTray1SizeSlot].payload[0] = 11; // Legal
     std::wstring before, after;
     {
@@ -254,8 +290,8 @@ TEST_F(SettingsSheetTest, UnsupportedLanguageTypeIsReportedOnceAndThePageStaysUs
         ModalScript script;
         const MessageBoxRecord& box = script.answerMessageBox(IDOK);
         script.then([&](HWND sheet) {
-            languages = static_cast<int>(
-                SendDlgItemMessageW(currentSheetPage(sheet), IDC_LANGUAGE_COMBO, CB_GETCOUNT, 0, 0));
+            languages = static_cast<int>(SendDlgItemMessageW(
+                currentSheetPage(sheet), IDC_LANGUAGE_COMBO, CB_GETCOUNT, 0, 0));
             pressSheetButton(sheet, PSBTN_CANCEL);
         });
         openSheet();
