@@ -34,8 +34,9 @@ INT_PTR onNotify(HWND page, PageSlot& slot, const NMHDR& header) {
         // TRUE keeps the page current.
         return answer(page, binding.leave(page, slot.index, binding) ? FALSE : TRUE);
     case PSN_APPLY:
-        return answer(page, binding.apply(page, slot.index, binding) ? PSNRET_NOERROR
-                                                                     : PSNRET_INVALID_NOCHANGEPAGE);
+        // PSNRET_INVALID brings the refusing page to the front.
+        return answer(page,
+                      binding.apply(page, slot.index, binding) ? PSNRET_NOERROR : PSNRET_INVALID);
     default:
         return FALSE;
     }
