@@ -4,6 +4,7 @@
 #include "app/connection_commands_win.h"
 #include "app/file_commands_win.h"
 #include "app/help_win.h"
+#include "app/settings_command_win.h"
 #include "app/status_bar_win.h"
 #include "app/tree_win.h"
 #include "app/ui_state.h"
@@ -42,6 +43,7 @@ constexpr CommandEntry kCommands[] = {
     {IDM_MACHINE_READ, run<readMachineImage>},
     {IDM_HELP_TOPICS, run<showHelpTopics>},
     {IDM_ABOUT, run<showAboutBox>},
+    {IDM_SETTINGS_MENU, run<openSettingsSheet>},
     {IDM_NUM_LOCK, refreshLockIndicator},
     {IDM_CAPS_LOCK, refreshLockIndicator},
     {IDM_SCROLL_LOCK, refreshLockIndicator},

@@ -60,6 +60,11 @@ void fillSettings(SettingsMirror& mirror) {
     mirror.machineInformation.memoryMbytes = 64;
     mirror.counters = {15204, 0, 38711, 0, 2209, 9046};
     mirror.energySaveTime = 15;
+    mirror.countryCode = 19;   // Germany
+    mirror.tray1PaperSize = 2; // A4, on every tray and for direct print
+    mirror.tray2PaperSize = 2;
+    mirror.printTray1PaperSize = 2;
+    mirror.printTray2PaperSize = 2;
     mirror.language = 0;
     mirror.ringCount = 2;
     mirror.ringCountMaximum = 9;

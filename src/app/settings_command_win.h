@@ -1,0 +1,6 @@
+#pragma once
+
+#include <windows.h>
+
+// "Menu": the machine settings sheet over a freshly unpacked mirror.
+void openSettingsSheet(HWND mainWindow);

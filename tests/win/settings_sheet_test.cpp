@@ -1,0 +1,302 @@
+#include "harness/harness.h"
+#include "resource_ids.h"
+
+#include "app/tree_win.h"
+#include "link/sample_machine_image.h"
+#include "store/data_file.h"
+#include "win/win_text_win.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+using namespace harness;
+
+namespace {
+
+constexpr int kMachineSettingPage = 0;
+constexpr int kPaperSourcePage = 1;
+constexpr int kTxOperationPage = 3;
+constexpr size_t kBuzzerSlot = 11;    // 0x10008
+constexpr size_t kHeaderSlot = 37;    // 0x10302
+constexpr size_t kCountrySlot = 2;    // 0x10a00
+constexpr size_t kTray1SizeSlot = 21; // 0x10101
+constexpr int kApplyButton = 0x3021;  // the sheet's own Apply button
+
+class SettingsSheetTest : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        workspace().store = sampleMachineImage();
+        workspace().store.slots[kBuzzerSlot].payload[0] = 0x00;
+        workspace().store.slots[kCountrySlot].payload[0] = 20; // France
+        workspace().store.slots[kHeaderSlot].payload[0] = 0;
+        unpackStore(workspace().store, workspace().mirror);
+        workspace().view.documentLoaded = true;
+    }
+
+    void openSheet() { sendCommand(mainWindow(), IDM_SETTINGS_MENU); }
+
+    bool sameStoreAs(const RecordStore& other) {
+        return std::memcmp(&workspace().store, &other, sizeof(RecordStore)) == 0;
+    }
+
+    // A step that goes to page `index` and acts on it.
+    static DialogStep onPage(int index, std::function<void(HWND page)> act) {
+        return [index, act](HWND sheet) {
+            selectSheetPage(sheet, index);
+            act(currentSheetPage(sheet));
+        };
+    }
+
+    static void choose(HWND page, int comboId, int index) {
+        HWND combo = GetDlgItem(page, comboId);
+        ASSERT_NE(combo, nullptr);
+        SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageW(page, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(combo));
+    }
+
+    static std::wstring selectedText(HWND page, int comboId) {
+        HWND combo = GetDlgItem(page, comboId);
+        const LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+        if (index < 0)
+            return L"";
+        std::wstring text(static_cast<size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, index, 0)),
+                          L'\0');
+        SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+        return text;
+    }
+
+    static void press(ModalScript& script, int button) {
+        script.then([button](HWND sheet) { pressSheetButton(sheet, button); });
+    }
+
+    static std::vector<std::wstring> tabTexts(HWND sheet) {
+        HWND tabs = reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETTABCONTROL, 0, 0));
+        std::vector<std::wstring> texts;
+        const int count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            wchar_t text[64] = {};
+            TCITEMW item{};
+            item.mask = TCIF_TEXT;
+            item.pszText = text;
+            item.cchTextMax = 64;
+            SendMessageW(tabs, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
+            texts.push_back(text);
+        }
+        return texts;
+    }
+};
+
+} // namespace
+
+TEST_F(SettingsSheetTest, NetworkPagesOnlyWithTheKitAndAPictureOfEachPage) {
+    for (uint8_t kit : {0, 1}) {
+        workspace().store.slots[0].payload[3] = kit;
+        std::vector<std::wstring> tabs;
+        std::wstring caption;
+        LONG_PTR exStyle = 0;
+        {
+            ModalScript script;
+            script.then([&](HWND sheet) {
+                tabs = tabTexts(sheet);
+                caption = windowText(sheet);
+                exStyle = GetWindowLongPtrW(sheet, GWL_EXSTYLE);
+                for (size_t i = 0; kit == 1 && i < tabs.size(); ++i) {
+                    selectSheetPage(sheet, static_cast<int>(i));
+                    saveScreenshot(sheet, L"settings-page-" + std::to_wstring(i + 1));
+                }
+                pressSheetButton(sheet, PSBTN_CANCEL);
+            });
+            openSheet();
+        }
+        EXPECT_EQ(caption, L"Menu");
+        EXPECT_EQ(exStyle & WS_EX_CONTEXTHELP, 0) << "no context-help button";
+        std::vector<std::wstring> expected = {
+            L"Machine Setting", L"Paper source", L"Copy Setting / Direct Print",
+            L"TX Operation",    L"RX Operation", L"Communication/Report"};
+        if (kit == 1)
+            expected.insert(expected.end(),
+                            {L"E-Mail Setting", L"Network Setting", L"Scanner Setting"});
+        EXPECT_EQ(tabs, expected);
+    }
+}
+
+TEST_F(SettingsSheetTest, OkWithNothingEditedPacksNothing) {
+    fillTree(mainWindow());
+    selectTreeItem(mainWindow(), View::speedDial);
+    ASSERT_EQ(workspace().view.currentView, View::speedDial);
+    const RecordStore before = workspace().store;
+    HWND owner = nullptr;
+    View viewMeanwhile = View::speedDial;
+    {
+        ModalScript script;
+        script.then([&](HWND sheet) {
+            owner = GetWindow(sheet, GW_OWNER);
+            viewMeanwhile = workspace().view.currentView;
+            pressSheetButton(sheet, PSBTN_OK);
+        });
+        openSheet();
+        EXPECT_TRUE(script.finished());
+    }
+    EXPECT_EQ(owner, mainWindow());
+    EXPECT_EQ(viewMeanwhile, View::none) << "the tree shows the machine";
+    EXPECT_TRUE(sameStoreAs(before));
+    EXPECT_FALSE(workspace().modifiedFlag);
+}
+
+TEST_F(SettingsSheetTest, ApplyPacksAndStaysOpenAndASecondApplyDoesNothing) {
+    bool openAfterApply = false;
+    uint8_t storedAfterApply = 0;
+    bool modifiedAfterSecondApply = true;
+    {
+        ModalScript script;
+        script.then(
+            onPage(kMachineSettingPage, [](HWND page) { clickButton(page, IDC_BUZZER_OFF); }));
+        press(script, PSBTN_APPLYNOW);
+        script.then([&](HWND sheet) {
+            openAfterApply = IsWindowVisible(sheet) != FALSE;
+            storedAfterApply = workspace().store.slots[kBuzzerSlot].payload[0];
+            EXPECT_TRUE(workspace().modifiedFlag);
+            workspace().modifiedFlag = false;
+            pressSheetButton(sheet, PSBTN_APPLYNOW);
+        });
+        script.then([&](HWND sheet) {
+            modifiedAfterSecondApply = workspace().modifiedFlag;
+            workspace().modifiedFlag = true;
+            pressSheetButton(sheet, PSBTN_OK);
+        });
+        openSheet();
+    }
+    EXPECT_TRUE(openAfterApply);
+    EXPECT_EQ(storedAfterApply, 0x80);
+    EXPECT_FALSE(modifiedAfterSecondApply);
+
+    // Closing the program now asks whether to save the applied change.
+    ModalScript script;
+    const MessageBoxRecord& question = script.answerMessageBox(IDCANCEL);
+    sendCommand(mainWindow(), IDM_EXIT);
+    EXPECT_TRUE(question.shown);
+    EXPECT_EQ(question.text, L"Is Change NewFile.Dat Saved ?");
+}
+
+TEST_F(SettingsSheetTest, CancelLeavesStoreAndMirrorAndTheNextSaveWritesTheOldValues) {
+    const RecordStore before = workspace().store;
+    {
+        ModalScript script;
+        script.then(
+            onPage(kMachineSettingPage, [](HWND page) { clickButton(page, IDC_BUZZER_LOW); }));
+        script.then(onPage(kPaperSourcePage,
+                           [](HWND page) { clickButton(page, IDC_TRAY1_TYPE_ENVELOPE); }));
+        press(script, PSBTN_CANCEL);
+        openSheet();
+    }
+    EXPECT_TRUE(sameStoreAs(before));
+    EXPECT_EQ(workspace().mirror.buzzerVolume, 0x00);
+    EXPECT_EQ(workspace().mirror.tray1PaperType, before.slots[20].payload[0]);
+    EXPECT_FALSE(workspace().modifiedFlag);
+
+    TempFolder folder;
+    workspace().currentFilePath = wideToUtf8(folder.file(L"after-cancel.dat"));
+    workspace().modifiedFlag = true;
+    sendCommand(mainWindow(), IDM_SAVE);
+    RecordStore saved;
+    initStore(saved);
+    ASSERT_EQ(readDataFile(workspace().currentFilePath, saved), 1);
+    EXPECT_EQ(saved.slots[kBuzzerSlot].payload[0], 0x00);
+    EXPECT_EQ(saved.slots[20].payload[0], before.slots[20].payload[0]);
+}
+
+TEST_F(SettingsSheetTest, KoreaTurnsTheHeaderOnAndTheTxPageShowsItFixed) {
+    bool headerChecked = false;
+    bool headerEnabled = true;
+    {
+        ModalScript script;
+        script.then(onPage(kMachineSettingPage, [](HWND page) {
+            choose(page, IDC_COUNTRY_COMBO, IDS_COUNTRY_KOREA - IDS_COUNTRY_ARGENTINA);
+        }));
+        script.then(onPage(kTxOperationPage, [&](HWND page) {
+            headerChecked = IsDlgButtonChecked(page, IDC_HEADER_CHECK) == BST_CHECKED;
+            headerEnabled = IsWindowEnabled(GetDlgItem(page, IDC_HEADER_CHECK)) != FALSE;
+        }));
+        press(script, PSBTN_OK);
+        openSheet();
+    }
+    EXPECT_TRUE(headerChecked);
+    EXPECT_FALSE(headerEnabled);
+    EXPECT_EQ(workspace().store.slots[kCountrySlot].payload[0], 25);
+    EXPECT_EQ(workspace().store.slots[kHeaderSlot].payload[0], 2);
+    EXPECT_TRUE(workspace().modifiedFlag);
+}
+
+TEST_F(SettingsSheetTest, EachKindOfControlStoresItsEncodingAndEnablesApply) {
+    workspace().store.slots[14].payload[0] = 0;    // Auto Continue on, stored inverted
+    workspace().store.slots[35].payload[0] = 0x08; // scan contrast in the middle
+    bool applyEnabledAfterEdit = false;
+    int thumbAfterRight = -1;
+    {
+        ModalScript script;
+        script.then(onPage(kMachineSettingPage, [](HWND page) {
+            EXPECT_EQ(IsDlgButtonChecked(page, IDC_AUTO_CONTINUE_CHECK), BST_CHECKED);
+            clickButton(page, IDC_AUTO_CONTINUE_CHECK);
+        }));
+        script.then(onPage(kTxOperationPage, [&](HWND page) {
+            HWND bar = GetDlgItem(page, IDC_SCAN_CONTRAST_SCROLL);
+            EXPECT_EQ(GetScrollPos(bar, SB_CTL), 1);
+            SendMessageW(page, WM_HSCROLL, MAKEWPARAM(SB_RIGHT, 0), reinterpret_cast<LPARAM>(bar));
+            thumbAfterRight = GetScrollPos(bar, SB_CTL);
+            choose(page, IDC_TX_RESOLUTION_COMBO, 3);
+            applyEnabledAfterEdit =
+                IsWindowEnabled(GetDlgItem(GetParent(page), kApplyButton)) != FALSE;
+        }));
+        press(script, PSBTN_OK);
+        openSheet();
+    }
+    EXPECT_TRUE(applyEnabledAfterEdit);
+    EXPECT_EQ(thumbAfterRight, 2);
+    EXPECT_EQ(workspace().store.slots[14].payload[0], 1) << "cleared box stores 1";
+    EXPECT_EQ(workspace().store.slots[35].payload[0], 0x10);
+    EXPECT_EQ(workspace().store.slots[36].payload[0], 4) << "Halftone/Standard";
+}
+
+TEST_F(SettingsSheetTest, PaperTypeRefillsTheSizeListAndTheSizeFollowsIt) {
+    workspace().store.slots[20].payload[0] = 0;              // plain paper
+    workspace().store.slots[kTray1SizeSlot].payload[0] = 11; // Legal
+    std::wstring before, after;
+    {
+        ModalScript script;
+        script.then(onPage(kPaperSourcePage, [&](HWND page) {
+            before = selectedText(page, IDC_TRAY1_SIZE_COMBO);
+            clickButton(page, IDC_TRAY1_TYPE_ENVELOPE);
+        }));
+        script.then([&](HWND sheet) {
+            after = selectedText(currentSheetPage(sheet), IDC_TRAY1_SIZE_COMBO);
+            pressSheetButton(sheet, PSBTN_OK);
+        });
+        openSheet();
+    }
+    EXPECT_EQ(before, L"Legal");
+    EXPECT_EQ(after, L"Envelope Com10");
+    EXPECT_EQ(workspace().store.slots[kTray1SizeSlot].payload[0], 25);
+}
+
+TEST_F(SettingsSheetTest, UnsupportedLanguageTypeIsReportedOnceAndThePageStaysUsable) {
+    workspace().store.slots[8].payload[0] = 2; // 0x10005
+    int languages = -1;
+    {
+        ModalScript script;
+        const MessageBoxRecord& box = script.answerMessageBox(IDOK);
+        script.then([&](HWND sheet) {
+            languages = static_cast<int>(SendDlgItemMessageW(
+                currentSheetPage(sheet), IDC_LANGUAGE_COMBO, CB_GETCOUNT, 0, 0));
+            pressSheetButton(sheet, PSBTN_CANCEL);
+        });
+        openSheet();
+        EXPECT_EQ(box.caption, L"Error");
+        EXPECT_EQ(box.text, L"Not Support Language Type 3");
+    }
+    EXPECT_EQ(languages, 0);
+}
