@@ -39,7 +39,7 @@ DialEntry programDial(DialEntry entry) {
     return entry;
 }
 
-// A combination entry as the decoders leave it: no name, no speed.
+// A combination key or entry: the machine withholds all but its number or address.
 DialEntry withheld(DialEntry entry) {
     entry.detailsWithheld = 1;
     return entry;
