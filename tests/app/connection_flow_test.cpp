@@ -2,25 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
-
-struct ShellState {
-    ViewState view;
-    bool linkActive = false;
-    bool modifiedFlag = false;
-
-    TimerChange apply(ShellOutcome outcome) {
-        return applyOutcome(outcome, view, linkActive, modifiedFlag);
-    }
-};
-
-ShellState connectedWithDocument() {
-    ShellState state;
-    state.view = {true, true, View::speedDial, 4};
-    state.linkActive = 1;
-    state.modifiedFlag = 0;
-    return state;
-}
 
 void expectReaction(StatusReaction reaction, bool goOn, bool disconnectFirst, int messageId) {
     EXPECT_EQ(reaction.goOn, goOn);
@@ -52,98 +36,60 @@ TEST(ConnectionPoll, OnlyALostMachineOrItsTimeOutCount) {
     }
 }
 
-TEST(ShellOutcomes, ConnectAndDisconnect) {
-    ShellState state;
-    state.view.documentLoaded = 1;
-    EXPECT_EQ(state.apply(ShellOutcome::connectSucceeded), TimerChange::start);
-    EXPECT_EQ(state.view.connected, 1);
-    EXPECT_EQ(state.linkActive, 1u);
-    EXPECT_EQ(state.view.documentLoaded, 1);
-
-    // Disconnect leaves the timer alone: it fires and does nothing.
-    EXPECT_EQ(state.apply(ShellOutcome::disconnected), TimerChange::keep);
-    EXPECT_EQ(state.view.connected, 0);
-    EXPECT_EQ(state.linkActive, 0u);
-    EXPECT_EQ(state.view.documentLoaded, 1);
-
-    EXPECT_EQ(state.apply(ShellOutcome::connectRefused), TimerChange::keep);
-    EXPECT_EQ(state.view.connected, 0);
-    EXPECT_EQ(state.linkActive, 0u);
-    EXPECT_EQ(state.modifiedFlag, 0);
-}
-
-TEST(ShellOutcomes, LostMachineStopsPollingAndDisconnects) {
-    ShellState state = connectedWithDocument();
-    EXPECT_EQ(state.apply(ShellOutcome::pollLostMachine), TimerChange::stop);
-    EXPECT_EQ(state.view.connected, 0);
-    EXPECT_EQ(state.linkActive, 0u);
-    EXPECT_EQ(state.view.documentLoaded, 1);
-    EXPECT_EQ(state.view.currentView, View::speedDial);
-}
-
-TEST(ShellOutcomes, FailedCheckBeforeTransferKeepsPolling) {
-    ShellState state = connectedWithDocument();
-    EXPECT_EQ(state.apply(ShellOutcome::checkFailedBeforeTransfer), TimerChange::keep);
-    EXPECT_EQ(state.view.connected, 0);
-    EXPECT_EQ(state.linkActive, 1u);
-}
-
-TEST(ShellOutcomes, DownloadLoadsTheDocumentAndAlwaysMarksItChanged) {
-    ShellState state = connectedWithDocument();
-    EXPECT_EQ(state.apply(ShellOutcome::machineReadStarting), TimerChange::stop);
-    EXPECT_EQ(state.apply(ShellOutcome::machineReadSucceeded), TimerChange::start);
-    EXPECT_EQ(state.view.documentLoaded, 1);
-    EXPECT_EQ(state.view.connected, 1);
-    EXPECT_EQ(state.apply(ShellOutcome::downloadEnded), TimerChange::keep);
-    EXPECT_EQ(state.modifiedFlag, 1);
-
-    // A declined question skips the read but still marks the image changed.
-    ShellState declined = connectedWithDocument();
-    declined.apply(ShellOutcome::downloadEnded);
-    EXPECT_EQ(declined.modifiedFlag, 1);
-    EXPECT_EQ(declined.view.documentLoaded, 1);
-}
-
-TEST(ShellOutcomes, FailedTransfersDropTheConnectionButNotTheLink) {
-    ShellState read = connectedWithDocument();
-    read.apply(ShellOutcome::machineReadStarting);
-    // The timer stays stopped: polling ends until the next Connect.
-    EXPECT_EQ(read.apply(ShellOutcome::machineReadFailed), TimerChange::keep);
-    EXPECT_EQ(read.view.connected, 0);
-    EXPECT_EQ(read.view.documentLoaded, 0);
-    EXPECT_EQ(read.linkActive, 1u);
-
-    ShellState upload = connectedWithDocument();
-    EXPECT_EQ(upload.apply(ShellOutcome::uploadStarting), TimerChange::stop);
-    EXPECT_EQ(upload.apply(ShellOutcome::uploadFailed), TimerChange::keep);
-    EXPECT_EQ(upload.view.connected, 0);
-    EXPECT_EQ(upload.view.documentLoaded, 1);
-    EXPECT_EQ(upload.linkActive, 1u);
-    EXPECT_EQ(upload.modifiedFlag, 0);
-
-    ShellState uploaded = connectedWithDocument();
-    uploaded.apply(ShellOutcome::uploadStarting);
-    EXPECT_EQ(uploaded.apply(ShellOutcome::uploadSucceeded), TimerChange::start);
-    EXPECT_EQ(uploaded.view.connected, 1);
-    EXPECT_EQ(uploaded.modifiedFlag, 0);
-}
-
-TEST(ShellOutcomes, FileCommands) {
-    ShellState state;
-    EXPECT_EQ(state.apply(ShellOutcome::openSucceeded), TimerChange::start);
-    EXPECT_EQ(state.view.documentLoaded, 1);
-    EXPECT_EQ(state.view.connected, 0);
-    EXPECT_EQ(state.apply(ShellOutcome::openFailed), TimerChange::keep);
-    EXPECT_EQ(state.view.documentLoaded, 0);
-
-    state.modifiedFlag = 1;
-    state.apply(ShellOutcome::saveWriteFailed);
-    EXPECT_EQ(state.modifiedFlag, 1) << "an image that is not on disk keeps the exit question";
-    state.apply(ShellOutcome::saveWritten);
-    EXPECT_EQ(state.modifiedFlag, 0);
-    state.apply(ShellOutcome::saveAsWritten);
-    EXPECT_EQ(state.modifiedFlag, 1) << "after Save As the exit question is asked again";
-    state.modifiedFlag = 0;
-    state.apply(ShellOutcome::saveAsWriteFailed);
-    EXPECT_EQ(state.modifiedFlag, 1) << "a Save As that wrote nothing asks at exit all the more";
+// What each outcome leaves behind, from a shell with every flag clear and
+// from one with every flag set: together they pin whether the outcome sets,
+// clears or keeps each flag. Flags read connected, link active, document
+// loaded, modified.
+TEST(ShellOutcomes, EachOutcomeSetsClearsOrKeepsEachFlag) {
+    struct Case {
+        ShellOutcome outcome;
+        TimerChange timer;
+        const char* fromClear;
+        const char* fromSet;
+    };
+    using enum ShellOutcome;
+    constexpr TimerChange start = TimerChange::start, stop = TimerChange::stop,
+                          keep = TimerChange::keep;
+    const Case cases[] = {
+        {connectSucceeded, start, "1100", "1111"},
+        {connectRefused, keep, "0000", "0111"},
+        // Disconnect leaves the timer alone: it fires and does nothing.
+        {disconnected, keep, "0000", "0011"},
+        {pollLostMachine, stop, "0000", "0011"},
+        // A failed check before a transfer keeps the link, so polling goes on.
+        {checkFailedBeforeTransfer, keep, "0000", "0111"},
+        {machineReadStarting, stop, "0000", "1111"},
+        {machineReadSucceeded, start, "0010", "1111"},
+        // Failed transfers drop the connection but not the link; the timer
+        // stays stopped until the next Connect.
+        {machineReadFailed, keep, "0000", "0101"},
+        // Marks the image changed even when the question was declined.
+        {downloadEnded, keep, "0001", "1111"},
+        {uploadStarting, stop, "0000", "1111"},
+        {uploadSucceeded, start, "0000", "1111"},
+        {uploadFailed, keep, "0000", "0111"},
+        {openSucceeded, start, "0010", "1111"},
+        {openFailed, keep, "0000", "1101"},
+        {saveWritten, keep, "0000", "1110"},
+        // After Save As the exit question is asked again.
+        {saveAsWritten, keep, "0001", "1111"},
+        // An image that is not on disk keeps the exit question.
+        {saveWriteFailed, keep, "0000", "1111"},
+        {saveAsWriteFailed, keep, "0001", "1111"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "outcome " << static_cast<int>(c.outcome));
+        for (bool flag : {false, true}) {
+            ViewState view{flag, flag, View::speedDial, 4};
+            bool linkActive = flag;
+            bool modified = flag;
+            EXPECT_EQ(applyOutcome(c.outcome, view, linkActive, modified), c.timer);
+            const std::string flags{char('0' + view.connected), char('0' + linkActive),
+                                    char('0' + view.documentLoaded), char('0' + modified)};
+            EXPECT_EQ(flags, flag ? c.fromSet : c.fromClear);
+            // The shown view and row are never an outcome's business.
+            EXPECT_EQ(view.currentView, View::speedDial);
+            EXPECT_EQ(view.selectedRow, 4);
+        }
+    }
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 ViewState viewOf(int documentLoaded, int currentView) {
@@ -25,42 +27,34 @@ TEST(Layout, TreePaneWidthIsFixedByTheFirstLayout) {
     EXPECT_EQ(wider.entryList, (PaneRect{167, kToolbar, 734, 500 - kToolbar - 24}));
 }
 
-TEST(Layout, WithoutDocumentTheStatusPaneSpansTheWholeWidth) {
-    int32_t treePaneWidth = 0;
-    MainWindowLayout layout = layoutPanes(600, 400, kToolbar, viewOf(0, 2), treePaneWidth);
-    EXPECT_EQ(layout.statusPane, (PaneRect{0, kToolbar, 600, 400 - kToolbar - 24}));
-    EXPECT_FALSE(layout.entryList);
-    EXPECT_FALSE(layout.memberList);
-    // The tree still gets its place, hidden, so showing it later needs no layout of its own.
-    EXPECT_EQ(layout.tree, (PaneRect{0, kToolbar, 198, 400 - kToolbar - 24}));
-}
-
-TEST(Layout, RootItemShowsTheStatusPaneRightOfTheTree) {
-    int32_t treePaneWidth = 0;
-    MainWindowLayout layout = layoutPanes(600, 400, kToolbar, viewOf(1, 0), treePaneWidth);
-    EXPECT_EQ(layout.statusPane, (PaneRect{200, kToolbar, 400, 315}));
-    EXPECT_FALSE(layout.entryList);
-    EXPECT_FALSE(layout.memberList);
-}
-
-TEST(Layout, OneTouchAndSpeedDialFillTheRightSide) {
-    for (int view : {1, 2}) {
+TEST(Layout, PanesFollowDocumentAndView) {
+    // Every pane here sits below the toolbar, as high as a 400-pixel window leaves.
+    auto paneAt = [](int left, int width) { return PaneRect{left, kToolbar, width, 315}; };
+    struct Case {
+        int width, documentLoaded, view;
+        PaneRect tree;
+        std::optional<PaneRect> statusPane, entryList, memberList;
+    };
+    const Case cases[] = {
+        // Without a document the status pane spans the whole width; the tree
+        // still gets its place, hidden, so showing it later needs no layout.
+        {600, 0, 2, paneAt(0, 198), paneAt(0, 600), {}, {}},
+        {600, 1, 0, paneAt(0, 198), paneAt(200, 400), {}, {}},
+        {600, 1, 1, paneAt(0, 198), {}, paneAt(200, 400), {}},
+        {600, 1, 2, paneAt(0, 198), {}, paneAt(200, 400), {}},
+        // The Group view splits 4:3; right side 403 pixels: 4 * 403 / 7 = 230.28.
+        {604, 1, 3, paneAt(0, 199), {}, paneAt(201, 230), paneAt(431, 173)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "document " << c.documentLoaded << " view " << c.view);
         int32_t treePaneWidth = 0;
-        MainWindowLayout layout = layoutPanes(600, 400, kToolbar, viewOf(1, view), treePaneWidth);
-        EXPECT_EQ(layout.entryList, (PaneRect{200, kToolbar, 400, 315})) << view;
-        EXPECT_FALSE(layout.statusPane) << view;
-        EXPECT_FALSE(layout.memberList) << view;
+        const MainWindowLayout layout =
+            layoutPanes(c.width, 400, kToolbar, viewOf(c.documentLoaded, c.view), treePaneWidth);
+        EXPECT_EQ(layout.tree, c.tree);
+        EXPECT_EQ(layout.statusPane, c.statusPane);
+        EXPECT_EQ(layout.entryList, c.entryList);
+        EXPECT_EQ(layout.memberList, c.memberList);
     }
-}
-
-TEST(Layout, GroupViewSplitsFourSeventhsToThreeSevenths) {
-    int32_t treePaneWidth = 0;
-    // Right side 403 pixels: 4 * 403 / 7 = 230.28, truncated to 230.
-    MainWindowLayout layout = layoutPanes(604, 400, kToolbar, viewOf(1, 3), treePaneWidth);
-    ASSERT_EQ(treePaneWidth, 201);
-    EXPECT_EQ(layout.entryList, (PaneRect{201, kToolbar, 230, 315}));
-    EXPECT_EQ(layout.memberList, (PaneRect{431, kToolbar, 173, 315}));
-    EXPECT_FALSE(layout.statusPane);
 }
 
 TEST(Layout, ContentHeightCountsTheStatusBarAsTwentyFourPixels) {

@@ -3,27 +3,25 @@
 
 #include <gtest/gtest.h>
 
-TEST(LockIndicators, EachCommandOwnsOneStatusBarPart) {
-    const LockIndicator* num = findLockIndicator(828);
-    const LockIndicator* caps = findLockIndicator(829);
-    const LockIndicator* scroll = findLockIndicator(830);
-    ASSERT_TRUE(num && caps && scroll);
-    EXPECT_EQ(num->key, LockKey::numLock);
-    EXPECT_EQ(num->statusBarPart, 4);
-    EXPECT_EQ(caps->key, LockKey::capsLock);
-    EXPECT_EQ(caps->statusBarPart, 3);
-    EXPECT_EQ(scroll->key, LockKey::scrollLock);
-    EXPECT_EQ(scroll->statusBarPart, 5);
+TEST(LockIndicators, EachCommandOwnsOneStatusBarPartAndNamesItsKeyWhileOn) {
+    struct Case {
+        int commandId;
+        LockKey key;
+        int statusBarPart;
+        const char* textWhileOn;
+    };
+    const Case cases[] = {{828, LockKey::numLock, 4, "NUM"},
+                          {829, LockKey::capsLock, 3, "CAPS"},
+                          {830, LockKey::scrollLock, 5, "SCRL"}};
+    for (const Case& c : cases) {
+        const LockIndicator* indicator = findLockIndicator(c.commandId);
+        ASSERT_NE(indicator, nullptr) << c.commandId;
+        EXPECT_EQ(indicator->key, c.key);
+        EXPECT_EQ(indicator->statusBarPart, c.statusBarPart);
+        EXPECT_EQ(stringTableText(lockIndicatorStringId(*indicator, true)), c.textWhileOn);
+        EXPECT_EQ(lockIndicatorStringId(*indicator, false), 0);
+    }
     EXPECT_EQ(findLockIndicator(827), nullptr);
     EXPECT_EQ(findLockIndicator(831), nullptr);
-    EXPECT_EQ(lockIndicators().size(), 3u);
-}
-
-TEST(LockIndicators, TextIsTheKeyNameOnlyWhileToggledOn) {
-    EXPECT_EQ(stringTableText(lockIndicatorStringId(*findLockIndicator(828), true)), "NUM");
-    EXPECT_EQ(stringTableText(lockIndicatorStringId(*findLockIndicator(829), true)), "CAPS");
-    EXPECT_EQ(stringTableText(lockIndicatorStringId(*findLockIndicator(830), true)), "SCRL");
-    for (const LockIndicator& indicator : lockIndicators()) {
-        EXPECT_EQ(lockIndicatorStringId(indicator, false), 0);
-    }
+    EXPECT_EQ(lockIndicators().size(), std::size(cases));
 }

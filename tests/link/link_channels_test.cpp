@@ -9,13 +9,6 @@ namespace {
 
 const std::vector<uint8_t> kStatusQuery = {2, 3, 1, 0, 0, 0, 0, 0, 0, 0};
 
-LinkState linkOver(Transport& transport) {
-    LinkState link;
-    link.transport = &transport;
-    link.acceptedProductIds = {0x2078};
-    return link;
-}
-
 } // namespace
 
 TEST(OpenLink, ProbesTheMachineWithAStatusQueryAndReusesOpenChannels) {

@@ -100,17 +100,21 @@ inline std::string hexBytes(const std::vector<uint8_t>& bytes) {
     return text;
 }
 
+// A link over `transport` that accepts the simulated machine's product.
+inline LinkState linkOver(Transport& transport) {
+    LinkState link;
+    link.transport = &transport;
+    link.acceptedProductIds = {0x2078};
+    return link;
+}
+
 // One simulated machine as device 0, reached through a recording transport
 // by a link that accepts its product.
 struct MachineOnLink {
     SimulatedMachine machine;
     InProcessTransport devices{{&machine}};
     RecordingTransport transport{devices};
-    LinkState link;
-    MachineOnLink() {
-        link.transport = &transport;
-        link.acceptedProductIds = {0x2078};
-    }
+    LinkState link = linkOver(transport);
 };
 
 // A record image with the lengths a machine keeps: empty records, short and

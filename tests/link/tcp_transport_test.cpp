@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <string>
 #include <thread>
 
 namespace {
@@ -55,19 +56,13 @@ class LoopbackPeer {
 } // namespace
 
 TEST(MachineAddresses, EachEntryIsOneDeviceAndBadEntriesKeepTheirPlace) {
-    const auto addresses = parseMachineAddresses("127.0.0.1:5000, localhost:65535,nonsense,:80,"
-                                                 "host:0,host:65536,host:12x,[::1]:7");
-    ASSERT_EQ(addresses.size(), 8u);
-    ASSERT_TRUE(addresses[0]);
-    EXPECT_EQ(addresses[0]->host, "127.0.0.1");
-    EXPECT_EQ(addresses[0]->port, 5000);
-    ASSERT_TRUE(addresses[1]);
-    EXPECT_EQ(addresses[1]->host, "localhost");
-    EXPECT_EQ(addresses[1]->port, 65535);
-    for (size_t i = 2; i < 7; ++i)
-        EXPECT_FALSE(addresses[i]) << i;
-    ASSERT_TRUE(addresses[7]);
-    EXPECT_EQ(addresses[7]->host, "::1");
+    // Each device as "host port", or "-" when its entry is unusable.
+    std::vector<std::string> parsed;
+    for (const auto& address : parseMachineAddresses("127.0.0.1:5000, localhost:65535,nonsense,"
+                                                     ":80,host:0,host:65536,host:12x,[::1]:7"))
+        parsed.push_back(address ? address->host + " " + std::to_string(address->port) : "-");
+    EXPECT_EQ(parsed, (std::vector<std::string>{"127.0.0.1 5000", "localhost 65535", "-", "-", "-",
+                                                "-", "-", "::1 7"}));
 
     std::string many;
     for (int i = 0; i < 20; ++i)

@@ -29,29 +29,38 @@ Texts shownTexts(const ListRow& row) {
     return texts;
 }
 
-// A combination key as the decoders leave it: number only.
-DialEntry combinationKey(uint8_t entryClass, const char* number) {
-    DialEntry entry = faxEntry("", number, 0, entryClass);
-    entry.detailsWithheld = 1;
+DialEntry unused(DialEntry entry) {
+    entry.used = 0;
     return entry;
 }
 
-DialEntry programDialKey() {
-    DialEntry entry;
-    entry.used = 1;
-    entry.entryClass = kEntryClassOneTouch;
+DialEntry programDial(DialEntry entry) {
     entry.programDial = 1;
     return entry;
 }
 
-DialEntry groupEntry(const char* name) {
+// A combination key or entry: the machine withholds all but its number or address.
+DialEntry withheld(DialEntry entry) {
+    entry.detailsWithheld = 1;
+    return entry;
+}
+
+DialEntry groupEntry(const char* name, const char* faxOffsetsText = "") {
     DialEntry entry;
     entry.used = 1;
     entry.entryClass = kEntryClassGroup;
     entry.highFlag = 1;
     entry.memberCount = 2;
     setFieldText(entry.name, name);
+    setFieldText(entry.faxNumber, faxOffsetsText);
     return entry;
+}
+
+// Checks the image and texts of a row, named by the texts it should show.
+void expectShown(const ListRow& row, int image, const Texts& texts) {
+    SCOPED_TRACE(testing::PrintToString(texts));
+    EXPECT_EQ(row.image, image);
+    EXPECT_EQ(shownTexts(row), texts);
 }
 
 } // namespace
@@ -86,105 +95,53 @@ TEST(ListRows, RowCountsAreBoundedByTheTables) {
     EXPECT_EQ(entryRowCount(View::none, 9, 9), 0);
 }
 
-TEST(ListRows, EmptyEntriesShowOnlyTheirNumberAndTheBlankImage) {
+TEST(ListRows, EachKindOfEntryShowsItsImageAndTexts) {
+    constexpr uint8_t kOneTouch = kEntryClassOneTouch;
+    constexpr uint8_t kSpeedDial = kEntryClassSpeedDial;
+    // Entries keep their index field 0: rows are numbered by their position.
     // A used-0 entry may still carry leftovers; none of them show.
-    DialEntry leftovers = faxEntry("Stale", "123", 1, kEntryClassOneTouch);
-    leftovers.used = 0;
-    ListRow oneTouch = oneTouchRow(leftovers, 4);
-    EXPECT_EQ(oneTouch.image, kImageEmpty);
-    EXPECT_EQ(shownTexts(oneTouch), (Texts{"05", "", "", ""}));
-    ListRow speedDial = speedDialRow(leftovers, 99);
-    EXPECT_EQ(speedDial.image, kImageEmpty);
-    EXPECT_EQ(shownTexts(speedDial), (Texts{"100", "", "", ""}));
-    ListRow group = groupRow(leftovers, 0);
-    EXPECT_EQ(group.image, kImageEmpty);
-    EXPECT_EQ(shownTexts(group), (Texts{"01", ""}));
-}
+    const DialEntry leftovers = unused(faxEntry("Stale", "123", 1, kOneTouch));
+    expectShown(entryRow(View::oneTouch, leftovers, 4), kImageEmpty, {"05", "", "", ""});
+    expectShown(entryRow(View::speedDial, leftovers, 99), kImageEmpty, {"100", "", "", ""});
+    expectShown(entryRow(View::group, leftovers, 0), kImageEmpty, {"01", ""});
 
-TEST(ListRows, OneTouchRowsByEntryKind) {
-    ListRow fax = oneTouchRow(faxEntry("Office", "0301234", 1, kEntryClassOneTouch), 2);
-    EXPECT_EQ(fax.image, kImageOneTouchFax);
-    EXPECT_EQ(shownTexts(fax), (Texts{"03", "Office", "0301234", "14.4K"}));
-
-    ListRow email = oneTouchRow(emailEntry("Mail", "a@b.example", kEntryClassOneTouch), 0);
-    EXPECT_EQ(email.image, kImageOneTouchEmail);
-    EXPECT_EQ(shownTexts(email), (Texts{"01", "Mail", "a@b.example", ""}));
-
+    expectShown(entryRow(View::oneTouch, faxEntry("Office", "0301234", 1, kOneTouch), 2),
+                kImageOneTouchFax, {"03", "Office", "0301234", "14.4K"});
+    expectShown(entryRow(View::oneTouch, emailEntry("Mail", "a@b.example", kOneTouch), 0),
+                kImageOneTouchEmail, {"01", "Mail", "a@b.example", ""});
     // A program-dial key shows its label and nothing else, whatever it holds.
-    DialEntry program = programDialKey();
-    setFieldText(program.faxNumber, "999");
-    ListRow programRow = oneTouchRow(program, 5);
-    EXPECT_EQ(programRow.image, kImageOneTouchFax);
-    EXPECT_EQ(shownTexts(programRow), (Texts{"06", "PROGRAM DIAL", "", ""}));
+    expectShown(entryRow(View::oneTouch, programDial(faxEntry("", "999", 0, kOneTouch)), 5),
+                kImageOneTouchFax, {"06", "PROGRAM DIAL", "", ""});
+    expectShown(entryRow(View::oneTouch, withheld(faxEntry("", "0301+", 0, kOneTouch)), 1),
+                kImageOneTouchFax, {"02", "", "0301+", ""});
+    // The One Touch decoder reads a Group's bytes at the fax offsets too.
+    expectShown(entryRow(View::oneTouch, groupEntry("Team", "0000"), 8), kImageOneTouchGroup,
+                {"09", "Team", "", ""});
 
-    ListRow combination = oneTouchRow(combinationKey(kEntryClassOneTouch, "0301+"), 1);
-    EXPECT_EQ(combination.image, kImageOneTouchFax);
-    EXPECT_EQ(shownTexts(combination), (Texts{"02", "", "0301+", ""}));
-
-    // A key holding a Group shows only the Group's name, even though the
-    // One Touch decoder reads the Group's bytes at the fax offsets.
-    DialEntry group = groupEntry("Team");
-    setFieldText(group.faxNumber, "0000");
-    ListRow groupKey = oneTouchRow(group, 8);
-    EXPECT_EQ(groupKey.image, kImageOneTouchGroup);
-    EXPECT_EQ(shownTexts(groupKey), (Texts{"09", "Team", "", ""}));
-}
-
-TEST(ListRows, SpeedDialRowsByEntryKind) {
-    ListRow fax = speedDialRow(faxEntry("Shop", "5551234", 0, kEntryClassSpeedDial), 11);
-    EXPECT_EQ(fax.image, kImageSpeedDialFax);
-    EXPECT_EQ(shownTexts(fax), (Texts{"012", "Shop", "5551234", "9.6K"}));
-
-    ListRow email = speedDialRow(emailEntry("Desk", "d@e.example", kEntryClassSpeedDial), 0);
-    EXPECT_EQ(email.image, kImageSpeedDialEmail);
-    EXPECT_EQ(shownTexts(email), (Texts{"001", "Desk", "d@e.example", ""}));
-
+    expectShown(entryRow(View::speedDial, faxEntry("Shop", "5551234", 0, kSpeedDial), 11),
+                kImageSpeedDialFax, {"012", "Shop", "5551234", "9.6K"});
+    expectShown(entryRow(View::speedDial, emailEntry("Desk", "d@e.example", kSpeedDial), 0),
+                kImageSpeedDialEmail, {"001", "Desk", "d@e.example", ""});
     // Unlike a program-dial key, a program-dial entry keeps its number and speed.
-    DialEntry program = faxEntry("Ignored", "77", 2, kEntryClassSpeedDial);
-    program.programDial = 1;
-    EXPECT_EQ(shownTexts(speedDialRow(program, 6)), (Texts{"007", "PROGRAM DIAL", "77", "33.6K"}));
-
-    ListRow combination = speedDialRow(combinationKey(kEntryClassSpeedDial, "12+"), 49);
-    EXPECT_EQ(combination.image, kImageSpeedDialFax);
-    EXPECT_EQ(shownTexts(combination), (Texts{"050", "", "12+", ""}));
-
+    expectShown(entryRow(View::speedDial, programDial(faxEntry("Ignored", "77", 2, kSpeedDial)), 6),
+                kImageSpeedDialFax, {"007", "PROGRAM DIAL", "77", "33.6K"});
+    expectShown(entryRow(View::speedDial, withheld(faxEntry("", "12+", 0, kSpeedDial)), 49),
+                kImageSpeedDialFax, {"050", "", "12+", ""});
     // An e-mail combination entry keeps its address but not its name.
-    DialEntry withheldEmail = emailEntry("Hidden", "x@y.example", kEntryClassSpeedDial);
-    withheldEmail.detailsWithheld = 1;
-    EXPECT_EQ(shownTexts(speedDialRow(withheldEmail, 1)), (Texts{"002", "", "x@y.example", ""}));
-}
-
-TEST(ListRows, GroupViewRowsByKeyContent) {
-    ListRow group = groupRow(groupEntry("Team"), 3);
-    EXPECT_EQ(group.image, kImageGroup);
-    EXPECT_EQ(shownTexts(group), (Texts{"04", "Team"}));
-
-    ListRow fax = groupRow(faxEntry("Office", "0301234", 1, kEntryClassOneTouch), 0);
-    EXPECT_EQ(fax.image, kImageGroupOnOneTouchEntry);
-    EXPECT_EQ(shownTexts(fax), (Texts{"01", "Office"}));
-
-    ListRow program = groupRow(programDialKey(), 6);
-    EXPECT_EQ(program.image, kImageGroupOnOneTouchEntry);
-    EXPECT_EQ(shownTexts(program), (Texts{"07", "PROGRAM DIAL"}));
-
-    ListRow email = groupRow(emailEntry("Mail", "a@b.example", kEntryClassOneTouch), 1);
-    EXPECT_EQ(email.image, kImageOneTouchEmail);
-    EXPECT_EQ(shownTexts(email), (Texts{"02", "Mail"}));
-}
-
-TEST(ListRows, RowsShowTheirPositionNotTheEntryIndexField) {
-    // A program-dial decode leaves the index field 0.
-    DialEntry entry = faxEntry("Shop", "1", 0, kEntryClassSpeedDial);
-    entry.index = 0;
-    EXPECT_EQ(shownTexts(entryRow(View::speedDial, entry, 41))[0], "042");
-    EXPECT_EQ(shownTexts(entryRow(View::oneTouch, entry, 7))[0], "08");
-    EXPECT_EQ(entryRow(View::group, entry, 7).cells.size(), 2u);
-}
-
-TEST(ListRows, UnknownSpeedCodesShowBlank) {
+    expectShown(
+        entryRow(View::speedDial, withheld(emailEntry("Hidden", "x@y.example", kSpeedDial)), 1),
+        kImageSpeedDialEmail, {"002", "", "x@y.example", ""});
     // A stored speed code beyond the three the machine knows decodes past 2.
-    ListRow row = speedDialRow(faxEntry("Odd", "1", 9, kEntryClassSpeedDial), 0);
-    EXPECT_EQ(shownTexts(row), (Texts{"001", "Odd", "1", ""}));
+    expectShown(entryRow(View::speedDial, faxEntry("Odd", "1", 9, kSpeedDial), 0),
+                kImageSpeedDialFax, {"001", "Odd", "1", ""});
+
+    expectShown(entryRow(View::group, groupEntry("Team"), 3), kImageGroup, {"04", "Team"});
+    expectShown(entryRow(View::group, faxEntry("Office", "0301234", 1, kOneTouch), 0),
+                kImageGroupOnOneTouchEntry, {"01", "Office"});
+    expectShown(entryRow(View::group, programDial(faxEntry("", "", 0, kOneTouch)), 6),
+                kImageGroupOnOneTouchEntry, {"07", "PROGRAM DIAL"});
+    expectShown(entryRow(View::group, emailEntry("Mail", "a@b.example", kOneTouch), 1),
+                kImageOneTouchEmail, {"02", "Mail"});
 }
 
 namespace {
@@ -225,21 +182,16 @@ TEST(ListRows, DecodedRowsOfAStoredPhoneBook) {
     // The machine marks its program-dial keys itself; no dialog writes one.
     book.mirror.oneTouchTable[5][kEntryFlagsByte] = kFlagOneTouch | kFlagProgramDial;
 
-    EXPECT_EQ(shownTexts(book.row(View::oneTouch, 0)), (Texts{"01", "Office", "0301234", "33.6K"}));
-    ListRow groupKey = book.row(View::oneTouch, 3);
-    EXPECT_EQ(groupKey.image, kImageOneTouchGroup);
-    EXPECT_EQ(shownTexts(groupKey), (Texts{"04", "Team", "", ""}));
-    EXPECT_EQ(shownTexts(book.row(View::oneTouch, 5)), (Texts{"06", "PROGRAM DIAL", "", ""}));
-    EXPECT_EQ(book.row(View::oneTouch, 8).image, kImageEmpty);
-
-    EXPECT_EQ(book.row(View::group, 3).image, kImageGroup);
-    EXPECT_EQ(shownTexts(book.row(View::group, 3)), (Texts{"04", "Team"}));
-    EXPECT_EQ(book.row(View::group, 0).image, kImageGroupOnOneTouchEntry);
-    EXPECT_EQ(book.row(View::group, 1).image, kImageEmpty);
-
-    ListRow desk = book.row(View::speedDial, 11);
-    EXPECT_EQ(desk.image, kImageSpeedDialEmail);
-    EXPECT_EQ(shownTexts(desk), (Texts{"012", "Desk", "d@e.example", ""}));
+    expectShown(book.row(View::oneTouch, 0), kImageOneTouchFax,
+                {"01", "Office", "0301234", "33.6K"});
+    expectShown(book.row(View::oneTouch, 3), kImageOneTouchGroup, {"04", "Team", "", ""});
+    expectShown(book.row(View::oneTouch, 5), kImageOneTouchFax, {"06", "PROGRAM DIAL", "", ""});
+    expectShown(book.row(View::oneTouch, 8), kImageEmpty, {"09", "", "", ""});
+    expectShown(book.row(View::group, 3), kImageGroup, {"04", "Team"});
+    expectShown(book.row(View::group, 0), kImageGroupOnOneTouchEntry, {"01", "Office"});
+    expectShown(book.row(View::group, 1), kImageEmpty, {"02", ""});
+    expectShown(book.row(View::speedDial, 11), kImageSpeedDialEmail,
+                {"012", "Desk", "d@e.example", ""});
 }
 
 TEST(ListRows, MemberRowsInMemberOrderWithTwoDigitNumbers) {

@@ -5,27 +5,28 @@
 
 #include <algorithm>
 
-TEST(StringTable, FindsTextsByIdAndNothingForUnknownIds) {
-    EXPECT_EQ(stringTableText(IDS_APP_TITLE), "Local Setup - Zelt");
-    EXPECT_EQ(stringTableText(IDS_MODEL), "A4VARN 2078");
-    EXPECT_EQ(stringTableText(IDS_DEFAULT_FILE_NAME), "NewFile.Dat");
-    EXPECT_TRUE(stringTableText(0).empty());
-    EXPECT_TRUE(stringTableText(99999).empty());
-}
-
-TEST(StringTable, KeepsFormatsLineBreaksAndBlanksExactly) {
-    EXPECT_EQ(stringTableText(IDS_SAVE_CHANGES_QUESTION), "Is Change %s Saved ?");
-    EXPECT_EQ(stringTableText(IDS_PRINT_PAGE_COUNT), "Total %d page(s), page %d");
-    EXPECT_EQ(stringTableText(IDS_RANGE_MESSAGE), "Invalid value : must be within %d to %d !");
-    EXPECT_EQ(stringTableText(IDS_KEY_USED_BY_GROUP),
-              "This key is already used by Group,\nDo you want to overwrite it ?");
-    EXPECT_EQ(stringTableText(IDS_CONFIRM_DOWNLOAD),
-              "The setting data of Zelt is overwritten by the machine's data.\nAre you sure?");
-    EXPECT_EQ(stringTableText(IDS_EMAIL_ADDRESS_REQUIRED), "E-Mail address  must be specified !");
-    EXPECT_EQ(stringTableText(IDS_EMAIL_ADDRESS_LABEL), " A&ddress:");
-    EXPECT_EQ(stringTableText(IDS_PRINT_STATION_NAME), "Name : ");
-    EXPECT_EQ(stringTableText(IDS_PRINT_ITEM_NUMBER), " Item#");
-    EXPECT_EQ(stringTableText(IDS_COMBINATION_KEY_SUFFIX), " (Combination Key)");
+TEST(StringTable, FindsTextsByIdKeepingFormatsLineBreaksAndBlanksExactly) {
+    const std::pair<int, const char*> texts[] = {
+        {IDS_APP_TITLE, "Local Setup - Zelt"},
+        {IDS_MODEL, "A4VARN 2078"},
+        {IDS_DEFAULT_FILE_NAME, "NewFile.Dat"},
+        {IDS_SAVE_CHANGES_QUESTION, "Is Change %s Saved ?"},
+        {IDS_PRINT_PAGE_COUNT, "Total %d page(s), page %d"},
+        {IDS_RANGE_MESSAGE, "Invalid value : must be within %d to %d !"},
+        {IDS_KEY_USED_BY_GROUP,
+         "This key is already used by Group,\nDo you want to overwrite it ?"},
+        {IDS_CONFIRM_DOWNLOAD,
+         "The setting data of Zelt is overwritten by the machine's data.\nAre you sure?"},
+        {IDS_EMAIL_ADDRESS_REQUIRED, "E-Mail address  must be specified !"},
+        {IDS_EMAIL_ADDRESS_LABEL, " A&ddress:"},
+        {IDS_PRINT_STATION_NAME, "Name : "},
+        {IDS_PRINT_ITEM_NUMBER, " Item#"},
+        {IDS_COMBINATION_KEY_SUFFIX, " (Combination Key)"},
+        {0, ""},
+        {99999, ""},
+    };
+    for (auto [id, text] : texts)
+        EXPECT_EQ(stringTableText(id), text) << "string " << id;
 }
 
 TEST(StringTable, ProductLineHasTheVersionAfterAnEmptyLine) {

@@ -80,10 +80,9 @@ TEST_F(DataFile, WrittenFileIsTheImageByteForByteAndReloads) {
     ASSERT_EQ(writeDataFile(path("a.dat"), store), 1);
     std::vector<uint8_t> bytes = readBytes(path("a.dat"));
     ASSERT_EQ(bytes.size(), 25760u);
-    EXPECT_EQ(bytes[140 * 75 + 0], 0x00); // id 0x10c00, little-endian
-    EXPECT_EQ(bytes[140 * 75 + 1], 0x0c);
-    EXPECT_EQ(bytes[140 * 75 + 2], 0x01);
-    EXPECT_EQ(bytes[140 * 75 + 4], 76); // its length
+    // Slot 75: id 0x10c00 and its length, both 32-bit little-endian.
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 140 * 75, bytes.begin() + 140 * 75 + 8),
+              (std::vector<uint8_t>{0x00, 0x0c, 0x01, 0x00, 76, 0, 0, 0}));
     EXPECT_EQ(bytes[140 * 75 + 8 + 131], static_cast<uint8_t>(75 + 131));
     EXPECT_FALSE(fs::exists(path("a.dat.tmp")));
 
@@ -183,9 +182,15 @@ TEST_F(DataFile, FailedWriteKeepsTheOldFileAndReportsZero) {
 }
 
 TEST(PathBesideFile, KeepsTheFolderAndReplacesTheName) {
-    EXPECT_EQ(pathBesideFile("C:\\Program Files\\Zelt\\A4QELD.DLL", "A4QELD.BAK"),
-              "C:\\Program Files\\Zelt\\A4QELD.BAK");
-    EXPECT_EQ(pathBesideFile("/opt/zelt/zelt", "A4QELD.BAK"), "/opt/zelt/A4QELD.BAK");
-    EXPECT_EQ(pathBesideFile("C:Zelt.exe", "x.dat"), "C:x.dat");
-    EXPECT_EQ(pathBesideFile("Zelt.exe", "A4QELD.BAK"), "A4QELD.BAK");
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\Program Files\\Zelt\\A4QELD.DLL", "C:\\Program Files\\Zelt\\A4QELD.BAK"},
+        {"\\\\server\\share\\dir.v2\\Zelt.exe", "\\\\server\\share\\dir.v2\\A4QELD.BAK"},
+        {"/opt/zelt/zelt", "/opt/zelt/A4QELD.BAK"},
+        // A drive without a folder keeps the drive; a bare name stays in the current folder.
+        {"C:Zelt.exe", "C:A4QELD.BAK"},
+        {"Zelt.exe", "A4QELD.BAK"},
+        {"", "A4QELD.BAK"},
+    };
+    for (auto [file, beside] : cases)
+        EXPECT_EQ(pathBesideFile(file, "A4QELD.BAK"), beside) << file;
 }

@@ -21,11 +21,8 @@ void expectPacksTo(std::string_view digits, size_t fieldBytes,
 
 } // namespace
 
-TEST(DialDigits, PacksTwoCharactersPerByteLowNibbleFirst) {
+TEST(DialDigits, TwoCharactersPerByteLowNibbleFirstSymbolsInTheUpperCodes) {
     expectPacksTo("12345", 25, {0x21, 0x43, 0x05, 0x00});
-}
-
-TEST(DialDigits, SymbolsUseTheUpperCodes) {
     expectPacksTo("*#P +-", 3, {0xba, 0xdc, 0xfe});
 }
 

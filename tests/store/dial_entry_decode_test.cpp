@@ -7,12 +7,8 @@
 
 TEST(DecodeOneTouch, ProgramDialKeyCarriesNothingElseAndMarksOnlyItsRange) {
     PhoneBookFixture book;
-    for (int key : {2, 5, 8}) {
-        book.oneTouch(key)[1] = kFlagProgramDial | kFlagFax;
-        book.oneTouch(key)[2] = 3;
-        book.oneTouch(key)[4] = 2;
-        book.oneTouch(key)[5] = 'X';
-    }
+    for (int key : {2, 5, 8})
+        putBytes(book.oneTouch(key), {{1, kFlagProgramDial | kFlagFax}, {2, 3}, {4, 2}, {5, 'X'}});
     DialEntry key5 = decodeOneTouch(book.mirror, book.marks, 5);
     EXPECT_EQ(key5.used, 1);
     EXPECT_EQ(key5.programDial, 1);
@@ -52,13 +48,9 @@ TEST(DecodeOneTouch, CombinationKeyShowsOnlyItsNumberAndDate) {
 TEST(DecodeOneTouch, LowSpeedCodesReadAsTheFastestSpeed) {
     PhoneBookFixture book;
     for (uint8_t code : {0, 1}) {
-        book.oneTouch(0)[1] = kFlagFax | kFlagOneTouch;
-        book.oneTouch(0)[2] = 1;
-        book.oneTouch(0)[30] = code;
+        putBytes(book.oneTouch(0), {{1, kFlagFax | kFlagOneTouch}, {2, 1}, {30, code}});
         EXPECT_EQ(decodeOneTouch(book.mirror, book.marks, 0).speedIndex, 2);
-        book.speedDial(0)[1] = kFlagFax | kFlagSpeedDial;
-        book.speedDial(0)[2] = 1;
-        book.speedDial(0)[26] = code;
+        putBytes(book.speedDial(0), {{1, kFlagFax | kFlagSpeedDial}, {2, 1}, {26, code}});
         EXPECT_EQ(decodeSpeedDial(book.mirror, book.store, 0).speedIndex, 2);
     }
 }
@@ -66,14 +58,8 @@ TEST(DecodeOneTouch, LowSpeedCodesReadAsTheFastestSpeed) {
 TEST(DecodeOneTouch, GroupKeyGivesItsNameButNoDialDigits) {
     PhoneBookFixture book;
     StoredEntry& stored = book.oneTouch(4);
-    stored[1] = kFlagHigh;
-    stored[2] = 2;
-    stored[4] = 3;
-    std::memcpy(&stored[5], "Ops", 3);
-    stored[30] = kMemberKindOneTouch;
-    stored[31] = 1;
-    stored[32] = kMemberKindSpeedDial;
-    stored[33] = 12;
+    putBytes(stored, {{1, kFlagHigh}, {2, 2}, {4, 3}, {5, 'O'}, {6, 'p'}, {7, 's'}});
+    putBytes(stored, {{30, kMemberKindOneTouch}, {31, 1}, {32, kMemberKindSpeedDial}, {33, 12}});
     DialEntry decoded = decodeOneTouch(book.mirror, book.marks, 4);
     EXPECT_EQ(decoded.used, 1);
     EXPECT_EQ(decoded.entryClass, kEntryClassGroup);
@@ -164,13 +150,9 @@ TEST(DecodeAny, CountsBeyondTheirFieldsDecodeAsEmpty) {
         PhoneBookFixture book;
         StoredEntry& stored = c.oneTouch ? book.oneTouch(1) : book.speedDial(1);
         stored.fill('1');
-        stored[1] = c.flags;
-        stored[2] = 1;
-        stored[3] = 0;
-        stored[4] = 0;
-        stored[c.oneTouch ? 31 : 27] = 0;
-        stored[c.oneTouch ? 32 : 28] = 0;
-        stored[static_cast<size_t>(c.byte)] = c.value;
+        putBytes(stored, {{1, c.flags}, {2, 1}, {3, 0}, {4, 0}});
+        putBytes(stored, {{c.oneTouch ? 31u : 27u, 0}, {c.oneTouch ? 32u : 28u, 0}});
+        putBytes(stored, {{static_cast<size_t>(c.byte), c.value}});
         DialEntry decoded = c.oneTouch ? decodeOneTouch(book.mirror, book.marks, 1)
                                        : decodeSpeedDial(book.mirror, book.store, 1);
         EXPECT_EQ(decoded, DialEntry{}) << "flags " << int(c.flags) << " byte " << c.byte;
@@ -195,16 +177,13 @@ TEST(DecodeAny, EmailAddressWithANulIsErased) {
 
 TEST(DecodeSpeedDial, SetsTheSlotLengthEvenWhenItWasZero) {
     PhoneBookFixture book;
-    book.speedDial(42)[1] = kFlagFax | kFlagSpeedDial;
-    book.speedDial(42)[2] = 2;
-    book.speedDial(42)[29] = 0x21;
+    putBytes(book.speedDial(42), {{1, kFlagFax | kFlagSpeedDial}, {2, 2}, {29, 0x21}});
     DialEntry decoded = decodeSpeedDial(book.mirror, book.store, 42);
     EXPECT_STREQ(decoded.faxNumber.data(), "12");
     EXPECT_EQ(decoded.index, 42);
     EXPECT_EQ(book.speedDialLength(42), 109u);
-    book.speedDial(42)[1] = kFlagEmail | kFlagSpeedDial | kFlagProgramDial;
-    book.speedDial(42)[30] = 'a';
-    book.speedDial(42)[31] = 'b';
+    putBytes(book.speedDial(42),
+             {{1, kFlagEmail | kFlagSpeedDial | kFlagProgramDial}, {30, 'a'}, {31, 'b'}});
     decoded = decodeSpeedDial(book.mirror, book.store, 42);
     EXPECT_STREQ(decoded.emailAddress.data(), "ab");
     EXPECT_EQ(decoded.programDial, 1);

@@ -27,22 +27,15 @@ TEST(EncodeOneTouch, FaxEntryLayoutAndRoundTrip) {
     setFieldText(entry.batchMinute, "05");
     encodeOneTouch(book.mirror, book.store, entry, 2);
     const StoredEntry& stored = book.oneTouch(2);
-    EXPECT_EQ(stored[0], 0);
-    EXPECT_EQ(stored[1], kFlagFax | kFlagOneTouch | kFlagHigh | kFlagBatchTime);
-    EXPECT_EQ(stored[2], 9);
-    EXPECT_EQ(stored[4], 6);
+    expectBytes(stored, {{0, 0}, {1, kFlagFax | kFlagOneTouch | kFlagHigh | kFlagBatchTime}});
+    expectBytes(stored, {{2, 9}, {4, 6}});
     EXPECT_EQ(std::memcmp(&stored[5], "Office", 6), 0);
     EXPECT_EQ(stored[26] | stored[27] << 8, 0x3061);
     EXPECT_EQ(stored[28] | stored[29] << 8, 28832); // (14 x 64 + 5) x 32
-    EXPECT_EQ(stored[30], 3);                       // speed index 1 + 2
-    EXPECT_EQ(stored[31], 2);
-    EXPECT_EQ(stored[32], 3);
-    EXPECT_EQ(stored[33], 0x60); // '0' low, '6' high
-    EXPECT_EQ(stored[36], 0xe5); // '5' low, '+' high
-    EXPECT_EQ(stored[37], 0x0f); // '-' and the filler nibble
-    EXPECT_EQ(stored[63], 0x21);
-    EXPECT_EQ(stored[73], 0x43);
-    EXPECT_EQ(stored[74], 0x05);
+    // Speed index 1 + 2, the SUB and SID lengths, then digits low nibble
+    // first: '0' '6' at 33, '5' '+' at 36, '-' and the filler nibble at 37.
+    expectBytes(stored, {{30, 3}, {31, 2}, {32, 3}, {33, 0x60}, {36, 0xe5}, {37, 0x0f}});
+    expectBytes(stored, {{63, 0x21}, {73, 0x43}, {74, 0x05}}); // SUB "12", SID "345"
     EXPECT_EQ(book.oneTouchLength(2), 146u);
 
     // The high flag of a One Touch fax entry is written, not read back: on
@@ -73,13 +66,8 @@ TEST(EncodeOneTouch, EmailEntryLayoutAndRoundTrip) {
     entry.entryClass = kEntryClassOneTouch;
     encodeOneTouch(book.mirror, book.store, entry, 8);
     const StoredEntry& stored = book.oneTouch(8);
-    EXPECT_EQ(stored[1], kFlagEmail | kFlagOneTouch);
-    EXPECT_EQ(stored[2], 8);
-    EXPECT_EQ(stored[4], 4);
-    EXPECT_EQ(stored[30], 1);
-    EXPECT_EQ(stored[31], 9); // Ledger
-    EXPECT_EQ(stored[32], 2);
-    EXPECT_EQ(stored[33], 2);
+    expectBytes(stored, {{1, kFlagEmail | kFlagOneTouch}, {2, 8}, {4, 4}});
+    expectBytes(stored, {{30, 1}, {31, 9}, {32, 2}, {33, 2}}); // paper size 9: Ledger
     EXPECT_EQ(std::memcmp(&stored[34], "a.b@c.de", 8), 0);
     EXPECT_EQ(book.oneTouchLength(8), 130u);
     entry.index = 8;
@@ -88,8 +76,7 @@ TEST(EncodeOneTouch, EmailEntryLayoutAndRoundTrip) {
 
 TEST(EncodeOneTouch, ProgramDialAndUnusedEntries) {
     PhoneBookFixture book;
-    book.oneTouch(6)[1] = kFlagProgramDial;
-    book.oneTouch(6)[50] = 0x77;
+    putBytes(book.oneTouch(6), {{1, kFlagProgramDial}, {50, 0x77}});
     DialEntry programKey = decodeOneTouch(book.mirror, book.marks, 6);
     encodeOneTouch(book.mirror, book.store, programKey, 6);
     EXPECT_EQ(book.oneTouch(6)[1], kFlagProgramDial);
@@ -113,14 +100,9 @@ TEST(EncodeOneTouch, TextsAreMappedOnACopyAndCutToTheirFields) {
     DialEntry before = entry;
     encodeOneTouch(book.mirror, book.store, entry, 4);
     const StoredEntry& stored = book.oneTouch(4);
-    EXPECT_EQ(stored[4], 20);
-    EXPECT_EQ(stored[5], 'A');
-    EXPECT_EQ(stored[24], 'A');
-    EXPECT_EQ(stored[25], 0);
+    expectBytes(stored, {{4, 20}, {5, 'A'}, {24, 'A'}, {25, 0}});
     EXPECT_EQ(stored[26] | stored[27] << 8, 0x3061); // the date is not overwritten
-    EXPECT_EQ(stored[2], 50);
-    EXPECT_EQ(stored[57], 0x77);
-    EXPECT_EQ(stored[58], 0);
+    expectBytes(stored, {{2, 50}, {57, 0x77}, {58, 0}});
     EXPECT_EQ(entry, before);
 }
 
@@ -128,26 +110,15 @@ TEST(EncodeSpeedDial, FaxDropsSubSidAndBatchTime) {
     PhoneBookFixture book;
     // As read from the machine: a fax entry with SUB and SID.
     StoredEntry& stored = book.speedDial(99);
-    stored[1] = kFlagFax | kFlagSpeedDial | kFlagHigh;
-    stored[2] = 3;
-    stored[3] = 2;
-    std::memcpy(&stored[4], "Jo", 2);
-    stored[26] = 4;
-    stored[27] = 2;
-    stored[28] = 2;
-    stored[29] = 0x21;
-    stored[30] = 0x03;
-    stored[59] = 0x65;
-    stored[69] = 0x87;
+    putBytes(stored,
+             {{1, kFlagFax | kFlagSpeedDial | kFlagHigh}, {2, 3}, {3, 2}, {4, 'J'}, {5, 'o'}});
+    putBytes(stored, {{26, 4}, {27, 2}, {28, 2}, {29, 0x21}, {30, 0x03}, {59, 0x65}, {69, 0x87}});
     DialEntry entry = decodeSpeedDial(book.mirror, book.store, 99);
     EXPECT_STREQ(entry.subAddress.data(), "56");
     EXPECT_STREQ(entry.sidPassword.data(), "78");
     EXPECT_EQ(entry.highFlag, 1);
     encodeSpeedDial(book.mirror, book.store, entry, 99);
-    EXPECT_EQ(stored[1], kFlagFax | kFlagSpeedDial | kFlagHigh);
-    EXPECT_EQ(stored[26], 4);
-    EXPECT_EQ(stored[27], 0);
-    EXPECT_EQ(stored[28], 0);
+    expectBytes(stored, {{1, kFlagFax | kFlagSpeedDial | kFlagHigh}, {26, 4}, {27, 0}, {28, 0}});
     EXPECT_TRUE(allZero(stored, 54, 129));
     EXPECT_EQ(book.speedDialLength(99), 109u);
     DialEntry again = decodeSpeedDial(book.mirror, book.store, 99);
@@ -162,15 +133,10 @@ TEST(EncodeSpeedDial, EmailEntryLayoutAndRoundTrip) {
     entry.detailsWithheld = 1;
     encodeSpeedDial(book.mirror, book.store, entry, 0);
     const StoredEntry& stored = book.speedDial(0);
-    EXPECT_EQ(stored[1], 0x25);
-    EXPECT_EQ(stored[2], 5);
-    EXPECT_EQ(stored[3], 4);
+    expectBytes(stored, {{1, 0x25}, {2, 5}, {3, 4}});
     EXPECT_EQ(std::memcmp(&stored[4], "Desk", 4), 0);
     EXPECT_EQ(stored[24] | stored[25] << 8, 0x3061);
-    EXPECT_EQ(stored[26], 1);
-    EXPECT_EQ(stored[27], 1); // B4
-    EXPECT_EQ(stored[28], 2);
-    EXPECT_EQ(stored[29], 2);
+    expectBytes(stored, {{26, 1}, {27, 1}, {28, 2}, {29, 2}}); // paper size 1: B4
     EXPECT_EQ(std::memcmp(&stored[30], "x@y.z", 5), 0);
     EXPECT_EQ(book.speedDialLength(0), 94u);
     DialEntry decoded = decodeSpeedDial(book.mirror, book.store, 0);
@@ -192,17 +158,11 @@ TEST(EncodeGroup, FiftyMembersFillTheEntryExactly) {
     group.regDate = 0x1234;
     encodeGroupFromLists(book.mirror, book.store, group, lists, 3);
     const StoredEntry& stored = book.oneTouch(3);
-    EXPECT_EQ(stored[1], kFlagHigh);
-    EXPECT_EQ(stored[2], 50);
-    EXPECT_EQ(stored[4], 4);
-    EXPECT_EQ(stored[30], kMemberKindOneTouch);
-    EXPECT_EQ(stored[31], 1);
-    EXPECT_EQ(stored[46], kMemberKindOneTouch);
-    EXPECT_EQ(stored[47], 9);
-    EXPECT_EQ(stored[48], kMemberKindSpeedDial);
-    EXPECT_EQ(stored[49], 60);
-    EXPECT_EQ(stored[128], kMemberKindSpeedDial);
-    EXPECT_EQ(stored[129], 100);
+    expectBytes(stored, {{1, kFlagHigh}, {2, 50}, {4, 4}});
+    // Members as (kind, number) pairs, One Touch keys first, numbers from 1.
+    expectBytes(stored, {{30, kMemberKindOneTouch}, {31, 1}, {46, kMemberKindOneTouch}, {47, 9}});
+    expectBytes(stored, {{48, kMemberKindSpeedDial}, {49, 60}});
+    expectBytes(stored, {{128, kMemberKindSpeedDial}, {129, 100}});
     EXPECT_EQ(book.oneTouchLength(3), 130u);
 
     DialEntry decoded = decodeOneTouchKey(book.mirror, book.marks, 3);

@@ -2,6 +2,11 @@
 
 #include "store/dial_entry.h"
 
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <utility>
+
 // A fresh image and mirror with a chosen display language and paper family,
 // as the phone-book tests need them.
 struct PhoneBookFixture {
@@ -52,4 +57,17 @@ inline DialEntry emailEntry(const char* name, const char* address, uint8_t entry
     entry.emailCoding = 2;
     entry.regDate = 0x3061;
     return entry;
+}
+
+// Writes bytes by offset, as a machine would have stored them.
+inline void putBytes(StoredEntry& entry, std::initializer_list<std::pair<size_t, int>> bytes) {
+    for (auto [offset, value] : bytes)
+        entry[offset] = static_cast<uint8_t>(value);
+}
+
+// Checks stored bytes by offset and names the offset of any that differ.
+inline void expectBytes(const StoredEntry& entry,
+                        std::initializer_list<std::pair<size_t, int>> expected) {
+    for (auto [offset, value] : expected)
+        EXPECT_EQ(entry[offset], value) << "byte " << offset;
 }

@@ -35,9 +35,10 @@ TEST(EmailPaperSize, EncodesEachSizeForEachFamily) {
 }
 
 TEST(RegDate, PacksYearMonthDayIntoSixteenBits) {
-    EXPECT_EQ(packRegDate({2024, 3, 15}), (24 << 9) | (3 << 5) | 15);
-    EXPECT_EQ(packRegDate({2000, 1, 1}), (1 << 5) | 1);
-    EXPECT_EQ(packRegDate({2127, 12, 31}), (127 << 9) | (12 << 5) | 31);
+    // Years since 2000 in bits 9-15, month in bits 5-8, day in bits 0-4.
+    EXPECT_EQ(packRegDate({2024, 3, 15}), 0x306f);
+    EXPECT_EQ(packRegDate({2000, 1, 1}), 0x0021);
+    EXPECT_EQ(packRegDate({2127, 12, 31}), 0xff9f);
     CalendarDate date = unpackRegDate(packRegDate({2031, 11, 9}));
     EXPECT_EQ(date.year, 2031);
     EXPECT_EQ(date.month, 11);

@@ -84,11 +84,8 @@ TEST(MachineCharset, StopsAtTheNulAndAtTheEnd) {
 }
 
 TEST(MachineCharset, CodePageFollowsTheSameLanguageGroups) {
-    EXPECT_EQ(pcCodePage(0), 1252);
-    EXPECT_EQ(pcCodePage(5), 1252);
-    EXPECT_EQ(pcCodePage(6), 1251);
-    EXPECT_EQ(pcCodePage(7), 1250);
-    EXPECT_EQ(pcCodePage(10), 1250);
-    EXPECT_EQ(pcCodePage(11), 932);
-    EXPECT_EQ(pcCodePage(12), 1250);
+    const std::pair<uint8_t, int> codePages[] = {{0, 1252},  {5, 1252}, {6, 1251}, {7, 1250},
+                                                 {10, 1250}, {11, 932}, {12, 1250}};
+    for (auto [language, codePage] : codePages)
+        EXPECT_EQ(pcCodePage(language), codePage) << int(language);
 }

@@ -12,20 +12,9 @@ TEST(RecordStore, InitWritesEveryIdInTransferOrderAndZeroesTheRest) {
     store.slots[10].payloadLength = 7;
     store.slots[10].payload[3] = 0xAA;
     initStore(store);
-    EXPECT_EQ(store.slots[0].recordId, 0x3u);
-    EXPECT_EQ(store.slots[1].recordId, 0x4u);
-    EXPECT_EQ(store.slots[2].recordId, 0x10a00u);
-    EXPECT_EQ(store.slots[17].recordId, 0x1000eu);
-    EXPECT_EQ(store.slots[18].recordId, 0x10a06u);
-    EXPECT_EQ(store.slots[19].recordId, 0x10a01u);
-    EXPECT_EQ(store.slots[30].recordId, 0x10b00u);
-    EXPECT_EQ(store.slots[52].recordId, 0x10505u);
-    EXPECT_EQ(store.slots[74].recordId, 0x10a05u);
-    EXPECT_EQ(store.slots[75].recordId, 0x10c00u);
-    EXPECT_EQ(store.slots[83].recordId, 0x10c08u);
-    EXPECT_EQ(store.slots[84].recordId, 0x10c40u);
-    EXPECT_EQ(store.slots[183].recordId, 0x10ca3u);
-    for (const SettingRecord& record : store.slots) {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        const SettingRecord& record = store.slots[slot];
+        EXPECT_EQ(record.recordId, slotRecordId(slot)) << "slot " << slot;
         EXPECT_EQ(record.payloadLength, 0u);
         for (uint8_t byte : record.payload)
             ASSERT_EQ(byte, 0);

@@ -6,10 +6,10 @@
 #include "link/tcp_transport.h"
 #include "link/transfer_protocol.h"
 #include "store/data_file.h"
+#include "tool_test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -84,25 +84,6 @@ class MachineProcess {
     std::string address_;
 };
 
-struct ToolResult {
-    int exitCode = -1;
-    std::string output;
-};
-
-ToolResult runZeltDat(const std::string& address, const std::string& arguments) {
-    const std::string command = "ZELT_MACHINE_ADDRESS=" + address + " " +
-                                std::string(ZELT_TOOLS_DIR) + "/zelt-dat " + arguments + " 2>&1";
-    ToolResult result;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> buffer;
-    size_t got = 0;
-    while (pipe != nullptr && (got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        result.output.append(buffer.data(), got);
-    const int status = pipe != nullptr ? pclose(pipe) : -1;
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
-
 fs::path scratchFile(const std::string& name) {
     return fs::temp_directory_path() / ("zelt-transfer-" + std::to_string(getpid()) + "-" + name);
 }
@@ -135,12 +116,12 @@ TEST(TransferCommands, DownloadAndUploadThroughZeltMachine) {
     ASSERT_FALSE(machine.address().empty());
 
     // A machine without an image file starts with the sample image.
-    ToolResult result = runZeltDat(machine.address(), "download " + downloaded.string());
+    ToolResult result = runZeltDat("download " + downloaded.string(), machine.address());
     ASSERT_EQ(result.exitCode, 0) << result.output;
     EXPECT_TRUE(sameRecords(readImage(downloaded), sampleMachineImage(), 0));
 
     const fs::path uploaded = fs::path(ZELT_TEST_DATA_DIR) / "every_kind.dat";
-    result = runZeltDat(machine.address(), "upload " + uploaded.string());
+    result = runZeltDat("upload " + uploaded.string(), machine.address());
     ASSERT_EQ(result.exitCode, 0) << result.output;
 
     // The machine saves what it holds when it is stopped: the uploaded
@@ -161,7 +142,7 @@ TEST(TransferCommands, MachineWhoseOutputIsGoneStillServesAndSavesItsImage) {
     ASSERT_FALSE(machine.address().empty());
     machine.closeOutput();
 
-    const ToolResult result = runZeltDat(machine.address(), "download " + downloaded.string());
+    const ToolResult result = runZeltDat("download " + downloaded.string(), machine.address());
     EXPECT_EQ(result.exitCode, 0) << result.output;
     ASSERT_EQ(machine.stop(), 0);
     EXPECT_TRUE(sameRecords(readImage(machineImage), sampleMachineImage(), 0));
@@ -171,24 +152,20 @@ TEST(TransferCommands, MachineWhoseOutputIsGoneStillServesAndSavesItsImage) {
 
 TEST(TransferCommands, FailuresEndWithAMessageAndANonZeroExit) {
     const fs::path target = scratchFile("never.dat");
-    {
-        MachineProcess busy({"--busy"});
-        const ToolResult result = runZeltDat(busy.address(), "download " + target.string());
+    const std::pair<std::vector<std::string>, const char*> refusals[] = {
+        {{"--busy"}, "busy"}, {{"--product-id", "1234"}, "no machine found"}};
+    for (const auto& [options, message] : refusals) {
+        MachineProcess machine(options);
+        const ToolResult result = runZeltDat("download " + target.string(), machine.address());
         EXPECT_EQ(result.exitCode, 1);
-        EXPECT_NE(result.output.find("busy"), std::string::npos) << result.output;
-    }
-    {
-        MachineProcess otherModel({"--product-id", "1234"});
-        const ToolResult result = runZeltDat(otherModel.address(), "download " + target.string());
-        EXPECT_EQ(result.exitCode, 1);
-        EXPECT_NE(result.output.find("no machine found"), std::string::npos) << result.output;
+        EXPECT_NE(result.output.find(message), std::string::npos) << result.output;
     }
     EXPECT_FALSE(fs::exists(target));
 
-    const ToolResult missing = runZeltDat("127.0.0.1:1", "upload /no/such/file.dat");
+    const ToolResult missing = runZeltDat("upload /no/such/file.dat", "127.0.0.1:1");
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_NE(missing.output.find("cannot read"), std::string::npos) << missing.output;
-    EXPECT_EQ(runZeltDat("127.0.0.1:1", "download").exitCode, 2);
+    EXPECT_EQ(runZeltDat("download", "127.0.0.1:1").exitCode, 2);
 }
 
 TEST(TransferCommands, TcpLinkSurvivesTheNetworkRestartAfterChangedNetworkSettings) {

@@ -1,15 +1,13 @@
 #include "store/data_file.h"
 #include "store/dial_entry.h"
+#include "store/dial_entry_test_support.h"
 #include "store/entry_values.h"
+#include "tool_test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <string>
 #include <unistd.h>
 
 namespace {
@@ -32,37 +30,21 @@ RecordStore everyKindStore() {
     store.slots[kMachineInfoSlot].payloadLength = 14;
     const uint16_t date = packRegDate({2026, 12, 6});
 
-    DialEntry fax;
-    fax.used = 1;
-    fax.entryClass = kEntryClassOneTouch;
-    setFieldText(fax.name, "Head Office");
-    setFieldText(fax.faxNumber, "0P12 345-678");
+    DialEntry fax = faxEntry("Head Office", "0P12 345-678", 1, kEntryClassOneTouch);
     setFieldText(fax.subAddress, "12");
     setFieldText(fax.sidPassword, "3456");
     setFieldText(fax.batchHour, "14");
     setFieldText(fax.batchMinute, "05");
-    fax.speedIndex = 1;
     fax.regDate = date;
     encodeOneTouch(mirror, store, fax, 0);
 
-    DialEntry email;
-    email.used = 1;
-    email.isEmail = 1;
-    email.entryClass = kEntryClassOneTouch;
-    setFieldText(email.name, "Fran\xe7oise");
-    setFieldText(email.emailAddress, "francoise@example.org");
-    email.emailScanOption = 1;
+    DialEntry email = emailEntry("Fran\xe7oise", "francoise@example.org", kEntryClassOneTouch);
     email.emailPaperSize = 2;
-    email.emailResolution = 1;
-    email.emailCoding = 2;
     email.regDate = date;
     encodeOneTouch(mirror, store, email, 1);
 
-    DialEntry combination;
-    combination.used = 1;
-    combination.entryClass = kEntryClassOneTouch;
+    DialEntry combination = faxEntry("", "0044+", 0, kEntryClassOneTouch);
     combination.detailsWithheld = 1;
-    setFieldText(combination.faxNumber, "0044+");
     combination.regDate = date;
     encodeOneTouch(mirror, store, combination, 2);
 
@@ -96,23 +78,6 @@ RecordStore everyKindStore() {
     return store;
 }
 
-std::string readAll(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string runTool(const std::string& arguments, int& status) {
-    std::string command = std::string(ZELT_TOOLS_DIR) + "/zelt-dat " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string output;
-    std::array<char, 4096> buffer;
-    size_t got = 0;
-    while (pipe && (got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        output.append(buffer.data(), got);
-    status = pipe ? pclose(pipe) : -1;
-    return output;
-}
-
 } // namespace
 
 TEST(ZeltDat, ExampleFileHoldsWhatTheEncodersWrite) {
@@ -126,11 +91,10 @@ TEST(ZeltDat, ExampleFileHoldsWhatTheEncodersWrite) {
 TEST(ZeltDat, DumpPrintsEveryKindAsJsonAndLeavesTheFileAlone) {
     fs::path file = fs::path(ZELT_TEST_DATA_DIR) / "every_kind.dat";
     std::string before = readAll(file);
-    int status = 0;
-    std::string json = runTool(file.string(), status);
-    EXPECT_NE(status, 0); // no subcommand
-    json = runTool("dump " + file.string(), status);
-    ASSERT_EQ(status, 0) << json;
+    EXPECT_NE(runZeltDat(file.string()).exitCode, 0); // no subcommand
+    const ToolResult dump = runZeltDat("dump " + file.string());
+    ASSERT_EQ(dump.exitCode, 0) << dump.output;
+    const std::string& json = dump.output;
     for (const char* expected : {
              R"({"slot": 75, "id": 68608, "length": 146})",
              R"("name": "Head Office")",
@@ -152,7 +116,7 @@ TEST(ZeltDat, DumpPrintsEveryKindAsJsonAndLeavesTheFileAlone) {
     // member may show up there as an empty (0, 0) pair.
     EXPECT_EQ(json.find("[0, 0]"), std::string::npos);
     EXPECT_EQ(readAll(file), before);
-    json = runTool("dump /no/such/file.dat", status);
-    EXPECT_NE(status, 0);
-    EXPECT_NE(json.find("cannot read"), std::string::npos);
+    const ToolResult missing = runZeltDat("dump /no/such/file.dat");
+    EXPECT_NE(missing.exitCode, 0);
+    EXPECT_NE(missing.output.find("cannot read"), std::string::npos);
 }
