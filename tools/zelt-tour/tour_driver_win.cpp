@@ -2,6 +2,10 @@
 // scripted tour of the demo:
 //   wait        wait up to 30 seconds for the main window to appear
 //   <number>    run that command id in the window and wait until it is done
+//   post:<id>   start that command and return at once (it opens a dialog)
+//   key:<vk>    press that virtual key in the phone-book list
+//   text:<id>:<text>  type <text> into control <id> of the open dialog
+//   click:<id>  press button <id> of the open dialog
 //   close       ask the window to close
 // Returns 0 when every step succeeded, 1 when the window was not found or a
 // command did not finish within a minute.
@@ -14,6 +18,8 @@
 namespace {
 
 constexpr wchar_t kMainWindowClass[] = L"Zelt";
+constexpr wchar_t kDialogClass[] = L"#32770";
+constexpr int kEntryListId = 2001;
 constexpr int kWaitSteps = 300;
 constexpr DWORD kWaitStepMilliseconds = 100;
 constexpr UINT kCommandTimeoutMilliseconds = 60000;
@@ -49,6 +55,73 @@ bool runCommand(int commandId) {
     return true;
 }
 
+// The program's open modal dialog: a top-level dialog of the main
+// window's process, waited for up to the usual bound.
+HWND openDialog() {
+    HWND window = findMainWindow();
+    if (!window)
+        return nullptr;
+    DWORD program = 0;
+    GetWindowThreadProcessId(window, &program);
+    for (int step = 0; step < kWaitSteps; ++step) {
+        for (HWND dialog = FindWindowExW(nullptr, nullptr, kDialogClass, nullptr); dialog;
+             dialog = FindWindowExW(nullptr, dialog, kDialogClass, nullptr)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(dialog, &owner);
+            if (owner == program && IsWindowVisible(dialog) && IsWindowEnabled(dialog))
+                return dialog;
+        }
+        Sleep(kWaitStepMilliseconds);
+    }
+    return nullptr;
+}
+
+bool postCommand(int commandId) {
+    HWND window = findMainWindow();
+    return window && PostMessageW(window, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+}
+
+bool pressListKey(int virtualKey) {
+    HWND window = findMainWindow();
+    HWND list = window ? GetDlgItem(window, kEntryListId) : nullptr;
+    if (!list)
+        return false;
+    SendMessageW(list, WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 0);
+    SendMessageW(list, WM_KEYUP, static_cast<WPARAM>(virtualKey), 0);
+    return true;
+}
+
+// Typing replaces the control's text; the program filters it as it would
+// filter keystrokes.
+bool typeText(int controlId, const char* text) {
+    HWND dialog = openDialog();
+    if (!dialog)
+        return false;
+    wchar_t wide[256] = {};
+    MultiByteToWideChar(CP_UTF8, 0, text, -1, wide, 255);
+    return SetDlgItemTextW(dialog, controlId, wide) != FALSE;
+}
+
+bool clickButton(int controlId) {
+    HWND dialog = openDialog();
+    HWND button = dialog ? GetDlgItem(dialog, controlId) : nullptr;
+    return button && PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+// The number after `prefix` in `step`, or -1.
+long numberAfter(const char* step, const char* prefix, char** rest = nullptr) {
+    const size_t length = std::strlen(prefix);
+    if (std::strncmp(step, prefix, length) != 0)
+        return -1;
+    char* end = nullptr;
+    const long value = std::strtol(step + length, &end, 10);
+    if (end == step + length || value <= 0 || value > 0xFFFF)
+        return -1;
+    if (rest)
+        *rest = end;
+    return value;
+}
+
 bool closeMainWindow() {
     HWND window = findMainWindow();
     return window && PostMessageW(window, WM_CLOSE, 0, 0);
@@ -61,6 +134,15 @@ bool runStep(const char* step) {
     if (std::strcmp(step, "close") == 0) {
         return closeMainWindow();
     }
+    if (long id = numberAfter(step, "post:"); id > 0)
+        return postCommand(static_cast<int>(id));
+    if (long key = numberAfter(step, "key:"); key > 0)
+        return pressListKey(static_cast<int>(key));
+    if (long id = numberAfter(step, "click:"); id > 0)
+        return clickButton(static_cast<int>(id));
+    char* rest = nullptr;
+    if (long id = numberAfter(step, "text:", &rest); id > 0 && *rest == ':')
+        return typeText(static_cast<int>(id), rest + 1);
     char* end = nullptr;
     const long commandId = std::strtol(step, &end, 10);
     if (end == step || *end != '\0' || commandId <= 0 || commandId > 0xFFFF) {
