@@ -1,6 +1,6 @@
 // Drives a running Zelt window from outside, one step per argument, for the
-// scripted tour of the demo:
-//   wait        wait up to 30 seconds for the main window to appear
+// scripted tour of the demo and the installer test:
+//   wait        wait up to 30 seconds for the main window to be shown
 //   <number>    run that command id in the window and wait until it is done
 //   post:<id>   start that command and return at once (it opens a dialog)
 //   key:<vk>    press that virtual key in the phone-book list
@@ -28,9 +28,11 @@ HWND findMainWindow() {
     return FindWindowW(kMainWindowClass, nullptr);
 }
 
+// The window exists before it is shown; wait until the user could see it.
 bool waitForMainWindow() {
     for (int step = 0; step < kWaitSteps; ++step) {
-        if (findMainWindow()) {
+        HWND window = findMainWindow();
+        if (window && IsWindowVisible(window)) {
             return true;
         }
         Sleep(kWaitStepMilliseconds);
