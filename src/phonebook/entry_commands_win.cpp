@@ -69,14 +69,16 @@ void copyEntryCommand(HWND mainWindow, Workspace& workspace) {
 }
 
 void pasteEntryCommand(HWND mainWindow, Workspace& workspace) {
-    showEdit(mainWindow, workspace,
-             pasteEntry(workspace, workspace.view.currentView, workspace.phoneBookLists.currentRow));
+    showEdit(
+        mainWindow, workspace,
+        pasteEntry(workspace, workspace.view.currentView, workspace.phoneBookLists.currentRow));
     SetFocus(entryListWindow(mainWindow));
 }
 
 void deleteEntryCommand(HWND mainWindow, Workspace& workspace) {
-    showEdit(mainWindow, workspace,
-             deleteEntry(workspace, workspace.view.currentView, workspace.phoneBookLists.currentRow));
+    showEdit(
+        mainWindow, workspace,
+        deleteEntry(workspace, workspace.view.currentView, workspace.phoneBookLists.currentRow));
     SetFocus(entryListWindow(mainWindow));
 }
 

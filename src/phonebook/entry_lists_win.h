@@ -17,8 +17,7 @@
 // they never destroy). The entry list starts with the One Touch columns and
 // rows and is enabled only while a document is loaded; the member list
 // starts hidden. False when either list could not be made.
-bool createEntryLists(HWND mainWindow, HINSTANCE instance, HIMAGELIST images,
-                      Workspace& workspace);
+bool createEntryLists(HWND mainWindow, HINSTANCE instance, HIMAGELIST images, Workspace& workspace);
 void destroyEntryLists(HWND mainWindow);
 
 // The lists of the main window, or null when it has none.

@@ -24,8 +24,8 @@ unsigned codePageOf(const RegisterForm& form) {
 std::string typedCharacters(std::wstring_view text, unsigned codePage) {
     std::string bytes;
     for (size_t i = 0; i < text.size(); ++i) {
-        const bool surrogatePair = IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size() &&
-                                   IS_LOW_SURROGATE(text[i + 1]);
+        const bool surrogatePair =
+            IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size() && IS_LOW_SURROGATE(text[i + 1]);
         if (surrogatePair) {
             ++i;
             bytes += kUnrepresentableCharacter;
@@ -33,8 +33,8 @@ std::string typedCharacters(std::wstring_view text, unsigned codePage) {
         }
         char converted[4] = {};
         BOOL usedDefault = FALSE;
-        const int size = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, &text[i], 1,
-                                             converted, sizeof converted, nullptr, &usedDefault);
+        const int size = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, &text[i], 1, converted,
+                                             sizeof converted, nullptr, &usedDefault);
         const bool held = size > 0 && usedDefault == FALSE &&
                           MultiByteToWideChar(codePage, 0, converted, size, nullptr, 0) == 1;
         bytes += held ? converted[0] : kUnrepresentableCharacter;
@@ -65,7 +65,7 @@ void showTitle(HWND dialog, const RegisterForm& form) {
 
 void showLayout(HWND dialog, const RegisterForm& form) {
     const RegisterLayout layout = registerLayout(form);
-    for (const ControlState& control : layout.controls) {
+    for (const RegisterControlState& control : layout.controls) {
         HWND window = GetDlgItem(dialog, control.controlId);
         ShowWindow(window, control.shown ? SW_SHOW : SW_HIDE);
         EnableWindow(window, control.enabled);

@@ -152,14 +152,15 @@ constexpr RadioChoice kRadioChoices[] = {
     {IDC_EMAIL_SCAN_SPECIFIED, [](RegisterForm& f) { chooseScanOption(f, 1); }},
 };
 
-constexpr int kRadioControls[] = {IDC_DESTINATION_FAX,    IDC_DESTINATION_EMAIL, IDC_SPEED_9600,
-                                  IDC_SPEED_14400,        IDC_SPEED_33600,       IDC_EMAIL_SCAN_DEFAULT,
-                                  IDC_EMAIL_SCAN_SPECIFIED};
+constexpr int kRadioControls[] = {
+    IDC_DESTINATION_FAX, IDC_DESTINATION_EMAIL,  IDC_SPEED_9600,          IDC_SPEED_14400,
+    IDC_SPEED_33600,     IDC_EMAIL_SCAN_DEFAULT, IDC_EMAIL_SCAN_SPECIFIED};
 static_assert(std::size(kRadioControls) == std::size(kRadioChoices));
 
 constexpr int kSpeedRadios[] = {IDC_SPEED_9600, IDC_SPEED_14400, IDC_SPEED_33600};
 
-template <typename Form> auto comboValue(Form& form, int comboId) -> decltype(&form.entry.emailCoding) {
+template <typename Form>
+auto comboValue(Form& form, int comboId) -> decltype(&form.entry.emailCoding) {
     switch (comboId) {
     case IDC_EMAIL_PAPER_SIZE_COMBO:
         return &form.entry.emailPaperSize;
@@ -211,7 +212,8 @@ RegisterTitle registerTitle(const RegisterForm& form) {
 RegisterLayout registerLayout(const RegisterForm& form) {
     RegisterLayout layout;
     for (const ControlRule& rule : kControlRules)
-        layout.controls.push_back({rule.controlId, isShown(form, rule.shown), isEnabled(form, rule)});
+        layout.controls.push_back(
+            {rule.controlId, isShown(form, rule.shown), isEnabled(form, rule)});
     const bool email = registerMode(form) == RegisterMode::email;
     layout.groupCaptionId = email ? IDS_EMAIL_GROUP_CAPTION : IDS_FAX_GROUP_CAPTION;
     layout.numberLabelId = email ? IDS_EMAIL_ADDRESS_LABEL : IDS_PHONE_NUMBER_LABEL;

@@ -46,16 +46,16 @@ struct RegisterTitle {
 };
 RegisterTitle registerTitle(const RegisterForm& form);
 
-struct ControlState {
+struct RegisterControlState {
     int controlId = 0;
     bool shown = false;
     bool enabled = false;
-    bool operator==(const ControlState&) const = default;
+    bool operator==(const RegisterControlState&) const = default;
 };
 
 // Every control whose state follows the mode, with the texts that do.
 struct RegisterLayout {
-    std::vector<ControlState> controls;
+    std::vector<RegisterControlState> controls;
     int groupCaptionId = 0;
     int numberLabelId = 0;
     bool emailRadioEnabled = false;

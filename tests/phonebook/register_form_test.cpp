@@ -11,9 +11,9 @@
 
 namespace {
 
-std::map<int, ControlState> controlsOf(const RegisterForm& form) {
-    std::map<int, ControlState> controls;
-    for (const ControlState& control : registerLayout(form).controls)
+std::map<int, RegisterControlState> controlsOf(const RegisterForm& form) {
+    std::map<int, RegisterControlState> controls;
+    for (const RegisterControlState& control : registerLayout(form).controls)
         controls[control.controlId] = control;
     return controls;
 }
@@ -23,7 +23,7 @@ std::string look(const RegisterForm& form, std::initializer_list<int> ids) {
     auto controls = controlsOf(form);
     std::string text;
     for (int id : ids) {
-        const ControlState& control = controls.at(id);
+        const RegisterControlState& control = controls.at(id);
         text += !control.shown ? '-' : control.enabled ? 'S' : 's';
     }
     return text;
@@ -31,9 +31,9 @@ std::string look(const RegisterForm& form, std::initializer_list<int> ids) {
 
 // Name, number, address, hour, minute, speed, scan option, paper size, SUB.
 const std::initializer_list<int> kLookedAt = {
-    IDC_NAME_EDIT,     IDC_NUMBER_EDIT,        IDC_EMAIL_ADDRESS_EDIT,
-    IDC_BATCH_HOUR_EDIT, IDC_BATCH_MINUTE_EDIT, IDC_SPEED_9600,
-    IDC_EMAIL_SCAN_DEFAULT, IDC_EMAIL_PAPER_SIZE_COMBO, IDC_SUB_EDIT};
+    IDC_NAME_EDIT,         IDC_NUMBER_EDIT, IDC_EMAIL_ADDRESS_EDIT, IDC_BATCH_HOUR_EDIT,
+    IDC_BATCH_MINUTE_EDIT, IDC_SPEED_9600,  IDC_EMAIL_SCAN_DEFAULT, IDC_EMAIL_PAPER_SIZE_COMBO,
+    IDC_SUB_EDIT};
 
 class RegisterFormTest : public ::testing::Test, protected PhoneBookWorkspace {
   protected:
@@ -65,8 +65,8 @@ TEST_F(RegisterFormTest, EachModeShowsAndEnablesItsOwnControls) {
     type(f, RegisterField::number, "123+");
     EXPECT_EQ(registerMode(f), RegisterMode::combinationKey);
     EXPECT_EQ(look(f, kLookedAt), "sS-sss---");
-    EXPECT_EQ(registerTitle(f), (RegisterTitle{IDS_REGISTER_ONE_TOUCH_TITLE, "03",
-                                               IDS_COMBINATION_KEY_SUFFIX}));
+    EXPECT_EQ(registerTitle(f),
+              (RegisterTitle{IDS_REGISTER_ONE_TOUCH_TITLE, "03", IDS_COMBINATION_KEY_SUFFIX}));
     type(f, RegisterField::number, "123");
     EXPECT_EQ(look(f, kLookedAt), "SS-SSS---");
     EXPECT_EQ(registerTitle(f).suffixId, 0);
@@ -95,7 +95,10 @@ TEST_F(RegisterFormTest, FiltersKeepOnlyWhatEachFieldMayHold) {
         {RegisterField::batchHour, 0, "12ab34", "1234", 2},
         {RegisterField::emailAddress, 0, "A,B", "AB", 1},
         {RegisterField::emailAddress, 0, "a b@c.d", "a b@c.d", 0},
-        {RegisterField::name, 11, "AB\x81\x40" "CD", "AB", 2},
+        {RegisterField::name, 11,
+         "AB\x81\x40"
+         "CD",
+         "AB", 2},
         {RegisterField::name, 0, std::string("Ab") + kUnrepresentableCharacter + "c", "Abc", 2},
     };
     for (const Case& c : cases) {

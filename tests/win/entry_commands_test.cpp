@@ -184,7 +184,8 @@ TEST_F(EntryCommandsTest, PropertyOnAGroupKeyAsksAndCancelKeepsTheGroup) {
     EXPECT_EQ(title, L"Register One Touch #04");
     EXPECT_EQ(name, L"") << "the dialog starts from an empty key";
     EXPECT_EQ(row(3), (Row{L"04", L"A", L"", L""}));
-    EXPECT_EQ(decodeOneTouchKey(workspace().mirror, workspace().programDialMarks, 3).memberCount, 2);
+    EXPECT_EQ(decodeOneTouchKey(workspace().mirror, workspace().programDialMarks, 3).memberCount,
+              2);
     EXPECT_EQ(GetFocus(), list());
     EXPECT_FALSE(workspace().modifiedFlag);
 }

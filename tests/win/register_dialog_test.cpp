@@ -64,17 +64,16 @@ TEST_F(RegisterDialogTest, ATrailingPlusMakesACombinationKeyAndDeletingItUndoesT
 
 TEST_F(RegisterDialogTest, FaxEntryTypedAndConfirmedIsStoredAndShown) {
     bool opensAsFax = false, at33k6 = false;
-    registerRow(View::oneTouch, 0,
-                {[&](HWND dialog) {
-                     opensAsFax = checked(dialog, IDC_DESTINATION_FAX) &&
-                                  controlText(dialog, IDC_NAME_EDIT).empty();
-                     at33k6 = checked(dialog, IDC_SPEED_33600);
-                     setControlText(dialog, IDC_NAME_EDIT, L"Front desk");
-                     setControlText(dialog, IDC_NUMBER_EDIT, L"12a-3");
-                     setControlText(dialog, IDC_BATCH_HOUR_EDIT, L"14");
-                     setControlText(dialog, IDC_BATCH_MINUTE_EDIT, L"05");
-                     clickButton(dialog, IDOK);
-                 }});
+    registerRow(View::oneTouch, 0, {[&](HWND dialog) {
+                    opensAsFax = checked(dialog, IDC_DESTINATION_FAX) &&
+                                 controlText(dialog, IDC_NAME_EDIT).empty();
+                    at33k6 = checked(dialog, IDC_SPEED_33600);
+                    setControlText(dialog, IDC_NAME_EDIT, L"Front desk");
+                    setControlText(dialog, IDC_NUMBER_EDIT, L"12a-3");
+                    setControlText(dialog, IDC_BATCH_HOUR_EDIT, L"14");
+                    setControlText(dialog, IDC_BATCH_MINUTE_EDIT, L"05");
+                    clickButton(dialog, IDOK);
+                }});
     EXPECT_TRUE(opensAsFax);
     EXPECT_TRUE(at33k6);
     EXPECT_EQ(row(0), (Row{L"01", L"Front desk", L"12-3", L"33.6K"}));
@@ -111,21 +110,20 @@ TEST_F(RegisterDialogTest, FaxToEmailAndBackLosesTheNumberAndCancelKeepsTheStore
     workspace().mirror.machineInformation.nicKit = 1;
     std::wstring numberAfter, label;
     bool addressShown = false, optionsShown = true;
-    registerRow(View::oneTouch, 1, {[&](HWND dialog) {
-                    clickButton(dialog, IDC_DESTINATION_EMAIL);
-                },
-                [&](HWND dialog) {
-                    label = controlText(dialog, IDC_NUMBER_LABEL);
-                    addressShown = shown(dialog, IDC_EMAIL_ADDRESS_EDIT) &&
-                                   !shown(dialog, IDC_NUMBER_EDIT);
-                    optionsShown = shown(dialog, IDC_EMAIL_PAPER_SIZE_COMBO);
-                    setControlText(dialog, IDC_EMAIL_ADDRESS_EDIT, L"A,B@c.d");
-                    clickButton(dialog, IDC_DESTINATION_FAX);
-                },
-                [&](HWND dialog) {
-                    numberAfter = controlText(dialog, IDC_NUMBER_EDIT);
-                    clickButton(dialog, IDCANCEL);
-                }});
+    registerRow(View::oneTouch, 1,
+                {[&](HWND dialog) { clickButton(dialog, IDC_DESTINATION_EMAIL); },
+                 [&](HWND dialog) {
+                     label = controlText(dialog, IDC_NUMBER_LABEL);
+                     addressShown =
+                         shown(dialog, IDC_EMAIL_ADDRESS_EDIT) && !shown(dialog, IDC_NUMBER_EDIT);
+                     optionsShown = shown(dialog, IDC_EMAIL_PAPER_SIZE_COMBO);
+                     setControlText(dialog, IDC_EMAIL_ADDRESS_EDIT, L"A,B@c.d");
+                     clickButton(dialog, IDC_DESTINATION_FAX);
+                 },
+                 [&](HWND dialog) {
+                     numberAfter = controlText(dialog, IDC_NUMBER_EDIT);
+                     clickButton(dialog, IDCANCEL);
+                 }});
     EXPECT_EQ(label, L" A&ddress:");
     EXPECT_TRUE(addressShown);
     EXPECT_FALSE(optionsShown);
@@ -162,21 +160,20 @@ TEST_F(RegisterDialogTest, ACharacterOutsideTheCodePageIsRemovedAlone) {
 
 TEST_F(RegisterDialogTest, AnEmailEntryWithCustomScanSettingsIsStored) {
     workspace().mirror.machineInformation.nicKit = 1;
-    registerRow(View::speedDial, 4, {[&](HWND dialog) {
-                    clickButton(dialog, IDC_DESTINATION_EMAIL);
-                },
-                [&](HWND dialog) {
-                    setControlText(dialog, IDC_NAME_EDIT, L"Scans");
-                    setControlText(dialog, IDC_EMAIL_ADDRESS_EDIT, L"scan@example.com");
-                    clickButton(dialog, IDC_EMAIL_SCAN_SPECIFIED);
-                },
-                [&](HWND dialog) {
-                    EXPECT_TRUE(shown(dialog, IDC_EMAIL_CODING_COMBO));
-                    EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_EMAIL_PAPER_SIZE_COMBO,
-                                                  CB_GETCURSEL, 0, 0),
-                              2);
-                    clickButton(dialog, IDOK);
-                }});
+    registerRow(
+        View::speedDial, 4,
+        {[&](HWND dialog) { clickButton(dialog, IDC_DESTINATION_EMAIL); },
+         [&](HWND dialog) {
+             setControlText(dialog, IDC_NAME_EDIT, L"Scans");
+             setControlText(dialog, IDC_EMAIL_ADDRESS_EDIT, L"scan@example.com");
+             clickButton(dialog, IDC_EMAIL_SCAN_SPECIFIED);
+         },
+         [&](HWND dialog) {
+             EXPECT_TRUE(shown(dialog, IDC_EMAIL_CODING_COMBO));
+             EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_EMAIL_PAPER_SIZE_COMBO, CB_GETCURSEL, 0, 0),
+                       2);
+             clickButton(dialog, IDOK);
+         }});
     EXPECT_EQ(row(4), (Row{L"005", L"Scans", L"scan@example.com", L""}));
     DialEntry stored = decodeSpeedDial(workspace().mirror, workspace().store, 4);
     EXPECT_EQ(stored.emailScanOption, 1);
