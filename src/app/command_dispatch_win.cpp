@@ -5,9 +5,12 @@
 #include "app/file_commands_win.h"
 #include "app/help_win.h"
 #include "app/settings_command_win.h"
+#include "app/shell_win.h"
 #include "app/status_bar_win.h"
 #include "app/tree_win.h"
+#include "app/ui_refresh_win.h"
 #include "app/ui_state.h"
+#include "phonebook/entry_commands_win.h"
 #include "resource_ids.h"
 
 namespace {
@@ -29,6 +32,13 @@ template <auto command> void run(HWND mainWindow, int) {
     command(mainWindow);
 }
 
+// The entry commands change rows and the clipboard: the Edit commands
+// follow them at once.
+template <void (*command)(HWND, Workspace&)> void runEntryCommand(HWND mainWindow, int) {
+    command(mainWindow, workspaceOf(mainWindow));
+    refreshUiState(mainWindow);
+}
+
 constexpr CommandEntry kCommands[] = {
     {IDM_CONNECT, run<connectMachine>},
     {IDM_DISCONNECT, run<disconnectMachine>},
@@ -37,6 +47,10 @@ constexpr CommandEntry kCommands[] = {
     {IDM_OPEN, run<openDocument>},
     {IDM_SAVE, run<saveDocument>},
     {IDM_EXIT, run<exitProgram>},
+    {IDM_CUT, runEntryCommand<cutEntryCommand>},
+    {IDM_COPY, runEntryCommand<copyEntryCommand>},
+    {IDM_PASTE, runEntryCommand<pasteEntryCommand>},
+    {IDM_DELETE, runEntryCommand<deleteEntryCommand>},
     {IDM_VIEW_ONE_TOUCH, showViewOfCommand},
     {IDM_VIEW_SPEED_DIAL, showViewOfCommand},
     {IDM_VIEW_GROUP, showViewOfCommand},
@@ -44,6 +58,7 @@ constexpr CommandEntry kCommands[] = {
     {IDM_HELP_TOPICS, run<showHelpTopics>},
     {IDM_ABOUT, run<showAboutBox>},
     {IDM_SETTINGS_MENU, run<openSettingsSheet>},
+    {IDM_ENTRY_PROPERTY, runEntryCommand<openEntryDialog>},
     {IDM_NUM_LOCK, refreshLockIndicator},
     {IDM_CAPS_LOCK, refreshLockIndicator},
     {IDM_SCROLL_LOCK, refreshLockIndicator},

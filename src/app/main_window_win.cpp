@@ -7,6 +7,7 @@
 #include "app/shutdown_win.h"
 #include "app/tree_win.h"
 #include "app/ui_refresh_win.h"
+#include "phonebook/entry_commands_win.h"
 #include "phonebook/entry_lists_win.h"
 #include "resource_ids.h"
 
@@ -59,7 +60,13 @@ LRESULT onNotify(HWND window, Shell& shell, const NMHDR& header) {
     return 0;
 }
 
-void onContextMenu(HWND window, const Shell& shell, POINT screenPoint) {
+void onContextMenu(HWND window, const Shell& shell, HWND source, POINT screenPoint) {
+    // The entry list sends its right-clicks and the menu key (Shift+F10)
+    // here alike; both open the same menu at the row.
+    if (source != nullptr && source == entryListWindow(window)) {
+        showEntryListMenu(window, *shell.workspace, screenPoint);
+        return;
+    }
     POINT clientPoint = screenPoint;
     ScreenToClient(window, &clientPoint);
     // Only a shown child counts: the hidden tree lies under the status pane
@@ -105,7 +112,8 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_NOTIFY:
         return onNotify(window, *shell, *reinterpret_cast<const NMHDR*>(lParam));
     case WM_CONTEXTMENU:
-        onContextMenu(window, *shell, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        onContextMenu(window, *shell, reinterpret_cast<HWND>(wParam),
+                      POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         break;
     case WM_COMMAND:
         dispatchCommand(window, LOWORD(wParam));

@@ -70,6 +70,7 @@ void applyEditCommandStates(HWND mainWindow, HMENU menu, const Workspace& worksp
     context.currentView = workspace.view.currentView;
     context.selectedRow = workspace.view.selectedRow;
     context.currentRowFilled = currentRowFilled(mainWindow, workspace);
+    context.clipboardFilled = isClipboardFilled(workspace.clipboard, workspace.view.currentView);
     for (const CommandState& state : editCommandStates(context).items)
         applyCommandState(shellOf(mainWindow).toolbar, menu, state);
 }

@@ -89,20 +89,7 @@ bool isCurrentRowFilled(View currentView, int memberRowCount, std::string_view a
 EditCommandStates editCommandStates(const EditContext& context) {
     const bool viewShown = context.currentView != View::none;
     const bool rowActionable = viewShown && context.selectedRow >= 0 && context.currentRowFilled;
-    bool pasteable = viewShown;
-    switch (context.currentView) {
-    case View::oneTouch:
-        pasteable = context.clipboard.oneTouch != -1;
-        break;
-    case View::speedDial:
-        pasteable = context.clipboard.speedDial != -1;
-        break;
-    case View::group:
-        pasteable = context.clipboard.group != -1;
-        break;
-    case View::none:
-        break;
-    }
+    const bool pasteable = viewShown && context.clipboardFilled;
     return {{{
         {IDM_CUT, rowActionable, false},
         {IDM_COPY, rowActionable, false},

@@ -41,18 +41,11 @@ int statusPaneStringId(const ViewState& view);
 // means leave its text as it is.
 int refreshedStatusPaneStringId(const ViewState& view);
 
-// Slots of the program's entry clipboard; -1 is an empty slot.
-struct ClipboardSources {
-    int32_t oneTouch = -1;
-    int32_t speedDial = -1;
-    int32_t group = -1;
-};
-
 struct EditContext {
     View currentView = View::none;
     int32_t selectedRow = -1;
     bool currentRowFilled = false;
-    ClipboardSources clipboard;
+    bool clipboardFilled = false; // the entry clipboard's slot of currentView
 };
 
 // Whether the row the edit commands act on holds an entry: in the Group view

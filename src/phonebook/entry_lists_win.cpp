@@ -1,5 +1,6 @@
 #include "phonebook/entry_lists_win.h"
 
+#include "phonebook/entry_commands_win.h"
 #include "phonebook/list_rows.h"
 #include "resource_ids.h"
 #include "store/machine_charset.h"
@@ -167,6 +168,10 @@ bool onEntryListNotify(HWND mainWindow, Workspace& workspace, const NMHDR& heade
     case LVN_ITEMCHANGED:
         onEntryRowChanged(mainWindow, workspace, header.hwndFrom);
         return true;
+    case LVN_ITEMACTIVATE:
+        // Under Wine, Enter reports no row: the dialog takes the focused one.
+        openEntryDialog(mainWindow, workspace);
+        return true;
     case NM_CLICK:
     case NM_RCLICK:
         // A click back into the entry list after the member list took the
@@ -181,7 +186,12 @@ bool onEntryListNotify(HWND mainWindow, Workspace& workspace, const NMHDR& heade
     }
 }
 
-bool onMemberListNotify(HWND, Workspace& workspace, const NMHDR& header) {
+bool onMemberListNotify(HWND mainWindow, Workspace& workspace, const NMHDR& header) {
+    if (header.code == LVN_ITEMACTIVATE) {
+        // A member opens the Group it belongs to.
+        openEntryDialog(mainWindow, workspace);
+        return true;
+    }
     if (header.code != LVN_ITEMCHANGED)
         return false;
     // While a member is selected the entry commands have no row to act on.
@@ -210,6 +220,22 @@ void refreshSpeedDialList(HWND list, Workspace& workspace) {
 }
 void refreshGroupList(HWND list, Workspace& workspace) {
     refreshView(list, workspace, View::group);
+}
+
+void replaceEntryRows(HWND list, Workspace& workspace, View view, const std::vector<int>& rows) {
+    for (int row : rows) {
+        ListView_DeleteItem(list, row);
+        insertEntryRow(list, workspace,
+                       decodedEntryRow(view, row, workspace.mirror, workspace.programDialMarks,
+                                       workspace.store),
+                       row);
+    }
+}
+
+void selectEntryRow(HWND list, int row) {
+    UINT selected = LVIS_SELECTED | LVIS_FOCUSED;
+    ListView_SetItemState(list, row, selected, selected);
+    ListView_EnsureVisible(list, row, FALSE);
 }
 
 void insertOneTouchRow(HWND list, const Workspace& workspace, const DialEntry& entry, int index) {

@@ -23,6 +23,8 @@ constexpr uint8_t kFlagProgramDial = 0x40;    // One Touch only
 constexpr uint8_t kFlagHigh = 0x80;           // in the One Touch table without 0x08: a Group
 
 constexpr int kEntryAttributeByte = 0;
+// In the attribute byte: the machine does not let this entry be opened.
+constexpr uint8_t kAttributeNotEditable = 0x40;
 constexpr int kEntryFlagsByte = 1;
 constexpr int kEntryCountByte = 2;
 

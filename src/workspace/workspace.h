@@ -4,6 +4,7 @@
 #include "store/dial_entry.h"
 #include "store/record_store.h"
 #include "store/settings_mirror.h"
+#include "workspace/entry_clipboard.h"
 #include "workspace/model_string.h"
 #include "workspace/view_state.h"
 
@@ -20,6 +21,10 @@ struct Workspace {
     ProgramDialMarks programDialMarks;
     ViewState view;
     PhoneBookListState phoneBookLists;
+    EntryClipboard clipboard;
+    // The entry the phone-book lists, commands and register dialog decoded
+    // last; the register dialog edits a copy and hands it back on OK.
+    DialEntry sharedEntry;
     bool linkActive = false;
     LinkState link;
     uint8_t networkChangeFlag = 0; // kNetworkChange* of link/transfer_protocol.h

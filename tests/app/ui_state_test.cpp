@@ -111,25 +111,14 @@ EditFlags flagsOf(const EditContext& context) {
 } // namespace
 
 TEST(UiState, EditCommandsFollowViewRowAndClipboard) {
-    ClipboardSources full{4, 17, 2};
-    ClipboardSources empty;
     // No view: everything off, whatever the row or the clipboard hold.
-    EXPECT_EQ(flagsOf({View::none, 3, true, full}), (EditFlags{false, false, false, false}));
+    EXPECT_EQ(flagsOf({View::none, 3, true, true}), (EditFlags{false, false, false, false}));
     // A filled, selected row with an empty clipboard.
-    EXPECT_EQ(flagsOf({View::oneTouch, 0, true, empty}), (EditFlags{true, true, false, true}));
+    EXPECT_EQ(flagsOf({View::oneTouch, 0, true, false}), (EditFlags{true, true, false, true}));
     // No selected row (the member list took the selection): only Paste may stay on.
-    EXPECT_EQ(flagsOf({View::group, -1, true, full}), (EditFlags{false, false, true, false}));
+    EXPECT_EQ(flagsOf({View::group, -1, true, true}), (EditFlags{false, false, true, false}));
     // An empty row: Cut, Copy and Delete off.
-    EXPECT_EQ(flagsOf({View::speedDial, 5, false, full}), (EditFlags{false, false, true, false}));
-}
-
-TEST(UiState, PasteReadsOnlyTheClipboardSlotOfTheShownView) {
-    EXPECT_TRUE(flagsOf({View::oneTouch, 0, false, {0, -1, -1}}).paste);
-    EXPECT_FALSE(flagsOf({View::oneTouch, 0, false, {-1, 0, 0}}).paste);
-    EXPECT_TRUE(flagsOf({View::speedDial, 0, false, {-1, 99, -1}}).paste);
-    EXPECT_FALSE(flagsOf({View::speedDial, 0, false, {0, -1, 0}}).paste);
-    EXPECT_TRUE(flagsOf({View::group, 0, false, {-1, -1, 8}}).paste);
-    EXPECT_FALSE(flagsOf({View::group, 0, false, {0, 0, -1}}).paste);
+    EXPECT_EQ(flagsOf({View::speedDial, 5, false, true}), (EditFlags{false, false, true, false}));
 }
 
 TEST(UiState, TreeRootPopupGraysByConnection) {

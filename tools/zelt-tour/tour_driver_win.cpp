@@ -2,10 +2,12 @@
 // scripted tour of the demo and the installer test:
 //   wait        wait up to 30 seconds for the main window to be shown
 //   <number>    run that command id in the window and wait until it is done
-//   open-<id>   start a command that opens a property sheet, and wait up to
-//               30 seconds for the sheet
-//   page-<n>    show page n (from 0) of the open sheet
-//   close-sheet cancel the open sheet
+//   post:<id>   start that command and return at once (it opens a dialog or
+//               a property sheet)
+//   key:<vk>    press that virtual key in the phone-book list
+//   text:<id>:<text>  type <text> into control <id> of the open dialog
+//   click:<id>  press button <id> of the open dialog (2 cancels a sheet)
+//   page:<n>    show page n (from 0) of the open property sheet
 //   close       ask the window to close
 // Returns 0 when every step succeeded, 1 when the window was not found or a
 // command did not finish within a minute.
@@ -21,6 +23,8 @@
 namespace {
 
 constexpr wchar_t kMainWindowClass[] = L"Zelt";
+constexpr wchar_t kDialogClass[] = L"#32770";
+constexpr int kEntryListId = 2001;
 constexpr int kWaitSteps = 300;
 constexpr DWORD kWaitStepMilliseconds = 100;
 constexpr UINT kCommandTimeoutMilliseconds = 60000;
@@ -58,56 +62,76 @@ bool runCommand(int commandId) {
     return true;
 }
 
-BOOL CALLBACK findOwnedDialog(HWND window, LPARAM found) {
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (std::wcscmp(className, L"#32770") == 0 && GetWindow(window, GW_OWNER) == findMainWindow() &&
-        IsWindowVisible(window)) {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// The property sheet the main window has open, or null.
-HWND findSheet() {
-    HWND sheet = nullptr;
-    EnumWindows(findOwnedDialog, reinterpret_cast<LPARAM>(&sheet));
-    return sheet;
-}
-
-// The sheet is modal: the command that opens it returns only when it
-// closes, so it is posted and the sheet awaited instead.
-bool openSheet(int commandId) {
+// The program's open modal dialog: a top-level dialog of the main
+// window's process, waited for up to the usual bound.
+HWND openDialog() {
     HWND window = findMainWindow();
-    if (!window || !PostMessageW(window, WM_COMMAND, MAKEWPARAM(commandId, 0), 0))
-        return false;
+    if (!window)
+        return nullptr;
+    DWORD program = 0;
+    GetWindowThreadProcessId(window, &program);
     for (int step = 0; step < kWaitSteps; ++step) {
-        if (findSheet())
-            return true;
+        for (HWND dialog = FindWindowExW(nullptr, nullptr, kDialogClass, nullptr); dialog;
+             dialog = FindWindowExW(nullptr, dialog, kDialogClass, nullptr)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(dialog, &owner);
+            if (owner == program && IsWindowVisible(dialog) && IsWindowEnabled(dialog))
+                return dialog;
+        }
         Sleep(kWaitStepMilliseconds);
     }
-    return false;
+    return nullptr;
+}
+
+bool postCommand(int commandId) {
+    HWND window = findMainWindow();
+    return window && PostMessageW(window, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+}
+
+bool pressListKey(int virtualKey) {
+    HWND window = findMainWindow();
+    HWND list = window ? GetDlgItem(window, kEntryListId) : nullptr;
+    if (!list)
+        return false;
+    SendMessageW(list, WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 0);
+    SendMessageW(list, WM_KEYUP, static_cast<WPARAM>(virtualKey), 0);
+    return true;
+}
+
+// Typing replaces the control's text; the program filters it as it would
+// filter keystrokes.
+bool typeText(int controlId, const char* text) {
+    HWND dialog = openDialog();
+    if (!dialog)
+        return false;
+    wchar_t wide[256] = {};
+    MultiByteToWideChar(CP_UTF8, 0, text, -1, wide, 255);
+    return SetDlgItemTextW(dialog, controlId, wide) != FALSE;
 }
 
 bool showSheetPage(int pageIndex) {
-    HWND sheet = findSheet();
+    HWND sheet = openDialog();
     return sheet && SendMessageW(sheet, PSM_SETCURSEL, static_cast<WPARAM>(pageIndex), 0) != 0;
 }
 
-bool closeSheet() {
-    HWND sheet = findSheet();
-    return sheet && PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+bool clickButton(int controlId) {
+    HWND dialog = openDialog();
+    HWND button = dialog ? GetDlgItem(dialog, controlId) : nullptr;
+    return button && PostMessageW(button, BM_CLICK, 0, 0);
 }
 
-// The number after `prefix` in `step`, or -1 when the step is not one.
-long numberAfter(const char* step, const char* prefix) {
+// The number (0 to 0xFFFF) after `prefix` in `step`, or -1.
+long numberAfter(const char* step, const char* prefix, char** rest = nullptr) {
     const size_t length = std::strlen(prefix);
     if (std::strncmp(step, prefix, length) != 0)
         return -1;
     char* end = nullptr;
-    const long number = std::strtol(step + length, &end, 10);
-    return end == step + length || *end != '\0' || number < 0 || number > 0xFFFF ? -1 : number;
+    const long value = std::strtol(step + length, &end, 10);
+    if (end == step + length || value < 0 || value > 0xFFFF)
+        return -1;
+    if (rest)
+        *rest = end;
+    return value;
 }
 
 bool closeMainWindow() {
@@ -122,15 +146,17 @@ bool runStep(const char* step) {
     if (std::strcmp(step, "close") == 0) {
         return closeMainWindow();
     }
-    if (std::strcmp(step, "close-sheet") == 0) {
-        return closeSheet();
-    }
-    if (const long commandId = numberAfter(step, "open-"); commandId > 0) {
-        return openSheet(static_cast<int>(commandId));
-    }
-    if (const long pageIndex = numberAfter(step, "page-"); pageIndex >= 0) {
-        return showSheetPage(static_cast<int>(pageIndex));
-    }
+    if (long id = numberAfter(step, "post:"); id > 0)
+        return postCommand(static_cast<int>(id));
+    if (long key = numberAfter(step, "key:"); key > 0)
+        return pressListKey(static_cast<int>(key));
+    if (long id = numberAfter(step, "click:"); id > 0)
+        return clickButton(static_cast<int>(id));
+    char* rest = nullptr;
+    if (long id = numberAfter(step, "text:", &rest); id > 0 && *rest == ':')
+        return typeText(static_cast<int>(id), rest + 1);
+    if (long page = numberAfter(step, "page:"); page >= 0)
+        return showSheetPage(static_cast<int>(page));
     char* end = nullptr;
     const long commandId = std::strtol(step, &end, 10);
     if (end == step || *end != '\0' || commandId <= 0 || commandId > 0xFFFF) {
