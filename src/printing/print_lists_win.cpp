@@ -52,8 +52,8 @@ HDC choosePrinter(HWND owner) {
     PRINTDLGW choice{};
     choice.lStructSize = sizeof choice;
     choice.hwndOwner = owner;
-    choice.Flags = PD_RETURNDC | PD_DISABLEPRINTTOFILE | PD_COLLATE | PD_NOSELECTION |
-                   PD_NOPAGENUMS;
+    choice.Flags =
+        PD_RETURNDC | PD_DISABLEPRINTTOFILE | PD_COLLATE | PD_NOSELECTION | PD_NOPAGENUMS;
     choice.nCopies = 1;
     const bool confirmed = PrintDlgW(&choice) != FALSE;
     if (choice.hDevMode != nullptr)

@@ -65,7 +65,9 @@ class FakePrintCanvas : public PrintCanvas {
     void drawRectangle(const PageRect& rect, Colour colour) override {
         fills.push_back({pages, rect, colour, true});
     }
-    void drawLine(int x1, int y1, int x2, int y2) override { lines.push_back({pages, x1, y1, x2, y2}); }
+    void drawLine(int x1, int y1, int x2, int y2) override {
+        lines.push_back({pages, x1, y1, x2, y2});
+    }
 
     // What was drawn on one page, in drawing order.
     std::vector<Text> textsOnPage(int page) const {

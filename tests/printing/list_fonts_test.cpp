@@ -9,7 +9,7 @@ TEST(ListFonts, FaceAndCharacterSetFollowTheDisplayLanguageAndSizesTheResolution
         int charset;
     };
     const Case cases[] = {{11, "MS UI Gothic", 128}, {6, "Tahoma", 204}, {0, "Tahoma", 1},
-                          {7, "Tahoma", 1},          {12, "Tahoma", 1}, {255, "Tahoma", 1}};
+                          {7, "Tahoma", 1},          {12, "Tahoma", 1},  {255, "Tahoma", 1}};
     for (const Case& c : cases) {
         const ListFonts fonts = listFonts(c.language, 600);
         for (const FontRequest* font : {&fonts.base, &fonts.title, &fonts.table}) {

@@ -36,7 +36,8 @@ ListSource filledBook() {
     book.speedDial.resize(100);
     book.keys.resize(9);
     for (int i = 0; i < 100; ++i)
-        book.speedDial[static_cast<size_t>(i)] = fax(("Entry " + std::to_string(i + 1)).c_str(), "0301234");
+        book.speedDial[static_cast<size_t>(i)] =
+            fax(("Entry " + std::to_string(i + 1)).c_str(), "0301234");
     book.oneTouch[0] = fax("Head Office", "0P030 5550 1234");
     book.stationName = "Reception";
     book.stationNumber = "+49 30 5550 1000";
@@ -93,8 +94,8 @@ TEST(ListPrinter, PagesHoldAtMostFiftyEntriesAndTheCountSaysHowManyWereDrawn) {
         EXPECT_EQ(canvas.pagesEnded, c.pages);
         ASSERT_EQ(canvas.documents, std::vector<std::string>{"Zelt documents"});
         EXPECT_EQ(canvas.documentsEnded, 1);
-        const std::string last = "Total " + std::to_string(c.pages) + " page(s), page " +
-                                 std::to_string(c.pages);
+        const std::string last =
+            "Total " + std::to_string(c.pages) + " page(s), page " + std::to_string(c.pages);
         EXPECT_NE(canvas.findText(last, c.pages), nullptr) << last;
         EXPECT_EQ(rowTexts(canvas, c.pages, 1).at(0), c.lastPageFirstEntry);
     }

@@ -91,9 +91,11 @@ TEST(ListTable, StoredCodesPrintTheirTextsAndNothingWhenOutOfRange) {
         {oddFax, 0, {"01", "", "123", "", "", "", "", ""}},
         {withheld, 0, {"01", "", "123", "", "", "", "", ""}},
         {program, 0, {"01", "PROGRAM DIAL", "", "", "", "", "", ""}},
-        {email(1, 2, 1, 2), 0,
+        {email(1, 2, 1, 2),
+         0,
          {"01", "Scan Desk", "scan@example.com", "", "Custom", "A3", "S/F", "MMR"}},
-        {email(1, 1, 0, 0), 1,
+        {email(1, 1, 0, 0),
+         1,
          {"01", "Scan Desk", "scan@example.com", "", "Custom", "Ledger", "Fine", "MH"}},
         {email(1, 2, 2, 3), 1, {"01", "Scan Desk", "scan@example.com", "", "Custom", "", "", ""}},
         {email(0, 2, 1, 2), 0, {"01", "Scan Desk", "scan@example.com", "", "Default", "", "", ""}},
@@ -130,9 +132,10 @@ TEST(ListTable, GroupRowsListEveryKeyAndEachMemberFromItsTable) {
     const auto rows = listRows(canvas, PrintedList::group, book, false);
     ASSERT_EQ(rows.size(), 11u);
     EXPECT_EQ(rows[6].cells, (std::vector<std::string>{"07", "Sales", "", "", ""}));
-    EXPECT_EQ(rows[7].cells, (std::vector<std::string>{"", "", "One Touch#3", "Warehouse", "0305550"}));
-    EXPECT_EQ(rows[8].openingCells,
-              (std::vector<std::string>{"07", "Sales", "Speed Dial#5", "Scan Desk", "scan@example.com"}));
+    EXPECT_EQ(rows[7].cells,
+              (std::vector<std::string>{"", "", "One Touch#3", "Warehouse", "0305550"}));
+    EXPECT_EQ(rows[8].openingCells, (std::vector<std::string>{"07", "Sales", "Speed Dial#5",
+                                                              "Scan Desk", "scan@example.com"}));
     EXPECT_EQ(rows[9].cells, (std::vector<std::string>{"08", "", "", "", ""}));
     EXPECT_TRUE(rows[9].openingCells.empty());
 }

@@ -32,7 +32,8 @@ TEST(PhoneBookSnapshot, DecodesEveryListFromTheImageWithoutChangingIt) {
     EXPECT_EQ(book.keys[6].memberCount, 6);
     EXPECT_EQ(fieldText(book.speedDial[2].emailAddress), "c.dubois@example.org");
     EXPECT_EQ(book.speedDial[20].used, 0);
-    EXPECT_EQ(book.stationName, "\xc1" "eception");
+    EXPECT_EQ(book.stationName, "\xc1"
+                                "eception");
     EXPECT_EQ(book.stationNumber, "+49 30 5550 1000");
     EXPECT_EQ(book.language, 6);
 }

@@ -40,8 +40,9 @@ TEST(MachineInformation, OkStoresBothTextsWithTheirLengthsAndPacksTheImage) {
 
     // The mirror keeps the PC code page; the image gets the machine's
     // character set (PC 193 is machine 128 for language 6).
-    values.name = "\xc1" "-Team Headquarters North Wing West"; // 35 characters
-    values.telephoneNumber = "+49 30 5550 1000 22 333";         // 23 characters
+    values.name = "\xc1"
+                  "-Team Headquarters North Wing West"; // 35 characters
+    values.telephoneNumber = "+49 30 5550 1000 22 333"; // 23 characters
     applyMachineInformation(values, workspace);
     EXPECT_EQ(fieldText(workspace.mirror.stationName), "\xc1-Team Headquarters North Wing W");
     EXPECT_EQ(fieldText(workspace.mirror.stationNumber), "+49 30 5550 1000 22 ");

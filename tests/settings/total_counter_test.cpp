@@ -7,10 +7,9 @@
 TEST(TotalCounter, SixLittleEndianCountersInRecordOrder) {
     RecordStore store;
     initStore(store);
-    const uint8_t counters[] = {0x64, 0, 0, 0,          0xff, 0xff, 0xff, 0xff,
-                                0x01, 0x02, 0x03, 0x04, 0,    0,    0,    0,
-                                0xa1, 0x08, 0,    0,    0x56, 0x23, 0,    0x80,
-                                0x99, 0x99, 0x99, 0x99};
+    const uint8_t counters[] = {0x64, 0,    0, 0,    0xff, 0xff, 0xff, 0xff, 0x01, 0x02,
+                                0x03, 0x04, 0, 0,    0,    0,    0xa1, 0x08, 0,    0,
+                                0x56, 0x23, 0, 0x80, 0x99, 0x99, 0x99, 0x99};
     std::copy(std::begin(counters), std::end(counters), store.slots[kCounterSlot].payload.begin());
     const auto lines = totalCounterLines(store);
     const std::array<CounterLine, 6> expected = {{

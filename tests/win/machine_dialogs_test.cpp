@@ -118,9 +118,9 @@ TEST_F(MachineDialogsTest, CounterAndStatusShowWhatTheMachineReported) {
     {
         ModalScript script;
         script.then([&](HWND dialog) {
-            for (int id : {IDC_MACHINE_STATUS_ADF, IDC_MACHINE_STATUS_OPTION_TRAY,
-                           IDC_MACHINE_STATUS_DUPLEX, IDC_MACHINE_STATUS_NIC_KIT,
-                           IDC_MACHINE_STATUS_MEMORY})
+            for (int id :
+                 {IDC_MACHINE_STATUS_ADF, IDC_MACHINE_STATUS_OPTION_TRAY, IDC_MACHINE_STATUS_DUPLEX,
+                  IDC_MACHINE_STATUS_NIC_KIT, IDC_MACHINE_STATUS_MEMORY})
                 status.push_back(controlText(dialog, id));
             clickButton(dialog, IDOK);
         });

@@ -69,12 +69,12 @@ TEST_F(PrintListsTest, EachListPrintsItsTitleStationEntriesAndPageCount) {
           "PROGRAM DIAL", "Total 1 page(s), page 1"}},
         {IDC_PRINT_SPEED_DIAL_LIST,
          "speed-dial-list",
-         {"Speed Dial", "SD#", "A. Berger", "0171 555 0101", "c.dubois@example.org",
-          "Night Line", "100"}},
+         {"Speed Dial", "SD#", "A. Berger", "0171 555 0101", "c.dubois@example.org", "Night Line",
+          "100"}},
         {IDC_PRINT_GROUP_LIST,
          "group-list",
-         {"Group#", " Item Name", "Sales", "Everyone", "One Touch#1", "Speed Dial#8",
-          "Warehouse", "Total 1 page(s), page 1"}},
+         {"Group#", " Item Name", "Sales", "Everyone", "One Touch#1", "Speed Dial#8", "Warehouse",
+          "Total 1 page(s), page 1"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

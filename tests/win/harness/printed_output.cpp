@@ -93,8 +93,8 @@ std::string renderPrintedJob(const std::wstring& job, std::string_view name) {
                       target + "-%d.png' '" + source + "' && ps2pdf '" + source + "' '" + target +
                       ".pdf' && pdftotext -layout '" + target + ".pdf' '" + target + ".txt'"))
         return {};
-    std::ifstream text(std::filesystem::path(folder + L"\\" +
-                                             std::wstring(name.begin(), name.end()) + L".txt"));
+    std::ifstream text(
+        std::filesystem::path(folder + L"\\" + std::wstring(name.begin(), name.end()) + L".txt"));
     return std::string(std::istreambuf_iterator<char>(text), {});
 }
 
