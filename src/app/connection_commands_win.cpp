@@ -99,8 +99,7 @@ void connectMachine(HWND mainWindow) {
 void disconnectMachine(HWND mainWindow) {
     Workspace& state = workspaceOf(mainWindow);
     applyShellOutcome(mainWindow, ShellOutcome::disconnected);
-    reportLinkOutcome(mainWindow,
-                      leaveRemoteMode(machineLink(mainWindow), state.networkChangeFlag));
+    reportLinkOutcome(mainWindow, leaveRemoteMode(machineLink(mainWindow), state.networkChangeFlag));
     closeLink(machineLink(mainWindow));
     showConnectionState(mainWindow);
 }

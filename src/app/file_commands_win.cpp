@@ -32,7 +32,8 @@ bool writeAndReport(HWND mainWindow, ShellOutcome failure) {
 
 void openDocument(HWND mainWindow) {
     Workspace& state = workspaceOf(mainWindow);
-    if (!fileDialog(mainWindow, state.currentFilePath, DataFileDialogMode::open)) {
+    if (!fileDialog(mainWindow, state.currentFilePath,
+                    DataFileDialogMode::open)) {
         return;
     }
     if (!loadDocumentFile(state)) {
@@ -50,7 +51,8 @@ void openDocument(HWND mainWindow) {
 void saveDocument(HWND mainWindow) {
     Workspace& state = workspaceOf(mainWindow);
     if (saveNeedsFileName(state.displayFileName, state.currentFilePath) &&
-        !fileDialog(mainWindow, state.currentFilePath, DataFileDialogMode::save)) {
+        !fileDialog(mainWindow, state.currentFilePath,
+                    DataFileDialogMode::save)) {
         return;
     }
     if (writeAndReport(mainWindow, ShellOutcome::saveWriteFailed)) {
@@ -60,7 +62,8 @@ void saveDocument(HWND mainWindow) {
 
 void saveDocumentAs(HWND mainWindow) {
     Workspace& state = workspaceOf(mainWindow);
-    if (!fileDialog(mainWindow, state.currentFilePath, DataFileDialogMode::saveAs)) {
+    if (!fileDialog(mainWindow, state.currentFilePath,
+                    DataFileDialogMode::saveAs)) {
         return;
     }
     if (writeAndReport(mainWindow, ShellOutcome::saveAsWriteFailed)) {

@@ -15,8 +15,8 @@
 namespace {
 
 SaveAnswer askToSave(HWND mainWindow, const Workspace& workspace) {
-    const std::string question = saveQuestionText(wideToUtf8(loadString(IDS_SAVE_CHANGES_QUESTION)),
-                                                  workspace.currentFilePath);
+    const std::string question = saveQuestionText(
+        wideToUtf8(loadString(IDS_SAVE_CHANGES_QUESTION)), workspace.currentFilePath);
     const std::wstring caption = loadString(IDS_APP_TITLE);
     switch (
         MessageBoxW(mainWindow, utf8ToWide(question).c_str(), caption.c_str(), MB_YESNOCANCEL)) {

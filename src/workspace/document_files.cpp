@@ -1,9 +1,9 @@
 #include "workspace/document_files.h"
 
+#include "workspace/document_names.h"
 #include "store/data_file.h"
 #include "store/dial_entry.h"
 #include "store/settings_mirror.h"
-#include "workspace/document_names.h"
 
 namespace {
 

@@ -26,9 +26,9 @@ struct Workspace {
     uint8_t networkChangeFlag = 0; // kNetworkChange* of link/transfer_protocol.h
     bool modifiedFlag = false;
     PrintSelection printSelection; // the lists the last Print command chose
-    int32_t treePaneWidth = 0;     // fixed at the first layout
-    std::string displayFileName;   // UTF-8
-    std::string currentFilePath;   // UTF-8
+    int32_t treePaneWidth = 0;   // fixed at the first layout
+    std::string displayFileName; // UTF-8
+    std::string currentFilePath; // UTF-8
     // The hidden backup file (UTF-8): beside the resource module unless the
     // one who starts the program names another (the tests do).
     std::string backupFilePath;

@@ -17,21 +17,10 @@ class DispatchTest : public harness::MainWindowTest {};
 TEST_F(DispatchTest, UnknownCommandsAndCommandsWithoutTheirDialogChangeNothing) {
     workspace().view = {true, true, View::speedDial, 5};
     workspace().linkActive = true;
-    const int ids[] = {0,
-                       803,
-                       809,
-                       810,
-                       823,
-                       824,
-                       834,
-                       1021,
-                       65535,
-                       IDM_SETTINGS_MENU,
-                       IDM_ENTRY_PROPERTY,
-                       IDM_CUT,
-                       IDM_COPY,
-                       IDM_PASTE,
-                       IDM_DELETE};
+    const int ids[] = {0,           803,          809,          810,
+                       823,         824,          834,          1021,
+                       65535,       IDM_SETTINGS_MENU, IDM_ENTRY_PROPERTY, IDM_CUT,
+                       IDM_COPY,    IDM_PASTE,    IDM_DELETE};
     for (int id : ids) {
         SCOPED_TRACE(id);
         dispatchCommand(mainWindow(), id);
