@@ -1,6 +1,7 @@
 #include "string_table.h"
 
 #include "resource_ids.h"
+#include "zelt_version.h"
 
 #include <algorithm>
 #include <array>

@@ -23,7 +23,9 @@ void showViewOfCommand(HWND mainWindow, int commandId) {
     selectTreeItem(mainWindow, viewOfCommand(commandId));
 }
 
-template <void (*command)(HWND)> void run(HWND mainWindow, int) {
+// A command that needs only its window; what it returns is for other
+// callers, not the menu.
+template <auto command> void run(HWND mainWindow, int) {
     command(mainWindow);
 }
 

@@ -12,6 +12,8 @@
 #include "resource_ids.h"
 #include "store/settings_mirror.h"
 
+#include <memory>
+
 namespace {
 
 // USB, or TCP to the simulated machines that ZELT_MACHINE_ADDRESS names.
@@ -110,24 +112,30 @@ void downloadFromMachine(HWND mainWindow) {
         dropConnectionAfterFailedCheck(mainWindow);
         return;
     }
-    if (!state.view.documentLoaded || askShellQuestion(mainWindow, IDS_CONFIRM_DOWNLOAD)) {
-        prepareDownload(state.store, state.networkChangeFlag);
+    if (!state.view.documentLoaded || askShellQuestion(mainWindow, IDS_CONFIRM_DOWNLOAD))
         readMachineImage(mainWindow);
-    }
     setStatusBarText(mainWindow, kActivityStatusPart, IDS_STATUS_READY);
     // Also when the question was declined, so that closing asks to save.
     applyShellOutcome(mainWindow, ShellOutcome::downloadEnded);
 }
 
+// The machine's image is read into a scratch image and taken over only when
+// every record arrived: a Download that fails part-way leaves the image, the
+// lists and the backup exactly as they were, never a mix of old and new.
 void readMachineImage(HWND mainWindow) {
     Workspace& state = workspaceOf(mainWindow);
+    auto scratch = std::make_unique<RecordStore>();
+    uint8_t networkChangeFlag = state.networkChangeFlag;
+    prepareDownload(*scratch, networkChangeFlag);
     applyShellOutcome(mainWindow, ShellOutcome::machineReadStarting);
-    if (!downloadAll(machineLink(mainWindow), state.store)) {
+    if (!downloadAll(machineLink(mainWindow), *scratch)) {
         applyShellOutcome(mainWindow, ShellOutcome::machineReadFailed);
         showMachineDataError(mainWindow);
         showConnectionState(mainWindow);
         return;
     }
+    state.store = *scratch;
+    state.networkChangeFlag = networkChangeFlag;
     applyShellOutcome(mainWindow, ShellOutcome::machineReadSucceeded);
     unpackStore(state.store, state.mirror);
     showNewImage(mainWindow);

@@ -19,8 +19,8 @@ void showDocumentTitle(HWND mainWindow) {
 
 // A failed write is reported and leaves the exit question armed: the image
 // is not on disk.
-bool writeAndReport(HWND mainWindow, ShellOutcome failure) {
-    if (writeDocumentFile(workspaceOf(mainWindow))) {
+bool writeAndReport(HWND mainWindow, const std::string& path, ShellOutcome failure) {
+    if (writeDocumentFile(workspaceOf(mainWindow), path)) {
         return true;
     }
     showMachineDataError(mainWindow);
@@ -30,13 +30,17 @@ bool writeAndReport(HWND mainWindow, ShellOutcome failure) {
 
 } // namespace
 
+// The dialogs work on a copy of the path: the document's own path changes
+// only once its file has been read or written, so a failed Open or Save As
+// never leaves the document named after a file that does not hold it.
+
 void openDocument(HWND mainWindow) {
     Workspace& state = workspaceOf(mainWindow);
-    if (!fileDialog(mainWindow, state.currentFilePath,
-                    DataFileDialogMode::open)) {
+    std::string path = state.currentFilePath;
+    if (!fileDialog(mainWindow, path, DataFileDialogMode::open)) {
         return;
     }
-    if (!loadDocumentFile(state)) {
+    if (!loadDocumentFile(state, path)) {
         applyShellOutcome(mainWindow, ShellOutcome::openFailed);
         showMachineDataError(mainWindow);
         return;
@@ -48,29 +52,35 @@ void openDocument(HWND mainWindow) {
     layoutMainWindow(mainWindow);
 }
 
-void saveDocument(HWND mainWindow) {
+bool saveDocument(HWND mainWindow) {
     Workspace& state = workspaceOf(mainWindow);
+    std::string path = state.currentFilePath;
     if (saveNeedsFileName(state.displayFileName, state.currentFilePath) &&
-        !fileDialog(mainWindow, state.currentFilePath,
-                    DataFileDialogMode::save)) {
-        return;
+        !fileDialog(mainWindow, path, DataFileDialogMode::save)) {
+        return false;
     }
-    if (writeAndReport(mainWindow, ShellOutcome::saveWriteFailed)) {
-        applyShellOutcome(mainWindow, ShellOutcome::saveWritten);
+    if (!writeAndReport(mainWindow, path, ShellOutcome::saveWriteFailed)) {
+        return false;
     }
+    state.currentFilePath = path;
+    applyShellOutcome(mainWindow, ShellOutcome::saveWritten);
+    return true;
 }
 
-void saveDocumentAs(HWND mainWindow) {
+bool saveDocumentAs(HWND mainWindow) {
     Workspace& state = workspaceOf(mainWindow);
-    if (!fileDialog(mainWindow, state.currentFilePath,
-                    DataFileDialogMode::saveAs)) {
-        return;
+    std::string path = state.currentFilePath;
+    if (!fileDialog(mainWindow, path, DataFileDialogMode::saveAs)) {
+        return false;
     }
-    if (writeAndReport(mainWindow, ShellOutcome::saveAsWriteFailed)) {
-        applyShellOutcome(mainWindow, ShellOutcome::saveAsWritten);
-        state.displayFileName = fileNamePart(state.currentFilePath);
-        showDocumentTitle(mainWindow);
+    if (!writeAndReport(mainWindow, path, ShellOutcome::saveAsWriteFailed)) {
+        return false;
     }
+    state.currentFilePath = path;
+    state.displayFileName = fileNamePart(path);
+    applyShellOutcome(mainWindow, ShellOutcome::saveAsWritten);
+    showDocumentTitle(mainWindow);
+    return true;
 }
 
 void exitProgram(HWND mainWindow) {

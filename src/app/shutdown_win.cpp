@@ -4,6 +4,7 @@
 #include "app/main_window_children_win.h"
 #include "app/shell_backup_win.h"
 #include "app/shell_messages_win.h"
+#include "app/shell_outcome_win.h"
 #include "app/shell_win.h"
 #include "app/shutdown.h"
 #include "link/link_channels.h"
@@ -29,19 +30,28 @@ SaveAnswer askToSave(HWND mainWindow, const Workspace& workspace) {
     }
 }
 
-void saveBeforeClosing(HWND mainWindow, int saveCommandId) {
-    if (saveCommandId == IDM_SAVE)
-        saveDocument(mainWindow);
-    else if (saveCommandId == IDM_SAVE_AS)
-        saveDocumentAs(mainWindow);
+// True when the image was written, or when no save was asked for.
+bool saveBeforeClosing(HWND mainWindow, int saveCommandId) {
+    switch (saveCommandId) {
+    case IDM_SAVE:
+        return saveDocument(mainWindow);
+    case IDM_SAVE_AS:
+        return saveDocumentAs(mainWindow);
+    default:
+        return true;
+    }
 }
 
 // A machine still in remote setup mode is released before the program goes;
-// a failure is reported and the close goes on.
+// a failure is reported and the close goes on. The poll stops and the link
+// counts as inactive first, as Disconnect does: a tick delivered while the
+// failure message is open would otherwise poll a half-closed window.
 void leaveRemoteMode(HWND mainWindow, Workspace& workspace) {
     LinkState& link = workspace.link;
     if (!workspace.linkActive || link.transport == nullptr)
         return;
+    stopPollTimer(mainWindow);
+    workspace.linkActive = false;
     if (openLink(link) == 0)
         reportLinkOutcome(mainWindow, leaveRemoteMode(link, workspace.networkChangeFlag));
     closeLink(link);
@@ -56,9 +66,10 @@ bool runShutdown(HWND mainWindow, bool freeStore) {
         const std::string defaultName = wideToUtf8(loadString(IDS_DEFAULT_FILE_NAME));
         const ShutdownStep step =
             shutdownStep(askToSave(mainWindow, workspace), workspace.currentFilePath, defaultName);
-        if (step.keepRunning)
+        // A save that did not happen (its dialog cancelled, the file not
+        // written) keeps the window open with the image as it was.
+        if (step.keepRunning || !saveBeforeClosing(mainWindow, step.saveCommandId))
             return false;
-        saveBeforeClosing(mainWindow, step.saveCommandId);
         workspace.modifiedFlag = false;
     }
     workspace.view.documentLoaded = false;

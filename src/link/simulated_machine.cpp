@@ -72,7 +72,9 @@ size_t SimulatedMachine::bytesAllowed(size_t count) const {
 }
 
 void SimulatedMachine::spend(size_t count) {
-    bytesBeforeUnplug_ -= count;
+    // An unplug asked for while these bytes were on their way (from an
+    // exchange observer) holds: the count never wraps round to "plugged in".
+    bytesBeforeUnplug_ -= std::min<uint64_t>(count, bytesBeforeUnplug_);
     if (unplugged())
         drop();
 }

@@ -25,17 +25,18 @@ void decodeEveryEntry(Workspace& workspace) {
 
 } // namespace
 
-bool loadDocumentFile(Workspace& workspace) {
-    if (!readDataFile(workspace.currentFilePath, workspace.store)) {
+bool loadDocumentFile(Workspace& workspace, const std::string& path) {
+    if (!readDataFile(path, workspace.store)) {
         return false;
     }
     unpackStore(workspace.store, workspace.mirror);
     decodeEveryEntry(workspace);
-    workspace.displayFileName = fileNamePart(workspace.currentFilePath);
+    workspace.currentFilePath = path;
+    workspace.displayFileName = fileNamePart(path);
     return true;
 }
 
-bool writeDocumentFile(Workspace& workspace) {
+bool writeDocumentFile(Workspace& workspace, const std::string& path) {
     packStore(workspace.mirror, workspace.store);
-    return writeDataFile(workspace.currentFilePath, workspace.store) != 0;
+    return writeDataFile(path, workspace.store) != 0;
 }

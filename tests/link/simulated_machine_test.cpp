@@ -156,4 +156,13 @@ TEST(SimulatedMachine, UnpluggedAfterAByteCountInEitherDirection) {
     EXPECT_FALSE(machine.connected());
     EXPECT_EQ(machine.send(reply, sizeof reply), 0u);
     EXPECT_FALSE(machine.connect());
+
+    // Unplugged by an exchange observer while the command's bytes are still
+    // being taken: it stays unplugged.
+    SimulatedMachine observed;
+    ASSERT_TRUE(observed.connect());
+    observed.onExchange = [&](const std::string&) { observed.unplugAfter(0); };
+    observed.receive(query.data(), query.size());
+    EXPECT_TRUE(observed.unplugged());
+    EXPECT_FALSE(observed.connect());
 }

@@ -10,6 +10,7 @@
 
 #include <string>
 
+using harness::HeldFile;
 using harness::MessageBoxRecord;
 using harness::ModalScript;
 
@@ -68,22 +69,6 @@ class FileCommandsTest : public harness::MainWindowTest {
     harness::TempFolder folder;
 };
 
-// Holds a file open without sharing, as another program might.
-class HeldFile {
-  public:
-    explicit HeldFile(const std::string& path)
-        : handle_(CreateFileW(utf8ToWide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                              nullptr)) {}
-    ~HeldFile() {
-        if (handle_ != INVALID_HANDLE_VALUE)
-            CloseHandle(handle_);
-    }
-    bool held() const { return handle_ != INVALID_HANDLE_VALUE; }
-
-  private:
-    HANDLE handle_;
-};
-
 } // namespace
 
 TEST_F(FileCommandsTest, OpenLoadsTheImageAndNamesTheWindow) {
@@ -136,7 +121,8 @@ TEST_F(FileCommandsTest, OpenOfAnUnreadableFileReportsAndHidesTheDocument) {
         EXPECT_EQ(box.caption, L"Local Setup - Zelt");
     }
     EXPECT_EQ(workspace().view.documentLoaded, 0);
-    EXPECT_EQ(workspace().currentFilePath, locked);
+    EXPECT_EQ(workspace().currentFilePath, wideToUtf8(folder.file(L"good.dat")))
+        << "the refused file never becomes the document's";
     EXPECT_EQ(title(), L"Local Setup - Zelt - good.dat");
     EXPECT_EQ(harness::statusBarParts(shell().statusBar).at(1), L"Local Setup");
     // The next refresh (any menu opening) hides the tree and the lists.

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -52,45 +53,46 @@ class DocumentFiles : public ::testing::Test {
 
 TEST_F(DocumentFiles, LoadBringsMirrorMarksAndNameUpToDate) {
     ASSERT_EQ(writeDataFile(path("office.dat"), officeImage()), 1);
-    workspace.currentFilePath = path("office.dat");
     workspace.programDialMarks.marks[1] = 1; // key 6, from an earlier image
 
-    ASSERT_TRUE(loadDocumentFile(workspace));
+    ASSERT_TRUE(loadDocumentFile(workspace, path("office.dat")));
     EXPECT_EQ(fieldText(workspace.mirror.stationName), "Office");
     EXPECT_TRUE(isProgramDialMarked(workspace.programDialMarks, 5));
     EXPECT_FALSE(isProgramDialMarked(workspace.programDialMarks, 6));
     EXPECT_EQ(workspace.displayFileName, "office.dat");
+    EXPECT_EQ(workspace.currentFilePath, path("office.dat"));
     EXPECT_EQ(workspace.store.slots[kStationNameSlot].payloadLength, 36u);
 }
 
-TEST_F(DocumentFiles, FailedLoadKeepsStoreMirrorAndName) {
+TEST_F(DocumentFiles, FailedLoadKeepsStoreMirrorPathAndName) {
     workspace.store.slots[kStationNameSlot].payload[0] = 'K';
     workspace.mirror.stationName[0] = 'M';
-    workspace.currentFilePath = path("missing.dat");
-
-    EXPECT_FALSE(loadDocumentFile(workspace));
-    EXPECT_EQ(workspace.store.slots[kStationNameSlot].payload[0], 'K');
-    EXPECT_EQ(workspace.mirror.stationName[0], 'M');
-    EXPECT_EQ(workspace.displayFileName, "NewFile.Dat");
-    EXPECT_EQ(workspace.currentFilePath, path("missing.dat"));
+    // Missing, and larger than any data file: both are refused.
+    std::ofstream(path("huge.dat"), std::ios::binary) << std::string(1024 * 1024 + 1, '\0');
+    for (const char* name : {"missing.dat", "huge.dat"}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(loadDocumentFile(workspace, path(name)));
+        EXPECT_EQ(workspace.store.slots[kStationNameSlot].payload[0], 'K');
+        EXPECT_EQ(workspace.mirror.stationName[0], 'M');
+        EXPECT_EQ(workspace.displayFileName, "NewFile.Dat");
+        EXPECT_EQ(workspace.currentFilePath, "NewFile.Dat");
+    }
 }
 
 TEST_F(DocumentFiles, WriteCarriesMirrorChangesIntoTheFile) {
     setFieldText(workspace.mirror.stationName, "Branch");
-    workspace.currentFilePath = path("branch.dat");
-    ASSERT_TRUE(writeDocumentFile(workspace));
+    ASSERT_TRUE(writeDocumentFile(workspace, path("branch.dat")));
+    EXPECT_EQ(workspace.currentFilePath, "NewFile.Dat") << "the caller decides";
     EXPECT_EQ(fs::file_size(path("branch.dat")), 25760u);
 
     Workspace reloaded;
     reloaded.startup = workspace.startup;
     initStore(reloaded.store);
-    reloaded.currentFilePath = path("branch.dat");
-    ASSERT_TRUE(loadDocumentFile(reloaded));
+    ASSERT_TRUE(loadDocumentFile(reloaded, path("branch.dat")));
     EXPECT_EQ(fieldText(reloaded.mirror.stationName), "Branch");
 }
 
 TEST_F(DocumentFiles, WriteToAnImpossiblePathFails) {
-    workspace.currentFilePath = path("no-such-folder/x.dat");
-    EXPECT_FALSE(writeDocumentFile(workspace));
+    EXPECT_FALSE(writeDocumentFile(workspace, path("no-such-folder/x.dat")));
     EXPECT_FALSE(fs::exists(path("no-such-folder")));
 }

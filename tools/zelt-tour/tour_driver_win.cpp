@@ -1,6 +1,6 @@
 // Drives a running Zelt window from outside, one step per argument, for the
-// scripted tour of the demo:
-//   wait        wait up to 30 seconds for the main window to appear
+// scripted tour of the demo and the installer test:
+//   wait        wait up to 30 seconds for the main window to be shown
 //   <number>    run that command id in the window and wait until it is done
 //   close       ask the window to close
 //   print:<box> print one phone-book list: Print, only check box <box> ticked
@@ -30,9 +30,11 @@ HWND findMainWindow() {
     return FindWindowW(kMainWindowClass, nullptr);
 }
 
+// The window exists before it is shown; wait until the user could see it.
 bool waitForMainWindow() {
     for (int step = 0; step < kWaitSteps; ++step) {
-        if (findMainWindow()) {
+        HWND window = findMainWindow();
+        if (window && IsWindowVisible(window)) {
             return true;
         }
         Sleep(kWaitStepMilliseconds);

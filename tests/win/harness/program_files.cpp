@@ -140,4 +140,16 @@ HWND findProcessWindow(DWORD processId, const wchar_t* className) {
     return search.found;
 }
 
+HeldFile::HeldFile(const std::string& utf8Path) {
+    std::wstring path(utf8Path.size(), L'\0');
+    path.resize(MultiByteToWideChar(CP_UTF8, 0, utf8Path.data(), static_cast<int>(utf8Path.size()),
+                                    path.data(), static_cast<int>(path.size())));
+    handle_ = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+}
+
+HeldFile::~HeldFile() {
+    if (held())
+        CloseHandle(handle_);
+}
+
 } // namespace harness

@@ -30,6 +30,20 @@ class TempFolder {
     std::wstring path_;
 };
 
+// Holds a file open without sharing, as another program might: it can still
+// be chosen in a file dialog, but neither read nor replaced.
+class HeldFile {
+  public:
+    explicit HeldFile(const std::string& utf8Path);
+    ~HeldFile();
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+    bool held() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+  private:
+    HANDLE handle_;
+};
+
 // Zelt.exe (or a copy) run as a process of its own, ended at destruction
 // if it is still running.
 class ProgramProcess {

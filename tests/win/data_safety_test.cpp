@@ -1,0 +1,311 @@
+#include "machine_test_support.h"
+#include "resource_ids.h"
+
+#include "app/connection_commands_win.h"
+#include "app/ui_refresh_win.h"
+#include "phonebook/entry_lists_win.h"
+#include "store/data_file.h"
+#include "store/dial_entry.h"
+#include "win/win_text_win.h"
+
+#include <limits>
+#include <string>
+#include <vector>
+
+using harness::HeldFile;
+using harness::MessageBoxRecord;
+using harness::ModalScript;
+
+namespace {
+
+// The file name box of the system Open and Save dialogs.
+constexpr int kFileNameBox = 0x47c;
+constexpr wchar_t kMachineDataError[] = L"Error reading/writing machine data!";
+
+std::vector<char> fileBytes(const std::string& path) {
+    std::vector<char> bytes;
+    HANDLE file = CreateFileW(utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return bytes;
+    bytes.resize(GetFileSize(file, nullptr));
+    DWORD read = 0;
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    bytes.resize(read);
+    return bytes;
+}
+
+void writeFileBytes(const std::string& path, const std::vector<char>& bytes) {
+    HANDLE file = CreateFileW(utf8ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+bool sameImage(const RecordStore& a, const RecordStore& b) {
+    for (size_t slot = 0; slot < a.slots.size(); ++slot) {
+        const SettingRecord& x = a.slots[slot];
+        const SettingRecord& y = b.slots[slot];
+        if (x.recordId != y.recordId || x.payloadLength != y.payloadLength ||
+            x.payload != y.payload)
+            return false;
+    }
+    return true;
+}
+
+// The main window with a simulated machine, and the file steps a user takes.
+class DataSafety : public MachineWindowTest {
+  protected:
+    void chooseFile(ModalScript& script, const std::string& path) {
+        script.then([path](HWND dialog) {
+            harness::setControlText(dialog, kFileNameBox, utf8ToWide(path));
+            harness::clickButton(dialog, IDOK);
+        });
+    }
+    std::string sampleFile(const wchar_t* name) {
+        const std::string path = wideToUtf8(folder.file(name));
+        EXPECT_EQ(writeDataFile(path, sampleMachineImage()), 1);
+        return path;
+    }
+    void openFile(const std::string& path) {
+        ModalScript script;
+        chooseFile(script, path);
+        command(IDM_OPEN);
+    }
+    void renameStation(const char* name) {
+        setFieldText(workspace().mirror.stationName, name);
+        workspace().modifiedFlag = true;
+    }
+    static std::string stationOf(const std::string& path) {
+        RecordStore image;
+        initStore(image);
+        if (readDataFile(path, image) != 1)
+            return "(unreadable)";
+        SettingsMirror mirror;
+        unpackStore(image, mirror);
+        return std::string(fieldText(mirror.stationName));
+    }
+    std::wstring title() { return harness::windowText(mainWindow()); }
+
+    harness::TempFolder folder;
+};
+
+} // namespace
+
+TEST_F(DataSafety, ASaveAsThatFailsKeepsThePathSoTheNextSaveWritesTheOldFile) {
+    const std::string old = sampleFile(L"old.dat");
+    openFile(old);
+    renameStation("Edited");
+    const std::string blocked = sampleFile(L"blocked.dat");
+    HeldFile held(blocked);
+    ASSERT_TRUE(held.held());
+    {
+        ModalScript script;
+        chooseFile(script, blocked);
+        script.answerMessageBox(IDYES); // the dialog's "replace?" for an existing name
+        const MessageBoxRecord& error = script.answerMessageBox(IDOK);
+        command(IDM_SAVE_AS);
+        EXPECT_EQ(error.text, kMachineDataError);
+    }
+    EXPECT_EQ(workspace().currentFilePath, old);
+    EXPECT_EQ(title(), L"Local Setup - Zelt - old.dat");
+    command(IDM_SAVE); // no dialog: the document still has its own file
+    EXPECT_EQ(stationOf(old), "Edited");
+}
+
+TEST_F(DataSafety, AFailedOpenKeepsThePathSoExitYesNeverWritesOverTheRefusedFile) {
+    const std::string mine = sampleFile(L"mine.dat");
+    openFile(mine);
+    renameStation("Mine");
+    // Larger than any data file: refused.
+    const std::string large = wideToUtf8(folder.file(L"large.dat"));
+    const std::vector<char> largeBytes(1024 * 1024 + 7, 'x');
+    writeFileBytes(large, largeBytes);
+    {
+        ModalScript script;
+        chooseFile(script, large);
+        const MessageBoxRecord& error = script.answerMessageBox(IDOK);
+        command(IDM_OPEN);
+        EXPECT_EQ(error.text, kMachineDataError);
+    }
+    EXPECT_EQ(workspace().currentFilePath, mine);
+    EXPECT_EQ(workspace().displayFileName, "mine.dat");
+    {
+        ModalScript script;
+        const MessageBoxRecord& question = script.answerMessageBox(IDYES);
+        command(IDM_EXIT);
+        EXPECT_EQ(question.text, L"Is Change " + utf8ToWide(mine) + L" Saved ?");
+    }
+    EXPECT_FALSE(IsWindow(mainWindow()));
+    EXPECT_EQ(fileBytes(large), largeBytes);
+    EXPECT_EQ(stationOf(mine), "Mine");
+}
+
+TEST_F(DataSafety, ExitYesWhoseSaveDidNotHappenKeepsTheWindowAndTheImage) {
+    renameStation("Unsaved");
+    const std::string blocked = sampleFile(L"blocked.dat");
+    HeldFile held(blocked);
+    ASSERT_TRUE(held.held());
+    struct Case {
+        const char* what;
+        bool cancelDialog;
+    };
+    for (const Case& step : {Case{"Save As cancelled", true}, Case{"Save As failed", false}}) {
+        SCOPED_TRACE(step.what);
+        ModalScript script;
+        script.answerMessageBox(IDYES); // save the changes?
+        if (step.cancelDialog) {
+            script.then([](HWND dialog) { harness::clickButton(dialog, IDCANCEL); });
+        } else {
+            chooseFile(script, blocked);
+            script.answerMessageBox(IDYES);
+            script.answerMessageBox(IDOK);
+        }
+        command(IDM_EXIT);
+        ASSERT_TRUE(IsWindow(mainWindow()));
+        EXPECT_TRUE(workspace().modifiedFlag);
+        EXPECT_EQ(fieldText(workspace().mirror.stationName), "Unsaved");
+        EXPECT_EQ(workspace().currentFilePath, "NewFile.Dat");
+        EXPECT_EQ(title(), L"Local Setup - Zelt - NewFile.Dat");
+    }
+}
+
+TEST_F(DataSafety, ADownloadCutAtAnyRecordLeavesImageListsAndBackupAsTheyWere) {
+    connectAndDownload();
+    command(IDM_VIEW_SPEED_DIAL);
+    const RecordStore before = workspace().store;
+    const std::string stationBefore(fieldText(workspace().mirror.stationName));
+    const auto rowsBefore = harness::listViewRows(entryListWindow(mainWindow()));
+    const std::vector<char> backupBefore = fileBytes(workspace().backupFilePath);
+    ASSERT_EQ(backupBefore.size(), 25760u);
+    // The machine now holds another image, so any record taken over would show.
+    for (SettingRecord& record : machine.image.slots)
+        if (record.payloadLength > 0 && record.payloadLength <= record.payload.size())
+            record.payload[record.payloadLength - 1] ^= 0x5A;
+
+    for (int recordsRead : {1, 92, 183}) {
+        SCOPED_TRACE(recordsRead);
+        machine.unplugAfter(std::numeric_limits<uint64_t>::max());
+        int reads = 0;
+        machine.onExchange = [&](const std::string& line) {
+            if (line.rfind("read", 0) == 0 && ++reads == recordsRead)
+                machine.unplugAfter(0);
+        };
+        ModalScript script;
+        if (workspace().view.documentLoaded)
+            script.answerMessageBox(IDYES); // overwrite with the machine's data?
+        const MessageBoxRecord& error = script.answerMessageBox(IDOK);
+        command(IDM_DOWNLOAD);
+        EXPECT_EQ(error.text, kMachineDataError);
+        EXPECT_EQ(reads, recordsRead);
+        EXPECT_TRUE(sameImage(workspace().store, before));
+        EXPECT_EQ(fieldText(workspace().mirror.stationName), stationBefore);
+        EXPECT_EQ(harness::listViewRows(entryListWindow(mainWindow())), rowsBefore);
+        EXPECT_EQ(fileBytes(workspace().backupFilePath), backupBefore);
+        EXPECT_EQ(title(), L"Local Setup - Zelt - NewFile.Dat");
+    }
+    machine.onExchange = nullptr;
+    // Closing writes the backup: still the image from before the Downloads.
+    ModalScript script;
+    script.answerMessageBox(IDNO);
+    command(IDM_EXIT);
+    RecordStore backup;
+    initStore(backup);
+    ASSERT_EQ(readDataFile(workspace().backupFilePath, backup), 1);
+    EXPECT_TRUE(sameImage(backup, before));
+}
+
+TEST_F(DataSafety, AFailedLeaveAtCloseShowsOneMessageAndTheWindowCloses) {
+    connect();
+    // The close opens the link (one status probe); the mode command's own
+    // probe then finds the machine gone: leaving remote mode fails with the
+    // window still up.
+    int statusExchanges = 0;
+    machine.onExchange = [&](const std::string& line) {
+        if (line.rfind("status", 0) == 0 && ++statusExchanges == 2)
+            machine.unplugAfter(0);
+    };
+    bool pollRunningMeanwhile = true;
+    int ticksAnsweredMeanwhile = 0;
+    {
+        ModalScript script;
+        script.then([&](HWND box) {
+            pollRunningMeanwhile = KillTimer(mainWindow(), 1) != FALSE;
+            // A tick delivered while the box is open must not poll again.
+            SendMessageW(mainWindow(), WM_TIMER, 1, 0);
+            ticksAnsweredMeanwhile = statusExchanges;
+            harness::clickButton(box, IDOK);
+        });
+        SendMessageW(mainWindow(), WM_CLOSE, 0, 0);
+        EXPECT_TRUE(script.finished());
+    }
+    EXPECT_FALSE(pollRunningMeanwhile);
+    EXPECT_EQ(ticksAnsweredMeanwhile, 2) << "the tick queried nothing";
+    EXPECT_FALSE(IsWindow(mainWindow()));
+}
+
+TEST_F(DataSafety, DecliningTheUploadQuestionTransfersNothing) {
+    connectAndDownload();
+    renameStation("Not Sent");
+    const RecordStore storeBefore = workspace().store;
+    const RecordStore machineBefore = machine.image;
+    int writes = 0;
+    machine.onExchange = [&](const std::string& line) {
+        writes += line.rfind("write", 0) == 0 ? 1 : 0;
+    };
+    {
+        ModalScript script;
+        const MessageBoxRecord& question = script.answerMessageBox(IDNO);
+        command(IDM_UPLOAD);
+        EXPECT_TRUE(question.shown);
+    }
+    EXPECT_EQ(writes, 0);
+    EXPECT_TRUE(sameImage(machine.image, machineBefore));
+    EXPECT_TRUE(sameImage(workspace().store, storeBefore));
+    EXPECT_EQ(activityText(), L"Local Setup");
+    expectConnection(1, 1);
+    EXPECT_TRUE(workspace().modifiedFlag);
+}
+
+TEST_F(DataSafety, ThePollIgnoresBusyAndFaultRepliesWhileConnected) {
+    connect();
+    for (bool SimulatedMachine::*condition : {&SimulatedMachine::busy, &SimulatedMachine::faulty}) {
+        machine.*condition = true;
+        timerTick(); // a message box here would fail the test as unexpected
+        expectConnection(1, 1);
+        machine.*condition = false;
+    }
+    EXPECT_TRUE(pollTimerWasRunning());
+}
+
+TEST_F(DataSafety, ThePollRunsEveryThreeSeconds) {
+    connect();
+    // Read from the running timer: no tick before two seconds, one by six.
+    const DWORD start = GetTickCount();
+    DWORD firstTick = 0;
+    MSG message;
+    while (GetTickCount() - start < 6000 && firstTick == 0) {
+        if (PeekMessageW(&message, mainWindow(), WM_TIMER, WM_TIMER, PM_REMOVE) &&
+            message.wParam == 1)
+            firstTick = GetTickCount() - start;
+        Sleep(20);
+    }
+    EXPECT_GE(firstTick, 2000u);
+    EXPECT_LE(firstTick, 6000u);
+}
+
+TEST_F(DataSafety, CutCopyAndDeleteAreGrayedInTheGroupViewOnAKeyWithoutAGroup) {
+    connectAndDownload();
+    command(IDM_VIEW_GROUP);
+    HWND list = entryListWindow(mainWindow());
+    // Key 09 holds no Group in the sample image.
+    const UINT selected = LVIS_SELECTED | LVIS_FOCUSED;
+    ListView_SetItemState(list, 8, selected, selected);
+    ASSERT_EQ(ListView_GetItemCount(memberListWindow(mainWindow())), 0);
+    SendMessageW(mainWindow(), WM_INITMENU, reinterpret_cast<WPARAM>(shell().mainMenu), 0);
+    for (int id : {IDM_CUT, IDM_COPY, IDM_DELETE})
+        EXPECT_FALSE(menuEnabled(id)) << id;
+}
