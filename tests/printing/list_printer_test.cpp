@@ -198,3 +198,19 @@ TEST(ListPrinter, AGroupSplitAcrossPagesRestartsWithItsKeyAndName) {
     EXPECT_EQ(rowTexts(canvas, 3, 1), std::vector<std::string>{"09"});
     EXPECT_TRUE(rowTexts(canvas, 3, 2).empty());
 }
+
+TEST(ListPrinter, EveryFontOfAListFollowsTheMachinesDisplayLanguage) {
+    for (const auto& [language, face] : {std::pair<uint8_t, const char*>{11, "MS UI Gothic"},
+                                         {6, "Tahoma"},
+                                         {0, "Tahoma"}}) {
+        ListSource source = bookWithLongGroup();
+        source.book.language = language;
+        FakePrintCanvas canvas(a4());
+        ASSERT_EQ(printGroupList(canvas, source), ListPrintOutcome::printed);
+        ASSERT_FALSE(canvas.fonts.empty());
+        for (const FontRequest& font : canvas.fonts)
+            EXPECT_EQ(font.face, face) << int(language);
+        for (const FakePrintCanvas::Text& text : canvas.texts)
+            EXPECT_EQ(text.font.face, face) << text.text;
+    }
+}
