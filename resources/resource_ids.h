@@ -278,6 +278,8 @@
 #define IDS_PRINT_EMAIL_SIZE 2093
 #define IDS_PRINT_EMAIL_RESOLUTION 2094
 #define IDS_PRINT_EMAIL_CODING 2095
+#define IDS_PRINT_PAGE_TOO_SMALL 9400
+#define IDS_PRINT_FAILED 9401
 
 // ---------------------------------------------------------------------------
 // Menus, commands, accelerators, timers

@@ -4,6 +4,7 @@
 #include "app/connection_commands_win.h"
 #include "app/file_commands_win.h"
 #include "app/help_win.h"
+#include "app/machine_commands_win.h"
 #include "app/settings_command_win.h"
 #include "app/shell_win.h"
 #include "app/status_bar_win.h"
@@ -44,6 +45,7 @@ constexpr CommandEntry kCommands[] = {
     {IDM_DISCONNECT, run<disconnectMachine>},
     {IDM_TREE_DOWNLOAD, run<downloadFromMachine>},
     {IDM_TREE_UPLOAD, run<uploadToMachine>},
+    {IDM_PROPERTIES, run<editMachineInformation>},
     {IDM_OPEN, run<openDocument>},
     {IDM_SAVE, run<saveDocument>},
     {IDM_EXIT, run<exitProgram>},
@@ -59,12 +61,15 @@ constexpr CommandEntry kCommands[] = {
     {IDM_ABOUT, run<showAboutBox>},
     {IDM_SETTINGS_MENU, run<openSettingsSheet>},
     {IDM_ENTRY_PROPERTY, runEntryCommand<openEntryDialog>},
+    {IDM_PRINT, run<printPhoneBook>},
+    {IDM_TOTAL_COUNTER, run<showTotalCounter>},
     {IDM_NUM_LOCK, refreshLockIndicator},
     {IDM_CAPS_LOCK, refreshLockIndicator},
     {IDM_SCROLL_LOCK, refreshLockIndicator},
     {IDM_SAVE_AS, run<saveDocumentAs>},
     {IDM_DOWNLOAD, run<downloadFromMachine>},
     {IDM_UPLOAD, run<uploadToMachine>},
+    {IDM_CONFIGURATION, run<showMachineStatus>},
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "store/settings_mirror.h"
 #include "workspace/entry_clipboard.h"
 #include "workspace/model_string.h"
+#include "workspace/print_selection.h"
 #include "workspace/view_state.h"
 
 #include <cstdint>
@@ -29,6 +30,7 @@ struct Workspace {
     LinkState link;
     uint8_t networkChangeFlag = 0; // kNetworkChange* of link/transfer_protocol.h
     bool modifiedFlag = false;
+    PrintSelection printSelection; // the lists the last Print command chose
     int32_t treePaneWidth = 0;   // fixed at the first layout
     std::string displayFileName; // UTF-8
     std::string currentFilePath; // UTF-8

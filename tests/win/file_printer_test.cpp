@@ -3,35 +3,15 @@
 #include "harness/harness.h"
 
 #include <commdlg.h>
-#include <winspool.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <vector>
 
 using namespace harness;
 
 namespace {
-
-std::wstring defaultPrinterPort() {
-    wchar_t name[256] = {};
-    DWORD size = 256;
-    if (!GetDefaultPrinterW(name, &size))
-        return {};
-    HANDLE printer = nullptr;
-    if (!OpenPrinterW(name, &printer, nullptr))
-        return {};
-    DWORD needed = 0;
-    GetPrinterW(printer, 2, nullptr, 0, &needed);
-    std::vector<BYTE> buffer(needed);
-    std::wstring port;
-    if (needed > 0 && GetPrinterW(printer, 2, buffer.data(), needed, &needed))
-        port = reinterpret_cast<PRINTER_INFO_2W*>(buffer.data())->pPortName;
-    ClosePrinter(printer);
-    return port;
-}
 
 std::string fileContents(const std::wstring& path) {
     std::ifstream in(std::filesystem::path(path), std::ios::binary);
@@ -41,7 +21,7 @@ std::string fileContents(const std::wstring& path) {
 } // namespace
 
 TEST(FilePrinter, AJobStartedFromThePrintDialogIsWrittenAsPostScript) {
-    std::wstring output = defaultPrinterPort();
+    std::wstring output = defaultPrinterOutput();
     ASSERT_FALSE(output.empty()) << "the prefix has no default printer";
     DeleteFileW(output.c_str());
 

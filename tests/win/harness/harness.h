@@ -5,5 +5,6 @@
 #include "harness/control_state.h"
 #include "harness/main_window_fixture.h"
 #include "harness/modal_driver.h"
+#include "harness/printed_output.h"
 #include "harness/program_files.h"
 #include "harness/screenshot.h"
