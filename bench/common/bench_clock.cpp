@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -10,6 +11,20 @@ using Clock = std::chrono::steady_clock;
 
 double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+double medianOf(std::vector<double> values) {
+    if (values.empty())
+        return 0;
+    const size_t middle = values.size() / 2;
+    std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(middle),
+                     values.end());
+    if (values.size() % 2 == 1)
+        return values[middle];
+    const double upper = values[middle];
+    const double lower =
+        *std::max_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(middle));
+    return (lower + upper) / 2;
 }
 
 // Seconds for `runs` runs of `operation`; negative when a run failed.
@@ -58,20 +73,6 @@ bool comparePairs(int pairs, const MeasuredRun& ours, const MeasuredRun& referen
 
 BenchSettings quickBenchSettings() {
     return {1, 1, 0, 1};
-}
-
-double medianOf(std::vector<double> values) {
-    if (values.empty())
-        return 0;
-    const size_t middle = values.size() / 2;
-    std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(middle),
-                     values.end());
-    if (values.size() % 2 == 1)
-        return values[middle];
-    const double upper = values[middle];
-    const double lower =
-        *std::max_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(middle));
-    return (lower + upper) / 2;
 }
 
 bool timeMedian(const BenchSettings& settings, const BenchOperation& operation,

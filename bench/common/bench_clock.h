@@ -1,7 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <vector>
 
 // Figures on a shared machine drift from one run to the next, so a time is
 // always the median of many repetitions, and a comparison is made side by
@@ -24,8 +23,6 @@ using BenchOperation = std::function<bool()>;
 // A run that times itself, for operations whose end is not the moment to
 // stop the clock (a process is timed until its window shows, then closed).
 using MeasuredRun = std::function<bool(double& seconds)>;
-
-double medianOf(std::vector<double> values);
 
 // The median seconds of one run of `operation` over `settings.repetitions`
 // runs; false as soon as a run fails.
