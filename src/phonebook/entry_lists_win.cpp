@@ -86,9 +86,34 @@ void insertEntryRow(HWND list, const Workspace& workspace, const ListRow& row, i
     }
 }
 
+// Holds back a shown list's drawing while its rows are rebuilt. Wine's list
+// view otherwise updates its scroll bars and invalidates after every row
+// inserted into a shown list, and a hundred rows take seconds; held back, it
+// lays itself out once. A hidden list is left alone: turning drawing back
+// on would mark it visible.
+class HeldDrawing {
+  public:
+    explicit HeldDrawing(HWND list) : list_(IsWindowVisible(list) ? list : nullptr) {
+        if (list_ != nullptr)
+            SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    }
+    ~HeldDrawing() {
+        if (list_ == nullptr)
+            return;
+        SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(list_, nullptr, TRUE);
+    }
+    HeldDrawing(const HeldDrawing&) = delete;
+    HeldDrawing& operator=(const HeldDrawing&) = delete;
+
+  private:
+    HWND list_;
+};
+
 void refreshView(HWND list, Workspace& workspace, View view) {
     if (list == nullptr)
         return;
+    HeldDrawing held(list);
     ListView_DeleteAllItems(list);
     const int count =
         entryRowCount(view, workspace.startup.oneTouchKeyCount, workspace.startup.groupCount);

@@ -163,6 +163,20 @@ TEST_F(EntryListsTest, ColumnSetsFollowTheViews) {
     EXPECT_EQ(workspace().phoneBookLists.columnView, View::group);
 }
 
+// The rows are rebuilt with drawing held back; once drawing resumes, the
+// list scrolls through every one of them.
+TEST_F(EntryListsTest, ARebuiltListScrollsToItsLastRow) {
+    openDocument();
+    HWND list = entryListWindow();
+    selectTreeItem(kTreeOneTouch);
+    selectTreeItem(kTreeSpeedDial);
+    SCROLLINFO range{sizeof(SCROLLINFO), SIF_RANGE};
+    ASSERT_TRUE(GetScrollInfo(list, SB_VERT, &range));
+    EXPECT_EQ(range.nMax - range.nMin + 1, 100);
+    ASSERT_TRUE(ListView_EnsureVisible(list, 99, FALSE));
+    EXPECT_EQ(ListView_GetTopIndex(list) + ListView_GetCountPerPage(list), 100);
+}
+
 TEST_F(EntryListsTest, SelectingARowMakesItCurrent) {
     openDocument();
     selectTreeItem(mainWindow(), View::speedDial);
