@@ -167,9 +167,9 @@ TEST_F(EntryListsTest, ColumnSetsFollowTheViews) {
 // list scrolls through every one of them.
 TEST_F(EntryListsTest, ARebuiltListScrollsToItsLastRow) {
     openDocument();
-    HWND list = entryListWindow();
-    selectTreeItem(kTreeOneTouch);
-    selectTreeItem(kTreeSpeedDial);
+    HWND list = entryListWindow(mainWindow());
+    selectTreeItem(mainWindow(), View::oneTouch);
+    selectTreeItem(mainWindow(), View::speedDial);
     SCROLLINFO range{sizeof(SCROLLINFO), SIF_RANGE};
     ASSERT_TRUE(GetScrollInfo(list, SB_VERT, &range));
     EXPECT_EQ(range.nMax - range.nMin + 1, 100);
