@@ -25,14 +25,7 @@ struct PhoneBookWorkspace {
         encodeSpeedDial(workspace.mirror, workspace.store, entry, index);
     }
     void group(int key, const char* name, std::initializer_list<GroupMember> members) {
-        DialEntry entry;
-        entry.used = 1;
-        entry.entryClass = kEntryClassGroup;
-        entry.highFlag = 1;
-        setFieldText(entry.name, name);
-        for (const GroupMember& member : members)
-            entry.members[entry.memberCount++] = member;
-        encodeGroup(workspace.mirror, entry, key);
+        encodeGroup(workspace.mirror, groupOf(name, members), key);
     }
     // The machine marks its program-dial keys itself; decoding sets the mark.
     void programDialKey(int key) {

@@ -59,6 +59,19 @@ inline DialEntry emailEntry(const char* name, const char* address, uint8_t entry
     return entry;
 }
 
+// A Group of `members` (kind, number) named `name`, as the Group dialog
+// stores one.
+inline DialEntry groupOf(const char* name, std::initializer_list<GroupMember> members) {
+    DialEntry entry;
+    entry.used = 1;
+    entry.entryClass = kEntryClassGroup;
+    entry.highFlag = 1;
+    setFieldText(entry.name, name);
+    for (const GroupMember& member : members)
+        entry.members[entry.memberCount++] = member;
+    return entry;
+}
+
 // Writes bytes by offset, as a machine would have stored them.
 inline void putBytes(StoredEntry& entry, std::initializer_list<std::pair<size_t, int>> bytes) {
     for (auto [offset, value] : bytes)

@@ -43,14 +43,7 @@ class PhoneBookWindowTest : public harness::MainWindowTest {
         encodeOneTouch(workspace().mirror, workspace().store, entry, key);
     }
     void group(int key, const char* name, std::initializer_list<GroupMember> members) {
-        DialEntry entry;
-        entry.used = 1;
-        entry.entryClass = kEntryClassGroup;
-        entry.highFlag = 1;
-        setFieldText(entry.name, name);
-        for (const GroupMember& member : members)
-            entry.members[entry.memberCount++] = member;
-        encodeGroup(workspace().mirror, entry, key);
+        encodeGroup(workspace().mirror, groupOf(name, members), key);
     }
 
     HWND list() { return entryListWindow(mainWindow()); }
