@@ -83,6 +83,7 @@ TEST_F(DataSafety, ASaveAsThatFailsKeepsThePathSoTheNextSaveWritesTheOldFile) {
     const std::string old = sampleFile(L"old.dat");
     openFile(old);
     renameStation("Edited");
+    workspace().modifiedFlag = false;
     const std::string blocked = sampleFile(L"blocked.dat");
     HeldFile held(blocked);
     ASSERT_TRUE(held.held());
@@ -96,6 +97,7 @@ TEST_F(DataSafety, ASaveAsThatFailsKeepsThePathSoTheNextSaveWritesTheOldFile) {
     }
     EXPECT_EQ(workspace().currentFilePath, old);
     EXPECT_EQ(title(), L"Local Setup - Zelt - old.dat");
+    EXPECT_TRUE(workspace().modifiedFlag) << "a Save As that wrote nothing asks at exit";
     command(IDM_SAVE); // no dialog: the document still has its own file
     EXPECT_EQ(stationOf(old), "Edited");
 }

@@ -186,20 +186,3 @@ TEST_F(FileCommandsTest, FailedSaveIsReportedAndKeepsTheImageMarkedChanged) {
     EXPECT_EQ(workspace().modifiedFlag, 1);
     EXPECT_EQ(harness::statusBarParts(shell().statusBar).at(1), L"Local Setup");
 }
-
-TEST_F(FileCommandsTest, FailedSaveAsKeepsTheOldTitleAndTheExitQuestion) {
-    const std::string path = writeSampleFile(L"busy.dat");
-    HeldFile held(path);
-    ASSERT_TRUE(held.held());
-    workspace().modifiedFlag = 0;
-    {
-        ModalScript script;
-        chooseFile(script, utf8ToWide(path));
-        script.answerMessageBox(IDYES); // replace the existing file
-        const MessageBoxRecord& box = script.answerMessageBox(IDOK);
-        command(IDM_SAVE_AS);
-        EXPECT_EQ(box.text, L"Error reading/writing machine data!");
-    }
-    EXPECT_EQ(title(), L"Local Setup - Zelt - NewFile.Dat");
-    EXPECT_EQ(workspace().modifiedFlag, 1);
-}

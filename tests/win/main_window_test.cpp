@@ -29,10 +29,6 @@ constexpr PaneRect kStartStatusPane{0, 65, 592, 265};
 constexpr PaneRect kGrownTreePane{0, 65, 195, 465};
 constexpr PaneRect kGrownStatusPane{197, 65, 695, 465};
 
-bool toolbarButtonEnabled(HWND toolbar, int commandId) {
-    return SendMessageW(toolbar, TB_ISBUTTONENABLED, commandId, 0) != 0;
-}
-
 } // namespace
 
 class MainWindow : public MainWindowTest {};
@@ -128,50 +124,23 @@ TEST_F(MainWindow, ToolbarHoldsSevenCommandsWithBalloonTips) {
               reinterpret_cast<LRESULT>(shell().disabledImages));
 }
 
-TEST_F(MainWindow, CommandStatesFollowDocumentAndConnection) {
-    HWND toolbar = shell().toolbar;
-    HMENU menu = GetMenu(mainWindow());
-    // The menu's state is brought up to date whenever it is about to be used.
-    SendMessageW(mainWindow(), WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
-    // Fresh start: no document, disconnected.
-    EXPECT_TRUE(toolbarButtonEnabled(toolbar, IDM_CONNECT));
-    EXPECT_TRUE(toolbarButtonEnabled(toolbar, IDM_OPEN));
-    for (int id : {IDM_DISCONNECT, IDM_DOWNLOAD, IDM_UPLOAD, IDM_SAVE, IDM_SETTINGS_MENU})
-        EXPECT_FALSE(toolbarButtonEnabled(toolbar, id)) << id;
-    for (int id : {IDM_SAVE_AS, IDM_PRINT, IDM_VIEW_GROUP, IDM_CONFIGURATION, IDM_CUT, IDM_PASTE})
-        EXPECT_TRUE(menuItemState(menu, id).grayed) << id;
-    for (int id : {IDM_OPEN, IDM_PROPERTIES, IDM_EXIT, IDM_HELP_TOPICS, IDM_ABOUT})
-        EXPECT_TRUE(menuItemState(menu, id).enabled) << id;
-
-    // No document, connected: Disconnect and Download on; Connect and Upload off.
+// Which command is enabled in which state is proven through the real
+// commands (MachineWindowTest.CommandStatesFollowDocumentAndConnection); here
+// what the refresh does to the status pane and the tree.
+TEST_F(MainWindow, RefreshKeepsThePaneTextWithoutADocumentAndShowsTheTreeWithOne) {
     workspace().view.connected = 1;
     refreshUiState(mainWindow());
-    EXPECT_FALSE(toolbarButtonEnabled(toolbar, IDM_CONNECT));
-    EXPECT_TRUE(toolbarButtonEnabled(toolbar, IDM_DISCONNECT));
-    EXPECT_TRUE(toolbarButtonEnabled(toolbar, IDM_DOWNLOAD));
-    EXPECT_FALSE(toolbarButtonEnabled(toolbar, IDM_UPLOAD));
-    EXPECT_TRUE(menuItemState(menu, IDM_DOWNLOAD).enabled);
-    EXPECT_TRUE(menuItemState(menu, IDM_UPLOAD).grayed);
-    // Without a document the refresh leaves the status pane's text alone.
     EXPECT_EQ(controlText(shell().statusPane, IDC_STATUS_TEXT), L"Connect Status : OFFLINE");
     updateStatusPane(mainWindow());
     EXPECT_EQ(controlText(shell().statusPane, IDC_STATUS_TEXT), L"Connect Status : ONLINE");
 
-    // Document, connected: everything on, the tree shown and enabled.
     workspace().view.documentLoaded = 1;
     refreshUiState(mainWindow());
-    EXPECT_TRUE(toolbarButtonEnabled(toolbar, IDM_UPLOAD));
-    EXPECT_TRUE(toolbarButtonEnabled(toolbar, IDM_SAVE));
-    EXPECT_TRUE(menuItemState(menu, IDM_SAVE_AS).enabled);
     EXPECT_TRUE(IsWindowVisible(shell().tree));
     EXPECT_TRUE(IsWindowEnabled(shell().tree));
-
-    // Document, disconnected: the pane says so.
     workspace().view.connected = 0;
     refreshUiState(mainWindow());
     EXPECT_EQ(controlText(shell().statusPane, IDC_STATUS_TEXT), L"Connect Status : OFFLINE");
-    EXPECT_FALSE(toolbarButtonEnabled(toolbar, IDM_UPLOAD));
-    EXPECT_TRUE(toolbarButtonEnabled(toolbar, IDM_SAVE));
 }
 
 TEST_F(MainWindow, TreePaneKeepsItsFirstWidthWhenTheWindowGrows) {
