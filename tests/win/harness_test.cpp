@@ -1,119 +1,17 @@
-// The harness drives real Wine controls; these tests prove each helper
-// against windows whose content the test itself makes.
+// The harness drives real Wine controls; these tests prove its message-box
+// answers and its readers against windows whose content the test itself
+// makes. Driving dialogs and property sheets step by step is proven by the
+// program's own dialogs (the register dialog's refusals, the settings sheet).
 #include "harness/harness.h"
 
 #include <commctrl.h>
-#include <prsht.h>
 
 #include <gtest/gtest-spi.h>
 
-#include <array>
 #include <string>
 #include <vector>
 
 using namespace harness;
-
-namespace {
-
-constexpr WORD kButtonAtom = 0x0080;
-constexpr WORD kEditAtom = 0x0081;
-constexpr int kNameEditId = 100;
-
-// A dialog template built in memory, laid out as DLGTEMPLATE and
-// DLGITEMTEMPLATE records expect.
-class DialogTemplate {
-  public:
-    DialogTemplate(std::wstring_view title, DWORD style) {
-        putDword(style);
-        putDword(0);
-        words_.push_back(0); // control count, patched by add()
-        putBox(0, 0, 180, 60);
-        words_.push_back(0); // no menu
-        words_.push_back(0); // default class
-        putString(title);
-    }
-
-    void add(WORD classAtom, int id, std::wstring_view text, DWORD style, short x, short y,
-             short width, short height) {
-        if (words_.size() % 2 != 0)
-            words_.push_back(0);
-        putDword(style | WS_CHILD | WS_VISIBLE);
-        putDword(0);
-        putBox(x, y, width, height);
-        words_.push_back(static_cast<WORD>(id));
-        words_.push_back(0xFFFF);
-        words_.push_back(classAtom);
-        putString(text);
-        words_.push_back(0); // no creation data
-        ++words_[kCountIndex];
-    }
-
-    const DLGTEMPLATE* get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
-
-  private:
-    static constexpr size_t kCountIndex = 4;
-
-    void putDword(DWORD value) {
-        words_.push_back(LOWORD(value));
-        words_.push_back(HIWORD(value));
-    }
-    void putBox(short x, short y, short width, short height) {
-        for (short value : {x, y, width, height})
-            words_.push_back(static_cast<WORD>(value));
-    }
-    void putString(std::wstring_view text) {
-        words_.insert(words_.end(), text.begin(), text.end());
-        words_.push_back(0);
-    }
-
-    std::vector<WORD> words_;
-};
-
-DialogTemplate nameForm(std::wstring_view title, DWORD style, std::wstring_view initialName) {
-    DialogTemplate form(title, style);
-    form.add(kEditAtom, kNameEditId, initialName, WS_BORDER | WS_TABSTOP, 10, 10, 100, 14);
-    return form;
-}
-
-// Insists on a name: OK with an empty field explains why in a message box
-// and keeps the dialog open.
-INT_PTR CALLBACK nameDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        return TRUE;
-    }
-    if (message != WM_COMMAND)
-        return FALSE;
-    if (LOWORD(wParam) == IDOK) {
-        std::wstring name = controlText(dialog, kNameEditId);
-        if (name.empty()) {
-            MessageBoxW(dialog, L"A name is needed.", L"Check", MB_OK | MB_ICONWARNING);
-            return TRUE;
-        }
-        *reinterpret_cast<std::wstring*>(GetWindowLongPtrW(dialog, DWLP_USER)) = name;
-        EndDialog(dialog, IDOK);
-    } else if (LOWORD(wParam) == IDCANCEL) {
-        EndDialog(dialog, IDCANCEL);
-    }
-    return TRUE;
-}
-
-INT_PTR CALLBACK pageProc(HWND page, UINT message, WPARAM, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        auto* sheetPage = reinterpret_cast<PROPSHEETPAGEW*>(lParam);
-        SetWindowLongPtrW(page, DWLP_USER, sheetPage->lParam);
-        return TRUE;
-    }
-    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == PSN_APPLY) {
-        *reinterpret_cast<std::wstring*>(GetWindowLongPtrW(page, DWLP_USER)) =
-            controlText(page, kNameEditId);
-        SetWindowLongPtrW(page, DWLP_MSGRESULT, PSNRET_NOERROR);
-        return TRUE;
-    }
-    return FALSE;
-}
-
-} // namespace
 
 TEST(Harness, AnswersAMessageBoxAndRecordsWhatItSaid) {
     ModalScript script;
@@ -124,65 +22,6 @@ TEST(Harness, AnswersAMessageBoxAndRecordsWhatItSaid) {
     EXPECT_EQ(box.caption, L"Local Setup - Zelt");
     EXPECT_EQ(box.text, L"Save the changes?");
     EXPECT_TRUE(script.finished());
-}
-
-TEST(Harness, DrivesADialogThroughTheMessageBoxItRaises) {
-    DialogTemplate form =
-        nameForm(L"Name", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, L"");
-    form.add(kButtonAtom, IDOK, L"OK", BS_DEFPUSHBUTTON, 120, 10, 50, 14);
-    form.add(kButtonAtom, IDCANCEL, L"Cancel", BS_PUSHBUTTON, 120, 30, 50, 14);
-    std::wstring accepted;
-    HWND seenDialog = nullptr;
-
-    ModalScript script;
-    script.then([&](HWND dialog) {
-        seenDialog = dialog;
-        clickButton(dialog, IDOK);
-    });
-    const MessageBoxRecord& refusal = script.answerMessageBox(IDOK);
-    script.then([&](HWND dialog) {
-        EXPECT_EQ(dialog, seenDialog) << "the same dialog again once its message box closed";
-        setControlText(dialog, kNameEditId, L"Zelt");
-        clickButton(dialog, IDOK);
-    });
-    INT_PTR result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), form.get(), nullptr,
-                                             nameDialogProc, reinterpret_cast<LPARAM>(&accepted));
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(accepted, L"Zelt");
-    EXPECT_EQ(refusal.caption, L"Check");
-    EXPECT_EQ(refusal.text, L"A name is needed.");
-}
-
-TEST(Harness, DrivesAPropertySheetAcrossPages) {
-    DWORD pageStyle = WS_CHILD | WS_CAPTION | WS_DISABLED;
-    DialogTemplate first = nameForm(L"First", pageStyle, L"one");
-    DialogTemplate second = nameForm(L"Second", pageStyle, L"two");
-    std::array<std::wstring, 2> applied = {L"-", L"-"};
-    std::array<PROPSHEETPAGEW, 2> pages = {};
-    const DialogTemplate* templates[] = {&first, &second};
-    for (size_t i = 0; i < pages.size(); ++i) {
-        pages[i].dwSize = sizeof(PROPSHEETPAGEW);
-        pages[i].dwFlags = PSP_DLGINDIRECT;
-        pages[i].pResource = templates[i]->get();
-        pages[i].pfnDlgProc = pageProc;
-        pages[i].lParam = reinterpret_cast<LPARAM>(&applied[i]);
-    }
-    PROPSHEETHEADERW header = {};
-    header.dwSize = sizeof(header);
-    header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
-    header.pszCaption = L"Settings";
-    header.nPages = static_cast<UINT>(pages.size());
-    header.ppsp = pages.data();
-
-    ModalScript script;
-    script.then([](HWND sheet) {
-        selectSheetPage(sheet, 1);
-        setControlText(currentSheetPage(sheet), kNameEditId, L"changed");
-        pressSheetButton(sheet, PSBTN_OK);
-    });
-    EXPECT_GT(PropertySheetW(&header), 0);
-    EXPECT_EQ(applied[0], L"one");
-    EXPECT_EQ(applied[1], L"changed");
 }
 
 TEST(Harness, AModalWindowNoStepExpectsFailsTheTestInsteadOfHangingIt) {
