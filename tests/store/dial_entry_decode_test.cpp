@@ -189,22 +189,3 @@ TEST(DecodeSpeedDial, SetsTheSlotLengthEvenWhenItWasZero) {
     EXPECT_EQ(decoded.programDial, 1);
     EXPECT_EQ(book.speedDialLength(42), 94u);
 }
-
-TEST(DecodeAny, NamesComeBackInThePcCodePage) {
-    PhoneBookFixture book(6);
-    DialEntry entry = faxEntry("\xc1\xc0", "1");
-    encodeSpeedDial(book.mirror, book.store, entry, 5);
-    EXPECT_EQ(book.speedDial(5)[4], 128);
-    EXPECT_EQ(book.speedDial(5)[5], 'A');
-    EXPECT_STREQ(decodeSpeedDial(book.mirror, book.store, 5).name.data(), "\xc1"
-                                                                          "A");
-}
-
-TEST(DecodeAny, IndicesOutsideTheTablesDecodeAsEmpty) {
-    PhoneBookFixture book;
-    book.marks.marks.fill(1);
-    EXPECT_EQ(decodeOneTouch(book.mirror, book.marks, 9), DialEntry{});
-    EXPECT_EQ(decodeOneTouchKey(book.mirror, book.marks, -1), DialEntry{});
-    EXPECT_EQ(decodeSpeedDial(book.mirror, book.store, 100), DialEntry{});
-    EXPECT_EQ(book.marks.marks, (std::array<uint8_t, 4>{1, 1, 1, 1}));
-}

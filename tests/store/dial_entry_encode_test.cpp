@@ -46,18 +46,14 @@ TEST(EncodeOneTouch, FaxEntryLayoutAndRoundTrip) {
     EXPECT_EQ(decoded, entry);
 }
 
-TEST(EncodeOneTouch, SidNeedsASubAddress) {
+TEST(EncodeOneTouch, SidNeedsASubAddressAndNoBatchTimeLeavesItsFlagClear) {
     PhoneBookFixture book;
     DialEntry entry = faxEntry("Lab", "123");
     setFieldText(entry.sidPassword, "9999");
     encodeOneTouch(book.mirror, book.store, entry, 0);
-    EXPECT_EQ(book.oneTouch(0)[31], 0);
-    EXPECT_EQ(book.oneTouch(0)[32], 0);
+    expectBytes(book.oneTouch(0), {{1, kFlagFax}, {28, 0}, {29, 0}, {31, 0}, {32, 0}});
     EXPECT_TRUE(allZero(book.oneTouch(0), 63, 82));
     EXPECT_STREQ(entry.sidPassword.data(), "");
-    // Without a batch time the flag stays clear and bytes 28-29 zero.
-    EXPECT_EQ(book.oneTouch(0)[1] & kFlagBatchTime, 0);
-    EXPECT_EQ(book.oneTouch(0)[28] | book.oneTouch(0)[29], 0);
 }
 
 TEST(EncodeOneTouch, EmailEntryLayoutAndRoundTrip) {
@@ -92,18 +88,21 @@ TEST(EncodeOneTouch, ProgramDialAndUnusedEntries) {
     EXPECT_EQ(book.oneTouchLength(1), 146u);
 }
 
-TEST(EncodeOneTouch, TextsAreMappedOnACopyAndCutToTheirFields) {
+TEST(EncodeOneTouch, TextsAreMappedOnACopyCutToTheirFieldsAndReadBackInThePcCodePage) {
     PhoneBookFixture book(6);
     DialEntry entry = faxEntry("", "1");
     entry.name.fill('\xc0'); // 24 bytes without a NUL
+    entry.name[0] = '\xc1';
     setFieldText(entry.faxNumber, std::string(53, '7'));
     DialEntry before = entry;
     encodeOneTouch(book.mirror, book.store, entry, 4);
     const StoredEntry& stored = book.oneTouch(4);
-    expectBytes(stored, {{4, 20}, {5, 'A'}, {24, 'A'}, {25, 0}});
+    expectBytes(stored, {{4, 20}, {5, 128}, {6, 'A'}, {24, 'A'}, {25, 0}});
     EXPECT_EQ(stored[26] | stored[27] << 8, 0x3061); // the date is not overwritten
     expectBytes(stored, {{2, 50}, {57, 0x77}, {58, 0}});
     EXPECT_EQ(entry, before);
+    EXPECT_EQ(fieldText(decodeOneTouch(book.mirror, book.marks, 4).name),
+              "\xc1" + std::string(19, 'A'));
 }
 
 TEST(EncodeSpeedDial, FaxDropsSubSidAndBatchTime) {
@@ -199,8 +198,9 @@ TEST(EncodeGroup, MoreThanFiftyListedMembersStopAtTheEntrysEnd) {
     EXPECT_EQ(book.oneTouch(8)[2], 50);
 }
 
-TEST(EncodeAny, IndicesOutsideTheTablesWriteNothing) {
+TEST(DialEntryCodec, IndicesOutsideTheTablesReadAndWriteNothing) {
     PhoneBookFixture book;
+    book.marks.marks.fill(1);
     SettingsMirror before = book.mirror;
     DialEntry entry = faxEntry("x", "1");
     encodeOneTouch(book.mirror, book.store, entry, 9);
@@ -212,4 +212,8 @@ TEST(EncodeAny, IndicesOutsideTheTablesWriteNothing) {
     EXPECT_EQ(book.mirror.speedDialTable, before.speedDialTable);
     for (const SettingRecord& record : book.store.slots)
         EXPECT_EQ(record.payloadLength, 0u);
+    EXPECT_EQ(decodeOneTouch(book.mirror, book.marks, 9), DialEntry{});
+    EXPECT_EQ(decodeOneTouchKey(book.mirror, book.marks, -1), DialEntry{});
+    EXPECT_EQ(decodeSpeedDial(book.mirror, book.store, 100), DialEntry{});
+    EXPECT_EQ(book.marks.marks, (std::array<uint8_t, 4>{1, 1, 1, 1}));
 }
