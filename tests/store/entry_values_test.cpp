@@ -2,32 +2,22 @@
 
 #include <gtest/gtest.h>
 
-TEST(EmailPaperSize, DecodesEachCodeForEachFamily) {
-    struct Case {
-        uint8_t family;
-        uint8_t code;
-        uint8_t size;
-    };
-    const Case cases[] = {
+TEST(EmailPaperSize, EachCodeAndSizeOfEachFamily) {
+    // Decoding: family, stored code, size.
+    const uint8_t decoded[][3] = {
         {0, 0, 2}, {0, 1, 1}, {0, 2, 0}, {0, 9, 2},  {0, 12, 0}, {0, 7, 0}, //
         {1, 0, 1}, {1, 1, 1}, {1, 2, 0}, {1, 9, 1},  {1, 12, 0}, {1, 7, 0}, //
         {5, 0, 2}, {5, 1, 1}, {5, 9, 1}, {5, 12, 0}, {5, 7, 0},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(decodeEmailPaperSize(c.code, c.family), c.size)
-            << "family " << int(c.family) << " code " << int(c.code);
-}
-
-TEST(EmailPaperSize, EncodesEachSizeForEachFamily) {
-    EXPECT_EQ(encodeEmailPaperSize(0, 0), 2);
-    EXPECT_EQ(encodeEmailPaperSize(1, 0), 1);
-    EXPECT_EQ(encodeEmailPaperSize(2, 0), 0);
-    EXPECT_EQ(encodeEmailPaperSize(0, 1), 12);
-    EXPECT_EQ(encodeEmailPaperSize(1, 1), 9);
-    EXPECT_EQ(encodeEmailPaperSize(2, 1), 0);
-    EXPECT_EQ(encodeEmailPaperSize(0, 2), 2);
-    EXPECT_EQ(encodeEmailPaperSize(2, 2), 0);
-    EXPECT_EQ(encodeEmailPaperSize(200, 0), 0);
+    for (auto [family, code, size] : decoded)
+        EXPECT_EQ(decodeEmailPaperSize(code, family), size)
+            << "family " << int(family) << " code " << int(code);
+    // Encoding: family, size, stored code.
+    const uint8_t encoded[][3] = {{0, 0, 2}, {0, 1, 1}, {0, 2, 0}, {1, 0, 12}, {1, 1, 9},
+                                  {1, 2, 0}, {2, 0, 2}, {2, 2, 0}, {0, 200, 0}};
+    for (auto [family, size, code] : encoded)
+        EXPECT_EQ(encodeEmailPaperSize(size, family), code)
+            << "family " << int(family) << " size " << int(size);
     // Each size of a family survives the round trip.
     for (uint8_t family : {0, 1})
         for (uint8_t size = 0; size < (family == 0 ? 3 : 2); ++size)

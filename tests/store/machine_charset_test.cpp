@@ -26,30 +26,33 @@ std::string bytes(std::initializer_list<int> values) {
 
 } // namespace
 
-TEST(MachineCharset, CyrillicLookAlikesGoOutAsLatinAndStayLatin) {
-    EXPECT_EQ(toMachine(bytes({192}), 6), "A");
-    EXPECT_EQ(fromMachine("A", 6), "A");
-    EXPECT_EQ(toMachine(bytes({193}), 6), bytes({128}));
-    EXPECT_EQ(fromMachine(bytes({128}), 6), bytes({193}));
-}
-
-TEST(MachineCharset, ChainsDoNotCascade) {
-    // 196 goes to 168 and 168 to 130: each byte moves once.
-    EXPECT_EQ(toMachine(bytes({196, 168}), 6), bytes({168, 130}));
-    EXPECT_EQ(fromMachine(bytes({168, 130}), 6), bytes({196, 168}));
-}
-
-TEST(MachineCharset, LanguageSelectsTheList) {
-    std::string pound = bytes({163});
-    EXPECT_EQ(toMachine(pound, 0), bytes({26})); // Western
-    EXPECT_EQ(toMachine(pound, 5), bytes({26}));
-    EXPECT_EQ(toMachine(pound, 7), bytes({176}));  // Central European
-    EXPECT_EQ(toMachine(pound, 12), bytes({176})); // unknown languages too
-    EXPECT_EQ(toMachine(pound, 255), bytes({176}));
-    EXPECT_EQ(toMachine(pound, 6), pound); // not in the Cyrillic list
-    std::string japanese = bytes({0xb1, 0x81, 0x40, 163});
-    EXPECT_EQ(toMachine(japanese, 11), japanese);
-    EXPECT_EQ(fromMachine(japanese, 11), japanese);
+TEST(MachineCharset, LanguageSelectsTheListAndEachByteMovesOnceEachWay) {
+    const std::string pound = bytes({163});
+    const std::string japanese = bytes({0xb1, 0x81, 0x40, 163});
+    struct Case {
+        uint8_t language;
+        std::string pc, machine, readBack;
+    };
+    const Case cases[] = {
+        // Cyrillic look-alikes go out as Latin and stay Latin.
+        {6, bytes({192}), "A", "A"},
+        {6, bytes({193}), bytes({128}), bytes({193})},
+        // 196 goes to 168 and 168 to 130: chains do not cascade.
+        {6, bytes({196, 168}), bytes({168, 130}), bytes({196, 168})},
+        // Not in the Cyrillic list; on the machine 163 is PC 251.
+        {6, pound, pound, bytes({251})},
+        {0, pound, bytes({26}), pound}, // Western
+        {5, pound, bytes({26}), pound},
+        {7, pound, bytes({176}), pound}, // Central European, unknown languages too
+        {12, pound, bytes({176}), pound},
+        {255, pound, bytes({176}), pound},
+        {11, japanese, japanese, japanese},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "language " << int(c.language));
+        EXPECT_EQ(toMachine(c.pc, c.language), c.machine);
+        EXPECT_EQ(fromMachine(c.machine, c.language), c.readBack);
+    }
 }
 
 TEST(MachineCharset, EveryMappedByteComesBackExceptTheLookAlikes) {
