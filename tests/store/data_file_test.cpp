@@ -127,21 +127,6 @@ TEST_F(DataFile, MatchesByIdFirstMatchWinsAndIgnoresTheTrailingPart) {
     expectSlotsAsBefore(store, before, {74, 75});
 }
 
-TEST_F(DataFile, FileWithoutSpeedDialLeavesThoseSlotsAlone) {
-    RecordStore source = filledStore();
-    ASSERT_EQ(writeDataFile(path("full.dat"), source), 1);
-    std::vector<uint8_t> bytes = readBytes(path("full.dat"));
-    bytes.resize(140 * 84);
-    writeBytes(path("short.dat"), bytes);
-    RecordStore store;
-    initStore(store);
-    store.slots[84].payload[0] = 0x99;
-    ASSERT_EQ(readDataFile(path("short.dat"), store), 1);
-    EXPECT_EQ(store.slots[83].payloadLength, 84u);
-    EXPECT_EQ(store.slots[84].payload[0], 0x99);
-    EXPECT_EQ(store.slots[183].payloadLength, 0u);
-}
-
 TEST_F(DataFile, RefusesMissingAndOversizedFilesWithoutTouchingTheStore) {
     RecordStore store = filledStore();
     RecordStore before = store;

@@ -79,8 +79,10 @@ TEST_F(DocumentFiles, FailedLoadKeepsStoreMirrorPathAndName) {
     }
 }
 
-TEST_F(DocumentFiles, WriteCarriesMirrorChangesIntoTheFile) {
+TEST_F(DocumentFiles, WriteCarriesMirrorChangesIntoTheFileOrFails) {
     setFieldText(workspace.mirror.stationName, "Branch");
+    EXPECT_FALSE(writeDocumentFile(workspace, path("no-such-folder/x.dat")));
+    EXPECT_FALSE(fs::exists(path("no-such-folder")));
     ASSERT_TRUE(writeDocumentFile(workspace, path("branch.dat")));
     EXPECT_EQ(workspace.currentFilePath, "NewFile.Dat") << "the caller decides";
     EXPECT_EQ(fs::file_size(path("branch.dat")), 25760u);
@@ -90,9 +92,4 @@ TEST_F(DocumentFiles, WriteCarriesMirrorChangesIntoTheFile) {
     initStore(reloaded.store);
     ASSERT_TRUE(loadDocumentFile(reloaded, path("branch.dat")));
     EXPECT_EQ(fieldText(reloaded.mirror.stationName), "Branch");
-}
-
-TEST_F(DocumentFiles, WriteToAnImpossiblePathFails) {
-    EXPECT_FALSE(writeDocumentFile(workspace, path("no-such-folder/x.dat")));
-    EXPECT_FALSE(fs::exists(path("no-such-folder")));
 }
