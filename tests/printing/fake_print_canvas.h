@@ -1,5 +1,6 @@
 #pragma once
 
+#include "printing/phone_book_snapshot.h"
 #include "printing/print_canvas.h"
 #include "string_table.h"
 
@@ -99,3 +100,14 @@ class FakePrintCanvas : public PrintCanvas {
     PageMeasures page_;
     FontRequest current_;
 };
+
+// A phone book with every key and entry empty, as an image without entries
+// gives it.
+inline PhoneBookSnapshot emptyPhoneBook(uint8_t paperFamily = 0) {
+    PhoneBookSnapshot book;
+    book.oneTouch.resize(9);
+    book.speedDial.resize(100);
+    book.keys.resize(9);
+    book.paperFamily = paperFamily;
+    return book;
+}

@@ -1,7 +1,7 @@
 #include "printing/list_printer.h"
 
 #include "fake_print_canvas.h"
-#include "store/dial_entry.h"
+#include "store/dial_entry_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -20,25 +20,13 @@ PageMeasures a4(int height = kTallPage) {
     return {300, 300, 2329, height};
 }
 
-DialEntry fax(const char* name, const char* number, uint8_t speed = 2) {
-    DialEntry entry;
-    entry.used = 1;
-    setFieldText(entry.name, name);
-    setFieldText(entry.faxNumber, number);
-    entry.speedIndex = speed;
-    return entry;
-}
-
 ListSource filledBook() {
-    ListSource source;
+    ListSource source{emptyPhoneBook()};
     PhoneBookSnapshot& book = source.book;
-    book.oneTouch.resize(9);
-    book.speedDial.resize(100);
-    book.keys.resize(9);
     for (int i = 0; i < 100; ++i)
         book.speedDial[static_cast<size_t>(i)] =
-            fax(("Entry " + std::to_string(i + 1)).c_str(), "0301234");
-    book.oneTouch[0] = fax("Head Office", "0P030 5550 1234");
+            faxEntry(("Entry " + std::to_string(i + 1)).c_str(), "0301234", 2);
+    book.oneTouch[0] = faxEntry("Head Office", "0P030 5550 1234", 2);
     book.stationName = "Reception";
     book.stationNumber = "+49 30 5550 1000";
     source.date = {2026, 12, 7};
@@ -48,14 +36,9 @@ ListSource filledBook() {
 // A Group of twelve Speed Dial entries on key 1, every other key empty.
 ListSource bookWithLongGroup() {
     ListSource source = filledBook();
-    DialEntry& group = source.book.keys[0];
-    group.used = 1;
-    group.entryClass = kEntryClassGroup;
-    group.highFlag = 1;
-    setFieldText(group.name, "Sales");
-    group.memberCount = 12;
+    DialEntry& group = source.book.keys[0] = groupOf("Sales", {});
     for (uint8_t m = 0; m < 12; ++m)
-        group.members[m] = {kMemberKindSpeedDial, m};
+        group.members[group.memberCount++] = {kMemberKindSpeedDial, m};
     return source;
 }
 
@@ -68,6 +51,13 @@ std::vector<std::string> rowTexts(const FakePrintCanvas& canvas, int page, int r
             text.y < tableTop + (row + 1) * kLine)
             found.push_back(text.text);
     return found;
+}
+
+void expectTextAt(const FakePrintCanvas& canvas, std::string_view text, int x, int y) {
+    const FakePrintCanvas::Text* found = canvas.findText(text, 1);
+    ASSERT_NE(found, nullptr) << text;
+    EXPECT_EQ(found->x, x) << text;
+    EXPECT_EQ(found->y, y) << text;
 }
 
 } // namespace
@@ -126,10 +116,7 @@ TEST(ListPrinter, EveryPageCarriesTitleBoxStationLinesCountDateAndTheShadedGrid)
               ListPrintOutcome::printed);
     const int left = 75, right = 75 + 2179, top = 150;
     // The title in its gray box, centred in the title height.
-    const FakePrintCanvas::Text* title = canvas.findText("One Touch", 1);
-    ASSERT_NE(title, nullptr);
-    EXPECT_EQ(title->x, left);
-    EXPECT_EQ(title->y, top + (kTitle - 83) / 2);
+    expectTextAt(canvas, "One Touch", left, top + (kTitle - 83) / 2);
     ASSERT_GE(canvas.fills.size(), 2u);
     EXPECT_EQ(canvas.fills[0].rect, (PageRect{0, 0, 2329, 3358}));
     EXPECT_EQ(canvas.fills[0].colour, 0xFFFFFFu);
@@ -137,20 +124,10 @@ TEST(ListPrinter, EveryPageCarriesTitleBoxStationLinesCountDateAndTheShadedGrid)
     EXPECT_EQ(canvas.fills[1].rect, (PageRect{left, top, left + 9 * 41 + 55, top + kTitle}));
     EXPECT_EQ(canvas.fills[1].colour, 0xC0C0C0u);
 
-    const FakePrintCanvas::Text* name = canvas.findText("Name : Reception", 1);
-    ASSERT_NE(name, nullptr);
-    EXPECT_EQ(name->y, top + kTitle);
-    const FakePrintCanvas::Text* tel = canvas.findText("Tel : +49 30 5550 1000", 1);
-    ASSERT_NE(tel, nullptr);
-    EXPECT_EQ(tel->y, top + kTitle + kLine);
-    const FakePrintCanvas::Text* count = canvas.findText("Total 1 page(s), page 1", 1);
-    ASSERT_NE(count, nullptr);
-    EXPECT_EQ(count->x, right - 23 * 25 - 10);
-    EXPECT_EQ(count->y, top);
-    const FakePrintCanvas::Text* date = canvas.findText("12/7/2026", 1);
-    ASSERT_NE(date, nullptr);
-    EXPECT_EQ(date->x, right - 9 * 25 - 10);
-    EXPECT_EQ(date->y, top + kLine);
+    expectTextAt(canvas, "Name : Reception", left, top + kTitle);
+    expectTextAt(canvas, "Tel : +49 30 5550 1000", left, top + kTitle + kLine);
+    expectTextAt(canvas, "Total 1 page(s), page 1", right - 23 * 25 - 10, top);
+    expectTextAt(canvas, "12/7/2026", right - 9 * 25 - 10, top + kLine);
 
     // 51 rows from T: rules every line, the bottom rule, both borders.
     const int tableTop = top + kTitle + 2 * kLine + kTitle, bottom = tableTop + 51 * kLine;
@@ -173,8 +150,7 @@ TEST(ListPrinter, EveryPageCarriesTitleBoxStationLinesCountDateAndTheShadedGrid)
     EXPECT_EQ(rowTexts(canvas, 1, 1),
               (std::vector<std::string>{"01", "Head Office", "0P030 5550 1234", "33.6K"}));
     EXPECT_EQ(rowTexts(canvas, 1, 2), std::vector<std::string>{"02"});
-    const FakePrintCanvas::Text* number = canvas.findText("01", 1);
-    EXPECT_EQ(number->x, left + 4);
+    expectTextAt(canvas, "01", left + 4, tableTop + kLine + (kLine - 33) / 2);
     EXPECT_EQ(canvas.lines.front().y2, bottom);
 }
 

@@ -1,6 +1,7 @@
 #include "printing/list_table.h"
 
 #include "fake_print_canvas.h"
+#include "store/dial_entry_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -13,21 +14,8 @@ FakePrintCanvas tableCanvas() {
     return canvas;
 }
 
-PhoneBookSnapshot emptyBook(uint8_t paperFamily = 0) {
-    PhoneBookSnapshot book;
-    book.oneTouch.resize(9);
-    book.speedDial.resize(100);
-    book.keys.resize(9);
-    book.paperFamily = paperFamily;
-    return book;
-}
-
 DialEntry email(uint8_t scan, uint8_t size, uint8_t resolution, uint8_t coding) {
-    DialEntry entry;
-    entry.used = 1;
-    entry.isEmail = 1;
-    setFieldText(entry.name, "Scan Desk");
-    setFieldText(entry.emailAddress, "scan@example.com");
+    DialEntry entry = emailEntry("Scan Desk", "scan@example.com");
     entry.emailScanOption = scan;
     entry.emailPaperSize = size;
     entry.emailResolution = resolution;
@@ -75,10 +63,7 @@ TEST(ListTable, StoredCodesPrintTheirTextsAndNothingWhenOutOfRange) {
         uint8_t paperFamily;
         std::vector<std::string> cells;
     };
-    DialEntry fastFax;
-    fastFax.used = 1;
-    setFieldText(fastFax.faxNumber, "123");
-    fastFax.speedIndex = 1;
+    DialEntry fastFax = faxEntry("", "123");
     DialEntry oddFax = fastFax;
     oddFax.speedIndex = 3;
     DialEntry withheld = fastFax;
@@ -102,13 +87,13 @@ TEST(ListTable, StoredCodesPrintTheirTextsAndNothingWhenOutOfRange) {
         {email(2, 0, 0, 0), 0, {"01", "Scan Desk", "scan@example.com", "", "", "A4", "Fine", "MH"}},
     };
     for (const Case& c : cases) {
-        PhoneBookSnapshot book = emptyBook(c.paperFamily);
+        PhoneBookSnapshot book = emptyPhoneBook(c.paperFamily);
         book.speedDial[0] = c.entry;
         const auto rows = listRows(canvas, PrintedList::speedDial, book, true);
         ASSERT_EQ(rows.size(), 100u);
         EXPECT_EQ(rows[0].cells, c.cells);
     }
-    PhoneBookSnapshot book = emptyBook();
+    PhoneBookSnapshot book = emptyPhoneBook();
     book.oneTouch[0] = email(1, 2, 1, 2);
     EXPECT_EQ(listRows(canvas, PrintedList::oneTouch, book, false)[0].cells,
               (std::vector<std::string>{"01", "Scan Desk", "scan@example.com", ""}))
@@ -117,18 +102,10 @@ TEST(ListTable, StoredCodesPrintTheirTextsAndNothingWhenOutOfRange) {
 
 TEST(ListTable, GroupRowsListEveryKeyAndEachMemberFromItsTable) {
     FakePrintCanvas canvas = tableCanvas();
-    PhoneBookSnapshot book = emptyBook();
-    book.oneTouch[2].used = 1;
-    setFieldText(book.oneTouch[2].name, "Warehouse");
-    setFieldText(book.oneTouch[2].faxNumber, "0305550");
+    PhoneBookSnapshot book = emptyPhoneBook();
+    book.oneTouch[2] = faxEntry("Warehouse", "0305550");
     book.speedDial[4] = email(0, 0, 0, 0);
-    DialEntry& group = book.keys[6];
-    group.used = 1;
-    group.entryClass = kEntryClassGroup;
-    setFieldText(group.name, "Sales");
-    group.memberCount = 2;
-    group.members[0] = {kMemberKindOneTouch, 2};
-    group.members[1] = {kMemberKindSpeedDial, 4};
+    book.keys[6] = groupOf("Sales", {{kMemberKindOneTouch, 2}, {kMemberKindSpeedDial, 4}});
     const auto rows = listRows(canvas, PrintedList::group, book, false);
     ASSERT_EQ(rows.size(), 11u);
     EXPECT_EQ(rows[6].cells, (std::vector<std::string>{"07", "Sales", "", "", ""}));

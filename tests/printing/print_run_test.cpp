@@ -16,14 +16,6 @@ struct RecordingPrinters : PrinterChoice {
     int asked = 0;
 };
 
-ListSource emptyBook() {
-    ListSource source;
-    source.book.oneTouch.resize(9);
-    source.book.speedDial.resize(100);
-    source.book.keys.resize(9);
-    return source;
-}
-
 std::vector<std::string> titlesPrinted(const FakePrintCanvas& canvas) {
     std::vector<std::string> titles;
     for (const FakePrintCanvas::Text& text : canvas.texts)
@@ -35,7 +27,7 @@ std::vector<std::string> titlesPrinted(const FakePrintCanvas& canvas) {
 } // namespace
 
 TEST(PrintRun, TheTickedListsPrintInOrderOnOnePrinterAskedForOnce) {
-    const ListSource source = emptyBook();
+    const ListSource source{emptyPhoneBook()};
     struct Case {
         PrintSelection selection;
         std::vector<std::string> titles;
@@ -62,7 +54,7 @@ TEST(PrintRun, TheTickedListsPrintInOrderOnOnePrinterAskedForOnce) {
 }
 
 TEST(PrintRun, CancellingThePrinterPrintsNoneAndAFailedDocumentEndsTheRun) {
-    const ListSource source = emptyBook();
+    const ListSource source{emptyPhoneBook()};
     RecordingPrinters cancelled;
     cancelled.cancel = true;
     const PrintRunResult none = printSelectedLists({true, true, true}, cancelled, source);
