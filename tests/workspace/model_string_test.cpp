@@ -5,76 +5,60 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-StartupValues parsed(std::string_view text) {
-    StartupValues values;
-    values.modelFamily = 7; // stale values must not survive a parse
-    values.acceptedProductIds = {0xdead};
-    values.oneTouchKeyCount = 3;
-    parseModelString(text, values);
-    return values;
-}
-
-void expectKnownFamilyCounts(const StartupValues& values) {
-    EXPECT_EQ(values.oneTouchKeyCount, 9);
-    EXPECT_EQ(values.groupCount, 9);
-    EXPECT_EQ(values.firstProgramDialKey, 5);
-}
-
-void expectNothingRecognised(const StartupValues& values) {
-    EXPECT_EQ(values.modelFamily, kModelFamilyUnknown);
-    EXPECT_TRUE(values.acceptedProductIds.empty());
-    EXPECT_EQ(values.oneTouchKeyCount, 0);
-    EXPECT_EQ(values.groupCount, 0);
-    EXPECT_EQ(values.firstProgramDialKey, 0);
-}
-
-} // namespace
-
-TEST(ModelString, ShippedStringIsTheA4FamilyWithOneProductId) {
-    StartupValues values = parsed(stringTableText(IDS_MODEL));
-    EXPECT_EQ(values.modelFamily, kModelFamilyA4);
-    EXPECT_EQ(values.acceptedProductIds, std::vector<uint32_t>{0x2078});
-    expectKnownFamilyCounts(values);
-}
-
-TEST(ModelString, TwoIdsAreBothAcceptedAndAThirdIsIgnored) {
-    StartupValues values = parsed("A3VARN 2078 0x20aF");
-    EXPECT_EQ(values.modelFamily, kModelFamilyA3);
-    EXPECT_EQ(values.acceptedProductIds, (std::vector<uint32_t>{0x2078, 0x20af}));
-    expectKnownFamilyCounts(values);
-
-    EXPECT_EQ(parsed("A4VARN\t1 2 3").acceptedProductIds, (std::vector<uint32_t>{1, 2}));
-    EXPECT_EQ(parsed("  A4VARN   ffffffff").acceptedProductIds, std::vector<uint32_t>{0xffffffff});
-}
-
-TEST(ModelString, FamilyTokensMatchWholeAndCaseSensitively) {
-    for (std::string_view text : {"a4varn 2078", "A4VARNX 2078", "A4VAR 2078", "VARN 2078",
-                                  "A5VARN 2078", "", "   ", "2078 A4VARN"})
-        expectNothingRecognised(parsed(text));
-}
-
-TEST(ModelString, AKnownFamilyWithoutUsableIdsAcceptsNoDevice) {
-    StartupValues bare = parsed("A4VARN");
-    EXPECT_EQ(bare.modelFamily, kModelFamilyA4);
-    EXPECT_TRUE(bare.acceptedProductIds.empty());
-    expectKnownFamilyCounts(bare);
-
-    EXPECT_TRUE(parsed("A4VARN zz 2078").acceptedProductIds.empty());
-    // A number stops at the first character that is not a hex digit, and
-    // whatever follows cannot be read as the next id.
-    EXPECT_EQ(parsed("A4VARN 20g8 2079").acceptedProductIds, std::vector<uint32_t>{0x20});
-    EXPECT_EQ(parsed("A4VARN 2078;2079").acceptedProductIds, std::vector<uint32_t>{0x2078});
-    EXPECT_EQ(parsed("A4VARN 0x").acceptedProductIds, std::vector<uint32_t>{0});
-}
-
-TEST(ModelString, ProductIdsThatOverflowAreRefused) {
-    EXPECT_TRUE(parsed("A4VARN 123456789").acceptedProductIds.empty());
-    EXPECT_EQ(parsed("A4VARN 2078 100000000").acceptedProductIds, std::vector<uint32_t>{0x2078});
-    EXPECT_EQ(parsed("A4VARN 000000002078").acceptedProductIds, std::vector<uint32_t>{0x2078});
-    std::string longDigits(5000, 'f');
-    EXPECT_TRUE(parsed("A4VARN " + longDigits).acceptedProductIds.empty());
+// Each model string against the family and ids it gives. A known family
+// always brings its nine keys, nine Groups and program-dial key 5, even
+// with no usable id; anything else leaves every value zero or empty, and
+// stale values never survive a parse.
+TEST(ModelString, FamilyTokenAndHexProductIds) {
+    const std::string shipped(stringTableText(IDS_MODEL));
+    const std::string longDigits = "A4VARN " + std::string(5000, 'f');
+    struct Case {
+        std::string text;
+        uint8_t family;
+        std::vector<uint32_t> ids;
+    };
+    const Case cases[] = {
+        {shipped, kModelFamilyA4, {0x2078}},
+        // Two ids are both accepted, a third is ignored.
+        {"A3VARN 2078 0x20aF", kModelFamilyA3, {0x2078, 0x20af}},
+        {"A4VARN\t1 2 3", kModelFamilyA4, {1, 2}},
+        {"  A4VARN   ffffffff", kModelFamilyA4, {0xffffffff}},
+        {"A4VARN", kModelFamilyA4, {}},
+        {"A4VARN zz 2078", kModelFamilyA4, {}},
+        // A number stops at the first character that is not a hex digit,
+        // and whatever follows cannot be read as the next id.
+        {"A4VARN 20g8 2079", kModelFamilyA4, {0x20}},
+        {"A4VARN 2078;2079", kModelFamilyA4, {0x2078}},
+        {"A4VARN 0x", kModelFamilyA4, {0}},
+        // Ids that overflow 32 bits are refused; leading zeros are not overflow.
+        {"A4VARN 123456789", kModelFamilyA4, {}},
+        {"A4VARN 2078 100000000", kModelFamilyA4, {0x2078}},
+        {"A4VARN 000000002078", kModelFamilyA4, {0x2078}},
+        {longDigits, kModelFamilyA4, {}},
+        // Family tokens match whole and case-sensitively.
+        {"a4varn 2078", kModelFamilyUnknown, {}},
+        {"A4VARNX 2078", kModelFamilyUnknown, {}},
+        {"A4VAR 2078", kModelFamilyUnknown, {}},
+        {"VARN 2078", kModelFamilyUnknown, {}},
+        {"A5VARN 2078", kModelFamilyUnknown, {}},
+        {"", kModelFamilyUnknown, {}},
+        {"   ", kModelFamilyUnknown, {}},
+        {"2078 A4VARN", kModelFamilyUnknown, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 40));
+        StartupValues values;
+        values.modelFamily = 7;
+        values.acceptedProductIds = {0xdead};
+        values.oneTouchKeyCount = 3;
+        parseModelString(c.text, values);
+        const int count = c.family == kModelFamilyUnknown ? 0 : 9;
+        EXPECT_EQ(values.modelFamily, c.family);
+        EXPECT_EQ(values.acceptedProductIds, c.ids);
+        EXPECT_EQ(values.oneTouchKeyCount, count);
+        EXPECT_EQ(values.groupCount, count);
+        EXPECT_EQ(values.firstProgramDialKey, count == 0 ? 0 : 5);
+    }
 }
 
 // Where the files go is pathBesideFile's business, proved with the data files.
