@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 namespace {
 
@@ -13,17 +14,10 @@ ViewState stateOf(int documentLoaded, int connected, int currentView = 0, int se
                      selectedRow};
 }
 
-std::map<int, bool> enabledById(const ViewState& view) {
-    std::map<int, bool> enabled;
-    for (const CommandState& state : documentCommandStates(view))
-        enabled[state.commandId] = state.enabled;
-    return enabled;
-}
-
 } // namespace
 
 TEST(UiState, CommandTableForTheFourDocumentAndConnectionStates) {
-    // Each string: Connect, Disconnect, Download, Upload, Save, Menu, then the menu-only group.
+    // Connect, Disconnect, Download, Upload, Save, Menu, then the menu-only group.
     struct Expected {
         int documentLoaded, connected;
         bool connect, disconnect, download, upload, save, menu, documentOnly;
@@ -34,10 +28,17 @@ TEST(UiState, CommandTableForTheFourDocumentAndConnectionStates) {
         {1, 0, true, false, false, false, true, true, true},
         {1, 1, false, true, true, true, true, true, true},
     };
+    const std::set<int> onToolbar = {IDM_CONNECT, IDM_DISCONNECT, IDM_DOWNLOAD,
+                                     IDM_UPLOAD,  IDM_SAVE,       IDM_SETTINGS_MENU};
     for (const Expected& c : cases) {
         SCOPED_TRACE(testing::Message()
                      << "document " << c.documentLoaded << " connected " << c.connected);
-        std::map<int, bool> enabled = enabledById(stateOf(c.documentLoaded, c.connected));
+        std::map<int, bool> enabled;
+        for (const CommandState& state :
+             documentCommandStates(stateOf(c.documentLoaded, c.connected))) {
+            enabled[state.commandId] = state.enabled;
+            EXPECT_EQ(state.onToolbar, onToolbar.count(state.commandId) == 1) << state.commandId;
+        }
         EXPECT_EQ(enabled.size(), kDocumentCommandCount);
         EXPECT_EQ(enabled[IDM_CONNECT], c.connect);
         EXPECT_EQ(enabled[IDM_DISCONNECT], c.disconnect);
@@ -54,32 +55,32 @@ TEST(UiState, CommandTableForTheFourDocumentAndConnectionStates) {
     }
 }
 
-TEST(UiState, OnlyTheSevenButtonCommandsAreMarkedForTheToolbar) {
-    std::map<int, bool> onToolbar;
-    for (const CommandState& state : documentCommandStates(stateOf(1, 1)))
-        onToolbar[state.commandId] = state.onToolbar;
-    for (int id :
-         {IDM_CONNECT, IDM_DISCONNECT, IDM_DOWNLOAD, IDM_UPLOAD, IDM_SAVE, IDM_SETTINGS_MENU})
-        EXPECT_TRUE(onToolbar[id]) << id;
-    for (int id : {IDM_PRINT, IDM_SAVE_AS, IDM_VIEW_GROUP, IDM_CONFIGURATION})
-        EXPECT_FALSE(onToolbar[id]) << id;
-}
-
-TEST(UiState, PaneVisibilityFollowsDocumentAndView) {
-    EXPECT_EQ(paneVisibility(stateOf(0, 1, 3)), (PaneVisibility{false, false, false, true, false}));
-    EXPECT_EQ(paneVisibility(stateOf(1, 0, 0)), (PaneVisibility{true, false, false, true, false}));
-    EXPECT_EQ(paneVisibility(stateOf(1, 0, 1)), (PaneVisibility{true, true, false, false, false}));
-    EXPECT_EQ(paneVisibility(stateOf(1, 0, 2)), (PaneVisibility{true, true, false, false, false}));
-    EXPECT_EQ(paneVisibility(stateOf(1, 0, 3)), (PaneVisibility{true, true, true, false, false}));
-    EXPECT_EQ(paneVisibility(stateOf(1, 1, 0)), (PaneVisibility{true, false, false, true, true}));
-}
-
-TEST(UiState, StatusPaneTextIsRefreshedOnlyWithADocument) {
-    EXPECT_EQ(statusPaneStringId(stateOf(0, 0)), IDS_CONNECT_STATUS_OFFLINE);
-    EXPECT_EQ(statusPaneStringId(stateOf(0, 1)), IDS_CONNECT_STATUS_ONLINE);
-    EXPECT_EQ(refreshedStatusPaneStringId(stateOf(0, 1)), 0);
-    EXPECT_EQ(refreshedStatusPaneStringId(stateOf(1, 0)), IDS_CONNECT_STATUS_OFFLINE);
-    EXPECT_EQ(refreshedStatusPaneStringId(stateOf(1, 1)), IDS_CONNECT_STATUS_ONLINE);
+TEST(UiState, PanesAndStatusTextFollowDocumentConnectionAndView) {
+    // Panes: tree, entry list, member list, status pane, enable tree and list.
+    // The status text is refreshed only with a document.
+    struct Case {
+        int documentLoaded, connected, view;
+        PaneVisibility panes;
+        int status, refreshedStatus;
+    };
+    constexpr int off = IDS_CONNECT_STATUS_OFFLINE, on = IDS_CONNECT_STATUS_ONLINE;
+    const Case cases[] = {
+        {0, 0, 0, {false, false, false, true, false}, off, 0},
+        {0, 1, 3, {false, false, false, true, false}, on, 0},
+        {1, 0, 0, {true, false, false, true, false}, off, off},
+        {1, 0, 1, {true, true, false, false, false}, off, off},
+        {1, 0, 2, {true, true, false, false, false}, off, off},
+        {1, 0, 3, {true, true, true, false, false}, off, off},
+        {1, 1, 0, {true, false, false, true, true}, on, on},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "document " << c.documentLoaded << " connected "
+                                        << c.connected << " view " << c.view);
+        const ViewState view = stateOf(c.documentLoaded, c.connected, c.view);
+        EXPECT_EQ(paneVisibility(view), c.panes);
+        EXPECT_EQ(statusPaneStringId(view), c.status);
+        EXPECT_EQ(refreshedStatusPaneStringId(view), c.refreshedStatus);
+    }
 }
 
 TEST(UiState, CurrentRowIsFilledByAddressOrGroupMembers) {
@@ -122,17 +123,15 @@ TEST(UiState, EditCommandsFollowViewRowAndClipboard) {
 }
 
 TEST(UiState, TreeRootPopupGraysByConnection) {
-    auto offline = treeRootPopupStates(false);
-    auto online = treeRootPopupStates(true);
     const int ids[] = {IDM_CONNECT, IDM_DISCONNECT, IDM_TREE_DOWNLOAD, IDM_TREE_UPLOAD,
                        IDM_PROPERTIES};
-    const bool offlineEnabled[] = {true, false, false, false, true};
-    const bool onlineEnabled[] = {false, true, true, true, true};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(offline[i].commandId, ids[i]);
-        EXPECT_EQ(offline[i].enabled, offlineEnabled[i]) << ids[i];
-        EXPECT_EQ(online[i].commandId, ids[i]);
-        EXPECT_EQ(online[i].enabled, onlineEnabled[i]) << ids[i];
+    const bool enabled[2][5] = {{true, false, false, false, true}, {false, true, true, true, true}};
+    for (bool connected : {false, true}) {
+        const auto states = treeRootPopupStates(connected);
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_EQ(states[i].commandId, ids[i]);
+            EXPECT_EQ(states[i].enabled, enabled[connected][i]) << ids[i] << " " << connected;
+        }
     }
 }
 
