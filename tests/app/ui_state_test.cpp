@@ -4,57 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <set>
-
-namespace {
-
-ViewState stateOf(int documentLoaded, int connected, int currentView = 0, int selectedRow = -1) {
-    return ViewState{documentLoaded != 0, connected != 0, static_cast<View>(currentView),
-                     selectedRow};
-}
-
-} // namespace
-
-TEST(UiState, CommandTableForTheFourDocumentAndConnectionStates) {
-    // Connect, Disconnect, Download, Upload, Save, Menu, then the menu-only group.
-    struct Expected {
-        int documentLoaded, connected;
-        bool connect, disconnect, download, upload, save, menu, documentOnly;
-    };
-    const Expected cases[] = {
-        {0, 0, true, false, false, false, false, false, false},
-        {0, 1, false, true, true, false, false, false, false},
-        {1, 0, true, false, false, false, true, true, true},
-        {1, 1, false, true, true, true, true, true, true},
-    };
-    const std::set<int> onToolbar = {IDM_CONNECT, IDM_DISCONNECT, IDM_DOWNLOAD,
-                                     IDM_UPLOAD,  IDM_SAVE,       IDM_SETTINGS_MENU};
-    for (const Expected& c : cases) {
-        SCOPED_TRACE(testing::Message()
-                     << "document " << c.documentLoaded << " connected " << c.connected);
-        std::map<int, bool> enabled;
-        for (const CommandState& state :
-             documentCommandStates(stateOf(c.documentLoaded, c.connected))) {
-            enabled[state.commandId] = state.enabled;
-            EXPECT_EQ(state.onToolbar, onToolbar.count(state.commandId) == 1) << state.commandId;
-        }
-        EXPECT_EQ(enabled.size(), kDocumentCommandCount);
-        EXPECT_EQ(enabled[IDM_CONNECT], c.connect);
-        EXPECT_EQ(enabled[IDM_DISCONNECT], c.disconnect);
-        EXPECT_EQ(enabled[IDM_DOWNLOAD], c.download);
-        EXPECT_EQ(enabled[IDM_UPLOAD], c.upload);
-        EXPECT_EQ(enabled[IDM_SAVE], c.save);
-        EXPECT_EQ(enabled[IDM_SETTINGS_MENU], c.menu);
-        for (int id : {IDM_PRINT, IDM_TOTAL_COUNTER, IDM_CONFIGURATION, IDM_VIEW_ONE_TOUCH,
-                       IDM_VIEW_SPEED_DIAL, IDM_VIEW_GROUP, IDM_SAVE_AS})
-            EXPECT_EQ(enabled[id], c.documentOnly) << id;
-        // Commands that are never grayed are not in the table at all.
-        for (int id : {IDM_OPEN, IDM_PROPERTIES, IDM_EXIT, IDM_HELP_TOPICS, IDM_ABOUT})
-            EXPECT_EQ(enabled.count(id), 0u) << id;
-    }
-}
-
+// Which command is enabled in which state (menu and toolbar), the tree
+// root's popup and the view commands are proven through the real main
+// window: MachineWindowTest.CommandStatesFollowDocumentAndConnection,
+// Tree.RootPopupGraysByConnectionAndShowsTheStatusPane and
+// Tree.RightClickOnACategorySendsItsViewCommand.
 TEST(UiState, PanesAndStatusTextFollowDocumentConnectionAndView) {
     // Panes: tree, entry list, member list, status pane, enable tree and list.
     // The status text is refreshed only with a document.
@@ -76,7 +30,7 @@ TEST(UiState, PanesAndStatusTextFollowDocumentConnectionAndView) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "document " << c.documentLoaded << " connected "
                                         << c.connected << " view " << c.view);
-        const ViewState view = stateOf(c.documentLoaded, c.connected, c.view);
+        const ViewState view{c.documentLoaded != 0, c.connected != 0, static_cast<View>(c.view), -1};
         EXPECT_EQ(paneVisibility(view), c.panes);
         EXPECT_EQ(statusPaneStringId(view), c.status);
         EXPECT_EQ(refreshedStatusPaneStringId(view), c.refreshedStatus);
@@ -122,19 +76,6 @@ TEST(UiState, EditCommandsFollowViewRowAndClipboard) {
     EXPECT_EQ(flagsOf({View::speedDial, 5, false, true}), (EditFlags{false, false, true, false}));
 }
 
-TEST(UiState, TreeRootPopupGraysByConnection) {
-    const int ids[] = {IDM_CONNECT, IDM_DISCONNECT, IDM_TREE_DOWNLOAD, IDM_TREE_UPLOAD,
-                       IDM_PROPERTIES};
-    const bool enabled[2][5] = {{true, false, false, false, true}, {false, true, true, true, true}};
-    for (bool connected : {false, true}) {
-        const auto states = treeRootPopupStates(connected);
-        for (int i = 0; i < 5; ++i) {
-            EXPECT_EQ(states[i].commandId, ids[i]);
-            EXPECT_EQ(states[i].enabled, enabled[connected][i]) << ids[i] << " " << connected;
-        }
-    }
-}
-
 TEST(UiState, MachineNameStopsAtTheFirstNulOrTheFieldEnd) {
     SettingsMirror mirror;
     EXPECT_EQ(machineName(mirror), "");
@@ -144,16 +85,4 @@ TEST(UiState, MachineNameStopsAtTheFirstNulOrTheFieldEnd) {
     // A name that fills all 36 bytes has no terminator and is read to the end only.
     mirror.stationName.fill('A');
     EXPECT_EQ(machineName(mirror), std::string(36, 'A'));
-}
-
-TEST(UiState, ViewCommandsNameTheirViews) {
-    const std::pair<int, View> pairs[] = {{IDM_VIEW_ONE_TOUCH, View::oneTouch},
-                                          {IDM_VIEW_SPEED_DIAL, View::speedDial},
-                                          {IDM_VIEW_GROUP, View::group}};
-    for (const auto& [command, view] : pairs) {
-        EXPECT_EQ(viewOfCommand(command), view);
-        EXPECT_EQ(viewCommandOf(view), command);
-    }
-    EXPECT_EQ(viewOfCommand(IDM_CONNECT), View::none);
-    EXPECT_EQ(viewCommandOf(View::none), 0);
 }
