@@ -21,8 +21,3 @@ TEST(DocumentNames, FileNamePartDropsDriveAndFolders) {
     EXPECT_EQ(fileNamePart("C:\\folder\\"), "");
     EXPECT_EQ(fileNamePart(""), "");
 }
-
-TEST(DocumentNames, TitleJoinsApplicationAndFileName) {
-    EXPECT_EQ(documentWindowTitle("Local Setup - Zelt", "office.DAT"),
-              "Local Setup - Zelt - office.DAT");
-}
