@@ -24,9 +24,7 @@ void expectPacksTo(std::string_view digits, size_t fieldBytes,
 TEST(DialDigits, TwoCharactersPerByteLowNibbleFirstSymbolsInTheUpperCodes) {
     expectPacksTo("12345", 25, {0x21, 0x43, 0x05, 0x00});
     expectPacksTo("*#P +-", 3, {0xba, 0xdc, 0xfe});
-}
-
-TEST(DialDigits, ForeignCharactersPackAsZero) {
+    // Foreign characters pack as zero.
     std::array<uint8_t, 2> packed{};
     packDialDigits(packed, "9A7p", 4);
     EXPECT_EQ(unpackDialDigits(packed, 4), "9070");

@@ -55,7 +55,7 @@ TEST(DecodeOneTouch, LowSpeedCodesReadAsTheFastestSpeed) {
     }
 }
 
-TEST(DecodeOneTouch, GroupKeyGivesItsNameButNoDialDigits) {
+TEST(DecodeOneTouch, GroupKeyGivesItsNameButNoDialDigitsAndAtMostFiftyMembers) {
     PhoneBookFixture book;
     StoredEntry& stored = book.oneTouch(4);
     putBytes(stored, {{1, kFlagHigh}, {2, 2}, {4, 3}, {5, 'O'}, {6, 'p'}, {7, 's'}});
@@ -73,22 +73,19 @@ TEST(DecodeOneTouch, GroupKeyGivesItsNameButNoDialDigits) {
     stored[4] = 200;
     EXPECT_EQ(fieldText(decodeOneTouch(book.mirror, book.marks, 4).name).size(), 20u);
     EXPECT_EQ(decodeOneTouchKey(book.mirror, book.marks, 4), DialEntry{});
-}
 
-TEST(DecodeOneTouch, MemberCountNeverExceedsWhatAnEntryHolds) {
-    // E-mail and Group flags together: the e-mail count is up to 64.
-    PhoneBookFixture book;
-    StoredEntry& stored = book.oneTouch(0);
-    stored[1] = kFlagEmail | kFlagHigh;
-    stored[2] = 61;
-    std::memset(&stored[34], 'm', 61);
-    DialEntry decoded = decodeOneTouch(book.mirror, book.marks, 0);
+    // E-mail and Group flags together: the e-mail count is up to 64, the
+    // member count never more than an entry holds.
+    StoredEntry& email = book.oneTouch(0);
+    putBytes(email, {{1, kFlagEmail | kFlagHigh}, {2, 61}});
+    std::memset(&email[34], 'm', 61);
+    decoded = decodeOneTouch(book.mirror, book.marks, 0);
     EXPECT_EQ(decoded.entryClass, kEntryClassGroup);
     EXPECT_EQ(decoded.memberCount, 50);
     EXPECT_EQ(fieldText(decoded.emailAddress).size(), 61u);
 }
 
-TEST(DecodeOneTouchKey, LeavesOutMembersThatNameNoEntry) {
+TEST(DecodeOneTouchKey, LeavesOutMembersThatNameNoEntryAndDecodesOneTouchEntriesAsSuch) {
     PhoneBookFixture book;
     StoredEntry& stored = book.oneTouch(0);
     stored[1] = kFlagHigh;
@@ -106,10 +103,8 @@ TEST(DecodeOneTouchKey, LeavesOutMembersThatNameNoEntry) {
     EXPECT_EQ(group.members[1], (GroupMember{4, 99}));
     EXPECT_EQ(group.members[2], (GroupMember{8, 0}));
     EXPECT_EQ(group.members[3], GroupMember{});
-}
 
-TEST(DecodeOneTouchKey, OneTouchEntriesGoThroughTheOneTouchDecoder) {
-    PhoneBookFixture book;
+    // One Touch entries go through the One Touch decoder.
     DialEntry entry = faxEntry("Key", "42");
     entry.entryClass = kEntryClassOneTouch;
     encodeOneTouch(book.mirror, book.store, entry, 7);

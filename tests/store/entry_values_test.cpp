@@ -24,7 +24,7 @@ TEST(EmailPaperSize, EachCodeAndSizeOfEachFamily) {
             EXPECT_EQ(decodeEmailPaperSize(encodeEmailPaperSize(size, family), family), size);
 }
 
-TEST(RegDate, PacksYearMonthDayIntoSixteenBits) {
+TEST(PackedValues, DateAndClockTimeFillSixteenBits) {
     // Years since 2000 in bits 9-15, month in bits 5-8, day in bits 0-4.
     EXPECT_EQ(packRegDate({2024, 3, 15}), 0x306f);
     EXPECT_EQ(packRegDate({2000, 1, 1}), 0x0021);
@@ -33,9 +33,7 @@ TEST(RegDate, PacksYearMonthDayIntoSixteenBits) {
     EXPECT_EQ(date.year, 2031);
     EXPECT_EQ(date.month, 11);
     EXPECT_EQ(date.day, 9);
-}
-
-TEST(ClockTime, HourAndMinuteSitAboveFiveZeroBits) {
+    // Hour and minute sit above five zero bits.
     EXPECT_EQ(packClockTime(14, 5), 28832);
     EXPECT_EQ(clockTimeHour(28832), 14);
     EXPECT_EQ(clockTimeMinute(28832), 5);
