@@ -55,7 +55,7 @@ class LoopbackPeer {
 
 } // namespace
 
-TEST(MachineAddresses, EachEntryIsOneDeviceAndBadEntriesKeepTheirPlace) {
+TEST(MachineAddresses, EachEntryIsOneDeviceAndBadEntriesKeepTheirPlaceButNeverOpen) {
     // Each device as "host port", or "-" when its entry is unusable.
     std::vector<std::string> parsed;
     for (const auto& address : parseMachineAddresses("127.0.0.1:5000, localhost:65535,nonsense,"
@@ -69,9 +69,8 @@ TEST(MachineAddresses, EachEntryIsOneDeviceAndBadEntriesKeepTheirPlace) {
         many += "h:" + std::to_string(1000 + i) + ",";
     EXPECT_EQ(parseMachineAddresses(many).size(), 15u);
     EXPECT_TRUE(parseMachineAddresses("").empty());
-}
 
-TEST(TcpTransport, DevicesWithoutAnAddressOrAPeerDoNotOpen) {
+    // Devices without an address or a peer do not open.
     TcpTransport transport(parseMachineAddresses("nonsense,127.0.0.1:1"));
     EXPECT_EQ(transport.openPipe(0, 0), kNoChannel);
     EXPECT_EQ(transport.openPipe(1, 0), kNoChannel); // nobody listens on port 1

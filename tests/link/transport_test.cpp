@@ -45,7 +45,7 @@ class TricklingTransport : public Transport {
 
 } // namespace
 
-TEST(Transport, ShortTransfersAreContinuedUntilEveryByteMoved) {
+TEST(Transport, ShortTransfersAreContinuedUntilEveryByteMovedOrTheStreamEnds) {
     TricklingTransport transport(3, 100, 0);
     const std::vector<uint8_t> data = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
     EXPECT_TRUE(writeExact(transport, 0, data.data(), data.size()));
@@ -57,17 +57,16 @@ TEST(Transport, ShortTransfersAreContinuedUntilEveryByteMoved) {
     EXPECT_TRUE(readExact(reader, 0, buffer, sizeof buffer));
     EXPECT_EQ(buffer[4], 4);
     EXPECT_EQ(reader.calls, 5);
-}
 
-TEST(Transport, EndOfStreamOrErrorBeforeTheLastByteIsAFailure) {
-    uint8_t buffer[10] = {};
+    // End of stream or an error before the last byte is a failure.
+    uint8_t ten[10] = {};
     TricklingTransport endsEarly(4, 9, 0);
-    EXPECT_FALSE(readExact(endsEarly, 0, buffer, sizeof buffer));
+    EXPECT_FALSE(readExact(endsEarly, 0, ten, sizeof ten));
     TricklingTransport failsEarly(4, 9, -1);
-    EXPECT_FALSE(writeExact(failsEarly, 0, buffer, sizeof buffer));
+    EXPECT_FALSE(writeExact(failsEarly, 0, ten, sizeof ten));
     EXPECT_EQ(failsEarly.written.size(), 9u);
     TricklingTransport exactlyEnough(4, 10, 0);
-    EXPECT_TRUE(readExact(exactlyEnough, 0, buffer, sizeof buffer));
+    EXPECT_TRUE(readExact(exactlyEnough, 0, ten, sizeof ten));
 }
 
 TEST(Transport, DescriptorHoldsFourLittleEndianWords) {
