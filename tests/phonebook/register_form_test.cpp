@@ -43,7 +43,7 @@ class RegisterFormTest : public ::testing::Test, protected PhoneBookWorkspace {
     }
 };
 
-TEST_F(RegisterFormTest, AnUnusedEntryOpensAsAnEmptyFaxEntryAt33k6) {
+TEST_F(RegisterFormTest, AnUnusedEntryOrAGroupsKeyOpensAsAnEmptyFaxEntryAt33k6) {
     RegisterForm f = form(View::oneTouch, 0);
     EXPECT_EQ(registerMode(f), RegisterMode::fax);
     EXPECT_EQ(f.entry.speedIndex, 2);
@@ -54,6 +54,17 @@ TEST_F(RegisterFormTest, AnUnusedEntryOpensAsAnEmptyFaxEntryAt33k6) {
     EXPECT_EQ(registerTitle(form(View::speedDial, 99)),
               (RegisterTitle{IDS_REGISTER_SPEED_DIAL_TITLE, "100", 0}));
     EXPECT_FALSE(registerLayout(f).emailRadioEnabled) << "no network kit";
+
+    // A key holding a Group opens empty and keeps the Group until saved.
+    group(3, "Team", {speedDialMember(1)});
+    RegisterForm key = form(View::oneTouch, 3);
+    EXPECT_EQ(key.entry.used, 0);
+    EXPECT_EQ(registerFieldText(key, RegisterField::name), "");
+    EXPECT_EQ(groupAt(3).memberCount, 1) << "opening changes nothing";
+    type(key, RegisterField::number, "77");
+    saveRegisterForm(workspace, key, {2026, 12, 7});
+    EXPECT_EQ(groupAt(3).entryClass, kEntryClassOneTouch);
+    EXPECT_EQ(fieldText(groupAt(3).faxNumber), "77");
 }
 
 TEST_F(RegisterFormTest, EachModeShowsAndEnablesItsOwnControls) {
@@ -219,18 +230,6 @@ TEST_F(RegisterFormTest, SaveStoresTheStampedEntryAndWithdrawsACombinationKeyFro
     DialEntry saved = decodeSpeedDial(workspace.mirror, workspace.store, 9);
     EXPECT_EQ(saved.isEmail, 1);
     EXPECT_EQ(fieldText(saved.emailAddress), "x@y.z");
-}
-
-TEST_F(RegisterFormTest, AKeyHoldingAGroupOpensEmptyAndKeepsTheGroupUntilSaved) {
-    group(3, "Team", {speedDialMember(1)});
-    RegisterForm f = form(View::oneTouch, 3);
-    EXPECT_EQ(f.entry.used, 0);
-    EXPECT_EQ(registerFieldText(f, RegisterField::name), "");
-    EXPECT_EQ(groupAt(3).memberCount, 1) << "opening changes nothing";
-    type(f, RegisterField::number, "77");
-    saveRegisterForm(workspace, f, {2026, 12, 7});
-    EXPECT_EQ(groupAt(3).entryClass, kEntryClassOneTouch);
-    EXPECT_EQ(fieldText(groupAt(3).faxNumber), "77");
 }
 
 } // namespace
