@@ -17,16 +17,8 @@ constexpr int kToolbar = 61;
 
 } // namespace
 
-TEST(Layout, TreePaneWidthIsFixedByTheFirstLayout) {
-    int32_t treePaneWidth = 0;
-    layoutPanes(502, 400, kToolbar, viewOf(1, 1), treePaneWidth);
-    EXPECT_EQ(treePaneWidth, 167); // a third, truncated
-    MainWindowLayout wider = layoutPanes(901, 500, kToolbar, viewOf(1, 1), treePaneWidth);
-    EXPECT_EQ(treePaneWidth, 167);
-    EXPECT_EQ(wider.tree, (PaneRect{0, kToolbar, 165, 500 - kToolbar - 24}));
-    EXPECT_EQ(wider.entryList, (PaneRect{167, kToolbar, 734, 500 - kToolbar - 24}));
-}
-
+// That the tree pane keeps its first width when the window grows is proven
+// on the real window (MainWindow.TreePaneKeepsItsFirstWidthWhenTheWindowGrows).
 TEST(Layout, PanesFollowDocumentAndView) {
     // Every pane here sits below the toolbar, as high as a 400-pixel window leaves.
     auto paneAt = [](int left, int width) { return PaneRect{left, kToolbar, width, 315}; };
