@@ -2,37 +2,36 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
-namespace {
-
-void expectReaction(StatusReaction reaction, bool goOn, bool disconnectFirst, int messageId) {
-    EXPECT_EQ(reaction.goOn, goOn);
-    EXPECT_EQ(reaction.disconnectFirst, disconnectFirst);
-    EXPECT_EQ(reaction.messageId, messageId);
-}
-
-} // namespace
-
-TEST(ConnectionCheck, EveryStatusOutcomeHasItsReaction) {
-    SCOPED_TRACE("unreachable, busy, time-out, fault");
-    expectReaction(reactToStatusInCheck(std::nullopt), false, false, 3001);
-    expectReaction(reactToStatusInCheck(1), false, false, 3002);
-    expectReaction(reactToStatusInCheck(2), false, true, 3003);
-    expectReaction(reactToStatusInCheck(3), false, true, 6013);
-    for (int status : {0, 4, 5, 0x7f, 0x80, 0xff}) {
-        SCOPED_TRACE(status);
-        expectReaction(reactToStatusInCheck(static_cast<uint8_t>(status)), true, false, 0);
-    }
-}
-
-TEST(ConnectionPoll, OnlyALostMachineOrItsTimeOutCount) {
-    // The timer path reports the lost machine itself (string 3004).
-    expectReaction(reactToStatusInPoll(std::nullopt), false, false, 0);
-    expectReaction(reactToStatusInPoll(2), true, true, 3003);
-    for (int status : {0, 1, 3, 4, 0xff}) {
-        SCOPED_TRACE(status);
-        expectReaction(reactToStatusInPoll(static_cast<uint8_t>(status)), true, false, 0);
+// Each status before a transfer and while polling: go on, disconnect
+// first, message. The timer path reports a lost machine itself (string 3004).
+TEST(ConnectionStatus, EveryStatusHasItsReactionInTheCheckAndInThePoll) {
+    struct Case {
+        std::optional<uint8_t> status;
+        StatusReaction check, poll;
+    };
+    const Case cases[] = {
+        {std::nullopt, {false, false, 3001}, {false, false, 0}}, // unreachable
+        {1, {false, false, 3002}, {true, false, 0}},             // busy
+        {2, {false, true, 3003}, {true, true, 3003}},            // time-out
+        {3, {false, true, 6013}, {true, false, 0}},              // fault
+        {0, {true, false, 0}, {true, false, 0}},
+        {4, {true, false, 0}, {true, false, 0}},
+        {5, {true, false, 0}, {true, false, 0}},
+        {0x7f, {true, false, 0}, {true, false, 0}},
+        {0x80, {true, false, 0}, {true, false, 0}},
+        {0xff, {true, false, 0}, {true, false, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.status ? std::to_string(*c.status) : "unreachable");
+        for (auto [reaction, expected] : {std::pair{reactToStatusInCheck(c.status), c.check},
+                                          std::pair{reactToStatusInPoll(c.status), c.poll}}) {
+            EXPECT_EQ(reaction.goOn, expected.goOn);
+            EXPECT_EQ(reaction.disconnectFirst, expected.disconnectFirst);
+            EXPECT_EQ(reaction.messageId, expected.messageId);
+        }
     }
 }
 
