@@ -23,20 +23,13 @@ RecordStore patternedStore() {
 } // namespace
 
 TEST(SettingsMirror, EverySettingsSlotHasOneFieldOfItsWidth) {
-    // Widths of the used payload bytes of slots 0-74, written out again.
-    std::map<int, size_t> widths;
+    // Widths of the used payload bytes of slots 0-74, written out again;
+    // every slot not named here holds one byte.
+    std::map<int, size_t> widths = {{0, 14}, {1, 56}, {39, 12}, {52, 5},  {57, 4},  {58, 4},
+                                    {59, 4}, {61, 4}, {63, 22}, {69, 22}, {64, 66}, {65, 66},
+                                    {66, 4}, {67, 4}, {73, 24}, {74, 36}};
     for (int slot = 0; slot <= 74; ++slot)
-        widths[slot] = 1;
-    widths[0] = 14;
-    widths[1] = 56;
-    widths[39] = 12;
-    widths[52] = 5;
-    widths[57] = widths[58] = widths[59] = widths[61] = 4;
-    widths[63] = widths[69] = 22;
-    widths[64] = widths[65] = 66;
-    widths[66] = widths[67] = 4;
-    widths[73] = 24;
-    widths[74] = 36;
+        widths.emplace(slot, 1);
     std::set<size_t> offsets;
     int expectedSlot = 0;
     for (const MirrorField& field : mirrorFields()) {
@@ -99,7 +92,7 @@ TEST(SettingsMirror, PackThenUnpackGivesTheSameImage) {
     }
 }
 
-TEST(SettingsMirror, StationNameIsConvertedForTheImageOnly) {
+TEST(SettingsMirror, StationNameIsConvertedForTheImageOnlyAndWithinItsField) {
     for (uint8_t language : {0, 6, 7, 11}) {
         RecordStore store;
         initStore(store);
@@ -121,12 +114,9 @@ TEST(SettingsMirror, StationNameIsConvertedForTheImageOnly) {
             EXPECT_STREQ(mirror.stationName.data(), name) << int(language);
         }
     }
-}
-
-TEST(SettingsMirror, FullLengthStationNameConvertsWithinItsField) {
+    // A name that fills its whole field converts within it.
     RecordStore store;
     initStore(store);
-    store.slots[9].payload[0] = 0;
     std::memset(store.slots[74].payload.data(), 26, kPayloadSize); // no NUL anywhere
     SettingsMirror mirror;
     unpackStore(store, mirror);
