@@ -29,13 +29,10 @@ TEST(StringTable, FindsTextsByIdKeepingFormatsLineBreaksAndBlanksExactly) {
         EXPECT_EQ(stringTableText(id), text) << "string " << id;
 }
 
-TEST(StringTable, ProductLineHasTheVersionAfterAnEmptyLine) {
+TEST(StringTable, ProductLineAndInvalidAddressMessageEndInALineOfTheirOwn) {
     std::string_view product = stringTableText(IDS_PRODUCT_VERSION);
     ASSERT_NE(product.find("\n\n"), std::string_view::npos);
     EXPECT_EQ(product.substr(product.rfind('\n') + 1), "V4.02");
-}
-
-TEST(StringTable, InvalidAddressMessageEndsWithAnExampleLine) {
     std::string_view message = stringTableText(IDS_EMAIL_ADDRESS_INVALID);
     ASSERT_TRUE(message.starts_with("E-Mail address is invalid !\n\n"));
     std::string_view example = message.substr(message.rfind('\n') + 1);
