@@ -30,7 +30,8 @@ TEST(UiState, PanesAndStatusTextFollowDocumentConnectionAndView) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "document " << c.documentLoaded << " connected "
                                         << c.connected << " view " << c.view);
-        const ViewState view{c.documentLoaded != 0, c.connected != 0, static_cast<View>(c.view), -1};
+        const ViewState view{c.documentLoaded != 0, c.connected != 0, static_cast<View>(c.view),
+                             -1};
         EXPECT_EQ(paneVisibility(view), c.panes);
         EXPECT_EQ(statusPaneStringId(view), c.status);
         EXPECT_EQ(refreshedStatusPaneStringId(view), c.refreshedStatus);
