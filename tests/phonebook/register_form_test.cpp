@@ -11,21 +11,14 @@
 
 namespace {
 
-std::map<int, RegisterControlState> controlsOf(const RegisterForm& form) {
-    std::map<int, RegisterControlState> controls;
-    for (const RegisterControlState& control : registerLayout(form).controls)
-        controls[control.controlId] = control;
-    return controls;
-}
-
 // "S" shown and enabled, "s" shown but disabled, "-" hidden.
 std::string look(const RegisterForm& form, std::initializer_list<int> ids) {
-    auto controls = controlsOf(form);
+    std::map<int, char> looks;
+    for (const RegisterControlState& control : registerLayout(form).controls)
+        looks[control.controlId] = !control.shown ? '-' : control.enabled ? 'S' : 's';
     std::string text;
-    for (int id : ids) {
-        const RegisterControlState& control = controls.at(id);
-        text += !control.shown ? '-' : control.enabled ? 'S' : 's';
-    }
+    for (int id : ids)
+        text += looks.at(id);
     return text;
 }
 
