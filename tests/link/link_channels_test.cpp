@@ -11,7 +11,7 @@ const std::vector<uint8_t> kStatusQuery = {2, 3, 1, 0, 0, 0, 0, 0, 0, 0};
 
 } // namespace
 
-TEST(OpenLink, ProbesTheMachineWithAStatusQueryAndReusesOpenChannels) {
+TEST(OpenLink, ProbesTheMachineWithAStatusQueryAndReusesOnlyChannelsThatStillAnswer) {
     MachineOnLink setup;
 
     ASSERT_EQ(openLink(setup.link), 0);
@@ -30,6 +30,13 @@ TEST(OpenLink, ProbesTheMachineWithAStatusQueryAndReusesOpenChannels) {
     EXPECT_EQ(setup.link.commandChannel, kNoChannel);
     EXPECT_EQ(setup.link.replyChannel, kNoChannel);
     EXPECT_FALSE(setup.machine.connected());
+
+    // Open channels that stopped answering are closed and the search runs again.
+    ASSERT_EQ(openLink(setup.link), 0);
+    setup.machine.disconnect(); // the cable was pulled and plugged in again
+    ASSERT_EQ(openLink(setup.link), 0);
+    EXPECT_EQ(setup.transport.opensOf(kCommandPipe), 3);
+    EXPECT_TRUE(setup.machine.connected());
 }
 
 TEST(OpenLink, SkipsAnotherProductAndASilentMachineAndGoesOn) {
@@ -72,13 +79,4 @@ TEST(OpenLink, WithoutAMachineTriesAllFifteenDevicesAndFails) {
 
     LinkState noTransport;
     EXPECT_EQ(openLink(noTransport), -1);
-}
-
-TEST(OpenLink, OpenChannelsThatStoppedAnsweringAreClosedAndTheSearchRunsAgain) {
-    MachineOnLink setup;
-    ASSERT_EQ(openLink(setup.link), 0);
-    setup.machine.disconnect(); // the cable was pulled and plugged in again
-    ASSERT_EQ(openLink(setup.link), 0);
-    EXPECT_EQ(setup.transport.opensOf(kCommandPipe), 2);
-    EXPECT_TRUE(setup.machine.connected());
 }
