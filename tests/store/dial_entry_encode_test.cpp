@@ -16,7 +16,7 @@ bool allZero(const StoredEntry& entry, int first, int last) {
 
 } // namespace
 
-TEST(EncodeOneTouch, FaxEntryLayoutAndRoundTrip) {
+TEST(EncodeOneTouch, FaxEntryLayoutRoundTripAndSidWithoutSub) {
     PhoneBookFixture book;
     DialEntry entry = faxEntry("Office", "0612345+-");
     entry.entryClass = kEntryClassOneTouch;
@@ -44,16 +44,14 @@ TEST(EncodeOneTouch, FaxEntryLayoutAndRoundTrip) {
     entry.index = 2;
     entry.highFlag = 0;
     EXPECT_EQ(decoded, entry);
-}
 
-TEST(EncodeOneTouch, SidNeedsASubAddressAndNoBatchTimeLeavesItsFlagClear) {
-    PhoneBookFixture book;
-    DialEntry entry = faxEntry("Lab", "123");
-    setFieldText(entry.sidPassword, "9999");
-    encodeOneTouch(book.mirror, book.store, entry, 0);
+    // A SID needs a SUB address; without a batch time its flag stays clear.
+    DialEntry lab = faxEntry("Lab", "123");
+    setFieldText(lab.sidPassword, "9999");
+    encodeOneTouch(book.mirror, book.store, lab, 0);
     expectBytes(book.oneTouch(0), {{1, kFlagFax}, {28, 0}, {29, 0}, {31, 0}, {32, 0}});
     EXPECT_TRUE(allZero(book.oneTouch(0), 63, 82));
-    EXPECT_STREQ(entry.sidPassword.data(), "");
+    EXPECT_STREQ(lab.sidPassword.data(), "");
 }
 
 TEST(EncodeOneTouch, EmailEntryLayoutAndRoundTrip) {
