@@ -83,8 +83,7 @@ int rowNumber(HWND list, int row) {
 
 // A picker keeps the rows that stay, with their selection, and gains the
 // rows given back; its sort puts them in place.
-void showPicker(HWND dialog, int listId, const std::vector<GroupListRow>& rows,
-                unsigned codePage) {
+void showPicker(HWND dialog, int listId, const std::vector<GroupListRow>& rows, unsigned codePage) {
     HWND list = GetDlgItem(dialog, listId);
     std::vector<int> shown;
     for (int row = ListView_GetItemCount(list) - 1; row >= 0; --row) {
@@ -172,7 +171,8 @@ void command(HWND dialog, int controlId, int notifyCode, GroupDialogValues& valu
             return filtered;
         });
         if (!removed)
-            SendDlgItemMessageW(dialog, controlId, EM_LIMITTEXT, static_cast<WPARAM>(kMaxNameLength), 0);
+            SendDlgItemMessageW(dialog, controlId, EM_LIMITTEXT,
+                                static_cast<WPARAM>(kMaxNameLength), 0);
         return;
     }
     if (notifyCode != BN_CLICKED)
@@ -186,8 +186,7 @@ void command(HWND dialog, int controlId, int notifyCode, GroupDialogValues& valu
 }
 
 LRESULT notify(HWND dialog, const NMHDR& header, GroupDialogValues& values) {
-    if (header.code == NM_DBLCLK &&
-        reinterpret_cast<const NMITEMACTIVATE&>(header).iItem >= 0)
+    if (header.code == NM_DBLCLK && reinterpret_cast<const NMITEMACTIVATE&>(header).iItem >= 0)
         moveSelection(dialog, static_cast<int>(header.idFrom), values.form);
     return 0;
 }

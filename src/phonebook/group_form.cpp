@@ -132,8 +132,7 @@ GroupForm openGroupForm(Workspace& workspace, int key) {
         form.speedDialEntries[static_cast<size_t>(k)] =
             decodeSpeedDial(workspace.mirror, workspace.store, k);
 
-    const DialEntry current =
-        decodeOneTouchKey(workspace.mirror, workspace.programDialMarks, key);
+    const DialEntry current = decodeOneTouchKey(workspace.mirror, workspace.programDialMarks, key);
     setFieldText(form.group.name, fieldText(current.name).substr(0, kMaxNameLength));
     if (holdsGroup(current)) {
         const int count = std::min<int>(current.memberCount, kMaxGroupMembers);

@@ -28,10 +28,10 @@ struct GroupListRow {
 };
 
 struct GroupForm {
-    int key = 0;                  // the One Touch key the Group is stored on
-    int oneTouchKeyCount = 0;     // keys the machine has
-    DialEntry group;              // the name being edited
-    GroupMemberLists members;     // One Touch members, Speed Dial members
+    int key = 0;                      // the One Touch key the Group is stored on
+    int oneTouchKeyCount = 0;         // keys the machine has
+    DialEntry group;                  // the name being edited
+    GroupMemberLists members;         // One Touch members, Speed Dial members
     std::vector<int> oneTouchPicker;  // keys offered, ascending
     std::vector<int> speedDialPicker; // entries offered, ascending
     uint8_t language = 0;             // the machine's display language
