@@ -413,6 +413,8 @@
 #define IDC_GROUP_DELETE_SELECTED 1157
 #define IDC_GROUP_ADD_SPEED_DIAL 1158
 #define IDC_GROUP_SPEED_DIAL_PICKER 1159
+// Asked before the Group view's Property overwrites a program-dial key.
+#define IDS_KEY_USED_BY_PROGRAM_DIAL 9006
 
 // Machine Information (741)
 #define IDC_TELEPHONE_LABEL 1160

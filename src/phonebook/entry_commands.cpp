@@ -190,9 +190,13 @@ EntryDialogPlan planEntryDialog(Workspace& workspace, View view, int row) {
     case View::speedDial:
         return {EntryQuestion::none, EntryDialog::registerEntry};
     case View::group: {
-        bool oneTouchEntry = entry.entryClass == kEntryClassOneTouch && entry.programDial == 0;
-        return {oneTouchEntry ? EntryQuestion::keyUsedByOneTouch : EntryQuestion::none,
-                EntryDialog::registerGroup};
+        // A program-dial key is overwritten by OK like a One Touch entry, so
+        // it is asked about the same way.
+        EntryQuestion question = EntryQuestion::none;
+        if (entry.entryClass == kEntryClassOneTouch)
+            question = entry.programDial != 0 ? EntryQuestion::keyUsedByProgramDial
+                                              : EntryQuestion::keyUsedByOneTouch;
+        return {question, EntryDialog::registerGroup};
     }
     case View::none:
         break;
@@ -206,6 +210,8 @@ int entryQuestionStringId(EntryQuestion question) {
         return IDS_KEY_USED_BY_GROUP;
     case EntryQuestion::keyUsedByOneTouch:
         return IDS_KEY_USED_BY_ONE_TOUCH;
+    case EntryQuestion::keyUsedByProgramDial:
+        return IDS_KEY_USED_BY_PROGRAM_DIAL;
     case EntryQuestion::none:
         break;
     }

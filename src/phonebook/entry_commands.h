@@ -56,7 +56,7 @@ struct EntryMenuStates {
 EntryMenuStates entryMenuStates(Workspace& workspace, View view, int row);
 
 // What Property, a double click or Enter on a row leads to.
-enum class EntryQuestion { none, keyUsedByGroup, keyUsedByOneTouch };
+enum class EntryQuestion { none, keyUsedByGroup, keyUsedByOneTouch, keyUsedByProgramDial };
 enum class EntryDialog { none, registerEntry, registerGroup };
 struct EntryDialogPlan {
     EntryQuestion question = EntryQuestion::none; // asked first; anything but Yes stops

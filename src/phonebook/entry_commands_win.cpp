@@ -2,6 +2,7 @@
 
 #include "phonebook/entry_commands.h"
 #include "phonebook/entry_lists_win.h"
+#include "phonebook/group_dialog_win.h"
 #include "phonebook/register_dialog_win.h"
 #include "resource_ids.h"
 #include "win/message_box_win.h"
@@ -38,9 +39,16 @@ void runRegisterDialog(HWND list, Workspace& workspace, View view, int row) {
     selectEntryRow(list, row);
 }
 
-// The Group register dialog arrives with its own change; until then the
-// Group view opens nothing and changes nothing.
-void openGroupRegisterDialog(HWND, Workspace&, int) {}
+// OK rebuilds the whole Group view; the key stays current, so the member
+// list shows what was stored.
+void openGroupRegisterDialog(HWND list, Workspace& workspace, int row) {
+    GroupForm form = openGroupForm(workspace, row);
+    if (!showGroupDialog(list, form))
+        return;
+    saveGroupForm(workspace, form, today());
+    refreshGroupList(list, workspace);
+    selectEntryRow(list, row);
+}
 
 } // namespace
 

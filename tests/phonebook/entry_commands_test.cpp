@@ -162,7 +162,7 @@ TEST_F(EntryCommandsTest, PropertyAsksBeforeOverwritingAKeyOfTheOtherKind) {
         {View::oneTouch, 1, EntryQuestion::none, EntryDialog::registerEntry},
         {View::speedDial, 6, EntryQuestion::none, EntryDialog::registerEntry},
         {View::group, 1, EntryQuestion::keyUsedByOneTouch, EntryDialog::registerGroup},
-        {View::group, 5, EntryQuestion::none, EntryDialog::registerGroup},
+        {View::group, 5, EntryQuestion::keyUsedByProgramDial, EntryDialog::registerGroup},
         {View::group, 3, EntryQuestion::none, EntryDialog::registerGroup},
         {View::oneTouch, -1, EntryQuestion::none, EntryDialog::none},
     };
@@ -173,6 +173,8 @@ TEST_F(EntryCommandsTest, PropertyAsksBeforeOverwritingAKeyOfTheOtherKind) {
     }
     EXPECT_EQ(entryQuestionStringId(EntryQuestion::keyUsedByGroup), IDS_KEY_USED_BY_GROUP);
     EXPECT_EQ(entryQuestionStringId(EntryQuestion::keyUsedByOneTouch), IDS_KEY_USED_BY_ONE_TOUCH);
+    EXPECT_EQ(entryQuestionStringId(EntryQuestion::keyUsedByProgramDial),
+              IDS_KEY_USED_BY_PROGRAM_DIAL);
 }
 
 } // namespace
