@@ -57,3 +57,10 @@ TEST(TextFilters, TelephoneNumberTakesDigitsPlusMinusAndSpace) {
     EXPECT_EQ(number.caret, 2u);
     EXPECT_EQ(filterTelephoneNumber("+49 (0) 30").text, "+49 0 30");
 }
+
+TEST(EmailAddressRule, OneAtAndADotAnywhere) {
+    for (const char* valid : {"a.b@c", "a@b.", "x@y.z", "a b@c.d", ".@"})
+        EXPECT_TRUE(isValidEmailAddress(valid)) << valid;
+    for (const char* invalid : {"", "a@b", "a@@b.c", "a@b@c.d", "ab.cd"})
+        EXPECT_FALSE(isValidEmailAddress(invalid)) << invalid;
+}

@@ -1,4 +1,4 @@
-#include "code_page_text.h"
+#include "store/code_page_text.h"
 #include "json_writer.h"
 #include "tool_commands.h"
 
