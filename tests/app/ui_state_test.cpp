@@ -46,7 +46,8 @@ TEST(UiState, CommandTableForTheFourDocumentAndConnectionStates) {
         EXPECT_EQ(enabled[IDM_SAVE], c.save);
         EXPECT_EQ(enabled[IDM_SETTINGS_MENU], c.menu);
         for (int id : {IDM_PRINT, IDM_TOTAL_COUNTER, IDM_CONFIGURATION, IDM_VIEW_ONE_TOUCH,
-                       IDM_VIEW_SPEED_DIAL, IDM_VIEW_GROUP, IDM_SAVE_AS})
+                       IDM_VIEW_SPEED_DIAL, IDM_VIEW_GROUP, IDM_SAVE_AS, IDM_EXPORT_PHONE_BOOK,
+                       IDM_IMPORT_PHONE_BOOK})
             EXPECT_EQ(enabled[id], c.documentOnly) << id;
         // Commands that are never grayed are not in the table at all.
         for (int id : {IDM_OPEN, IDM_PROPERTIES, IDM_EXIT, IDM_HELP_TOPICS, IDM_ABOUT})
