@@ -1,5 +1,6 @@
 #include "exchange/exchange_fields.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstdio>
@@ -51,8 +52,9 @@ std::vector<std::string_view> tokens(std::string_view text, std::string_view sep
     return found;
 }
 
+// A small decimal number: at most `maxDigits` (up to 4) digits.
 std::optional<int> decimal(std::string_view text, size_t maxDigits) {
-    if (text.empty() || text.size() > maxDigits)
+    if (text.empty() || text.size() > std::min<size_t>(maxDigits, 4))
         return std::nullopt;
     int value = 0;
     for (char c : text) {
@@ -188,7 +190,8 @@ MemberTokens membersOfText(std::string_view text) {
     for (std::string_view token : tokens(text, " \t,;")) {
         const bool oneTouch = token.size() > 2 && equalsIgnoringCase(token.substr(0, 2), "OT");
         const bool speedDial = token.size() > 2 && equalsIgnoringCase(token.substr(0, 2), "SD");
-        const std::optional<int> number = decimal(token.substr(2), 3);
+        const std::optional<int> number =
+            token.size() > 2 ? decimal(token.substr(2), 3) : std::nullopt;
         const int count = oneTouch ? kOneTouchKeyCount : kSpeedDialEntryCount;
         if ((!oneTouch && !speedDial) || !number || *number < 1 || *number > count) {
             ++result.notUnderstood;
@@ -213,7 +216,8 @@ bool looksLikeSpreadsheetFigure(std::string_view text) {
     const std::string_view whole = mantissa.substr(0, point);
     const std::string_view fraction =
         point == std::string_view::npos ? std::string_view{} : mantissa.substr(point + 1);
-    return decimal(whole, 3).has_value() &&
-           (point == std::string_view::npos || decimal(fraction, 20).has_value()) &&
-           decimal(exponent, 3).has_value();
+    const bool fractionDigits =
+        point == std::string_view::npos ||
+        (!fraction.empty() && fraction.find_first_not_of("0123456789") == std::string_view::npos);
+    return decimal(whole, 3).has_value() && fractionDigits && decimal(exponent, 3).has_value();
 }
