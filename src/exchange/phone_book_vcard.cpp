@@ -131,19 +131,17 @@ std::optional<Property> propertyOf(std::string_view line) {
     return property;
 }
 
+// Whether a parameter names `value`: "NAME=A,VALUE", "NAME=\"A,VALUE\"" or,
+// as version 2.1 writes it, a bare "VALUE".
 bool hasParameter(const Property& property, std::string_view name, std::string_view value) {
     for (const std::string& parameter : property.parameters) {
         const size_t equals = parameter.find('=');
-        const std::string_view key =
-            equals == std::string::npos ? std::string_view{} : std::string_view(parameter).substr(0, equals);
-        const std::string_view values = equals == std::string::npos
-                                            ? std::string_view(parameter)
-                                            : std::string_view(parameter).substr(equals + 1);
-        if (!key.empty() && key != name)
+        if (equals != std::string::npos && std::string_view(parameter).substr(0, equals) != name)
             continue;
+        std::string values = equals == std::string::npos ? parameter : parameter.substr(equals + 1);
+        std::erase(values, '"');
         for (const std::string& one : splitUnescaped(values, ','))
-            if (trimmed(one) == value || trimmed(one) == "\"" + std::string(value) + "\"" ||
-                one.find(value) != std::string::npos)
+            if (trimmed(one) == value)
                 return true;
     }
     return false;
@@ -167,7 +165,7 @@ int hexValue(char c) {
 std::string quotedPrintable(std::string_view text) {
     std::string out;
     for (size_t i = 0; i < text.size(); ++i) {
-        const int high = text[i] == '=' && i + 2 < text.size() + 0 ? hexValue(text[i + 1]) : -1;
+        const int high = text[i] == '=' && i + 2 < text.size() ? hexValue(text[i + 1]) : -1;
         const int low = high >= 0 ? hexValue(text[i + 2]) : -1;
         if (high >= 0 && low >= 0) {
             out += static_cast<char>(high * 16 + low);
