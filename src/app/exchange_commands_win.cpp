@@ -20,7 +20,8 @@ struct ExportOptions {
 };
 
 void showOptions(HWND dialog, ExportOptions& options) {
-    CheckDlgButton(dialog, IDC_EXPORT_PASSWORDS, options.withPasswords ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_EXPORT_PASSWORDS,
+                   options.withPasswords ? BST_CHECKED : BST_UNCHECKED);
 }
 
 bool acceptOptions(HWND dialog, ExportOptions& options) {
@@ -55,7 +56,8 @@ void importPhoneBookCommand(HWND mainWindow) {
     std::vector<uint8_t> bytes;
     ReadPhoneBook read;
     if (readFileBytes(path, kMaxExchangeFileSize, bytes) == FileReadStatus::ok)
-        read = readPhoneBook(bytes, exchangeFormatOfPath(path), pcCodePage(workspace.mirror.language));
+        read =
+            readPhoneBook(bytes, exchangeFormatOfPath(path), pcCodePage(workspace.mirror.language));
     if (!read.understood || read.rows.empty()) {
         showMessageBox(mainWindow, read.understood ? IDS_IMPORT_NO_ROWS : IDS_IMPORT_UNREADABLE,
                        IDS_APP_TITLE, MB_OK);

@@ -37,10 +37,10 @@ template <size_t N> std::wstring filterText(const FilterPair (&pairs)[N]) {
 bool exchangeFileDialog(HWND owner, std::string& path, ExchangeFileDialog kind) {
     std::array<wchar_t, MAX_PATH> buffer{};
     utf8ToWide(path).copy(buffer.data(), buffer.size() - 1);
-    const std::wstring filter =
-        kind == ExchangeFileDialog::saveReport ? filterText(kReportFilters) : filterText(kBookFilters);
-    const std::wstring title = loadString(kind == ExchangeFileDialog::importBook ? IDS_IMPORT_PHONE_BOOK
-                                                                                 : IDS_EXPORT_PHONE_BOOK);
+    const std::wstring filter = kind == ExchangeFileDialog::saveReport ? filterText(kReportFilters)
+                                                                       : filterText(kBookFilters);
+    const std::wstring title = loadString(
+        kind == ExchangeFileDialog::importBook ? IDS_IMPORT_PHONE_BOOK : IDS_EXPORT_PHONE_BOOK);
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;

@@ -17,8 +17,8 @@ struct Column {
 };
 
 constexpr Column kColumns[] = {
-    {IDS_IMPORT_COLUMN_LINE, 40},    {IDS_IMPORT_COLUMN_PLACE, 100},
-    {IDS_IMPORT_COLUMN_NAME, 120},   {IDS_IMPORT_COLUMN_DESTINATION, 130},
+    {IDS_IMPORT_COLUMN_LINE, 40},     {IDS_IMPORT_COLUMN_PLACE, 100},
+    {IDS_IMPORT_COLUMN_NAME, 120},    {IDS_IMPORT_COLUMN_DESTINATION, 130},
     {IDS_IMPORT_COLUMN_OUTCOME, 110}, {IDS_IMPORT_COLUMN_WHY, 400},
 };
 
@@ -27,9 +27,9 @@ std::string utf8String(int id) {
 }
 
 std::vector<std::wstring> cellsOf(const PlannedRow& row) {
-    const std::wstring place =
-        row.target < 0 ? std::wstring()
-                       : loadString(plannedKindStringId(row)) + L" " + utf8ToWide(plannedPlaceNumber(row));
+    const std::wstring place = row.target < 0 ? std::wstring()
+                                              : loadString(plannedKindStringId(row)) + L" " +
+                                                    utf8ToWide(plannedPlaceNumber(row));
     return {std::to_wstring(row.line),
             place,
             utf8ToWide(row.name),
@@ -53,9 +53,9 @@ void showPlan(HWND dialog, const ImportPreview& preview) {
             ListView_SetItemText(list, index, static_cast<int>(column), cells[column].data());
         ++index;
     }
-    const std::string summary =
-        fillRangeMessage(utf8String(IDS_IMPORT_SUMMARY), static_cast<int>(storedRowCount(preview.plan)),
-                         static_cast<int>(preview.plan.rows.size()));
+    const std::string summary = fillRangeMessage(utf8String(IDS_IMPORT_SUMMARY),
+                                                 static_cast<int>(storedRowCount(preview.plan)),
+                                                 static_cast<int>(preview.plan.rows.size()));
     SetDlgItemTextW(dialog, IDC_IMPORT_SUMMARY, utf8ToWide(summary).c_str());
 }
 

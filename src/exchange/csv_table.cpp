@@ -92,10 +92,9 @@ CsvText parseCsv(std::string_view text) {
 }
 
 void appendCsvField(std::string& out, std::string_view field, char separator) {
-    const bool needsQuotes = field.find_first_of(std::string{'"', '\r', '\n', separator}) !=
-                                 std::string_view::npos ||
-                             (!field.empty() && (field.front() == ' ' || field.back() == ' ' ||
-                                                 field.front() == '\t'));
+    const bool needsQuotes =
+        field.find_first_of(std::string{'"', '\r', '\n', separator}) != std::string_view::npos ||
+        (!field.empty() && (field.front() == ' ' || field.back() == ' ' || field.front() == '\t'));
     if (!needsQuotes) {
         out += field;
         return;

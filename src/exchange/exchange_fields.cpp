@@ -29,7 +29,8 @@ constexpr std::array<std::string_view, 3> kCodings = {"MH", "MR", "MMR"};
 constexpr std::array<std::string_view, 2> kScanOptions = {"default", "specified"};
 
 template <size_t N>
-std::optional<uint8_t> indexOf(const std::array<std::string_view, N>& names, std::string_view text) {
+std::optional<uint8_t> indexOf(const std::array<std::string_view, N>& names,
+                               std::string_view text) {
     for (size_t i = 0; i < N; ++i)
         if (equalsIgnoringCase(names[i], text))
             return static_cast<uint8_t>(i);
@@ -197,8 +198,8 @@ MemberTokens membersOfText(std::string_view text) {
             ++result.notUnderstood;
             continue;
         }
-        result.members.push_back(
-            {oneTouch ? kMemberKindOneTouch : kMemberKindSpeedDial, static_cast<uint8_t>(*number - 1)});
+        result.members.push_back({oneTouch ? kMemberKindOneTouch : kMemberKindSpeedDial,
+                                  static_cast<uint8_t>(*number - 1)});
     }
     return result;
 }

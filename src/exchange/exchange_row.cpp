@@ -17,9 +17,9 @@ struct KindName {
 
 // The first name of each kind is the one written; the others are read too.
 constexpr KindName kKindNames[] = {
-    {RowKind::oneTouch, "One Touch"}, {RowKind::speedDial, "Speed Dial"},
-    {RowKind::group, "Group"},        {RowKind::oneTouch, "OT"},
-    {RowKind::speedDial, "SD"},       {RowKind::oneTouch, "OneTouch"},
+    {RowKind::oneTouch, "One Touch"},  {RowKind::speedDial, "Speed Dial"},
+    {RowKind::group, "Group"},         {RowKind::oneTouch, "OT"},
+    {RowKind::speedDial, "SD"},        {RowKind::oneTouch, "OneTouch"},
     {RowKind::speedDial, "SpeedDial"},
 };
 
@@ -33,8 +33,8 @@ bool sameWord(std::string_view a, std::string_view b) {
     return true;
 }
 
-ExchangeRow rowOf(const DialEntry& entry, RowKind kind, int index, int codePage, uint8_t paperFamily,
-                  bool withPasswords) {
+ExchangeRow rowOf(const DialEntry& entry, RowKind kind, int index, int codePage,
+                  uint8_t paperFamily, bool withPasswords) {
     ExchangeRow row;
     row.kind = kind;
     row.number = std::to_string(index + 1);

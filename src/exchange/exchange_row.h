@@ -23,10 +23,10 @@ struct ExchangeRow {
     std::string subAddress;
     std::string password; // the SID
     std::string emailAddress;
-    std::string speed;     // "9.6K", "14.4K", "33.6K"
-    std::string batchTime; // "HH:MM"
-    std::string emailScan; // "default|specified PAPER RESOLUTION CODING"
-    std::string members;   // "OT03 SD012 ..."
+    std::string speed;      // "9.6K", "14.4K", "33.6K"
+    std::string batchTime;  // "HH:MM"
+    std::string emailScan;  // "default|specified PAPER RESOLUTION CODING"
+    std::string members;    // "OT03 SD012 ..."
     std::string registered; // "YYYY-MM-DD"
     // Members named by position among the rows of the same file (a vCard
     // names a Group's members by their cards, not by numbers).
@@ -42,5 +42,5 @@ std::vector<ExchangeRow> exportRows(const SettingsMirror& mirror, const RecordSt
 
 // ---- The words the files use, both ways ----
 
-std::string_view rowKindName(RowKind kind); // "One Touch", "Speed Dial", "Group"
+std::string_view rowKindName(RowKind kind);   // "One Touch", "Speed Dial", "Group"
 RowKind rowKindOfName(std::string_view text); // unstated when blank, unknown when not understood

@@ -142,8 +142,8 @@ std::string withoutApostrophe(std::string_view text, Candidate& row) {
 }
 
 // A dial string through the register dialog's number filter and limit.
-std::string dialString(std::string_view written, DialField field, size_t limit,
-                       ImportNote tooLong, Candidate& row) {
+std::string dialString(std::string_view written, DialField field, size_t limit, ImportNote tooLong,
+                       Candidate& row) {
     const std::string text = withoutApostrophe(written, row);
     if (text.empty())
         return text;
@@ -259,8 +259,8 @@ Candidate candidateOf(const ExchangeRow& source, const Rules& rules) {
     const std::string number = withoutApostrophe(source.number, row);
     if (!number.empty()) {
         const int count = row.oneTouchPlace() ? kOneTouchKeyCount : kSpeedDialEntryCount;
-        const bool digits = number.size() <= 3 && number.find_first_not_of("0123456789") ==
-                                                       std::string::npos;
+        const bool digits =
+            number.size() <= 3 && number.find_first_not_of("0123456789") == std::string::npos;
         const int value = digits ? std::stoi(number) : 0;
         if (value < 1 || value > count)
             row.note(ImportNote::badPlaceNumber);
@@ -370,8 +370,8 @@ void resolveMembers(std::vector<Candidate>& rows, const Book& book) {
                 add(memberOfRow(*found->second));
                 continue;
             }
-            const bool kept = oneTouch ? book.oneTouchMember[named.index]
-                                       : book.speedDialMember[named.index];
+            const bool kept =
+                oneTouch ? book.oneTouchMember[named.index] : book.speedDialMember[named.index];
             add(kept ? std::optional<GroupMember>(named) : std::nullopt);
         }
         for (size_t index : group.memberRows)
@@ -428,9 +428,9 @@ ImportPlan planImport(const SettingsMirror& mirror, std::span<const ExchangeRow>
         PlannedRow& planned = candidate.planned;
         if (planned.outcome == RowOutcome::refused)
             planned.target = -1;
-        std::stable_sort(planned.notes.begin(), planned.notes.end(), [](ImportNote a, ImportNote b) {
-            return noteOutcome(a) > noteOutcome(b);
-        });
+        std::stable_sort(
+            planned.notes.begin(), planned.notes.end(),
+            [](ImportNote a, ImportNote b) { return noteOutcome(a) > noteOutcome(b); });
         plan.rows.push_back(std::move(planned));
     }
     return plan;
@@ -468,8 +468,8 @@ void applyImportPlan(SettingsMirror& mirror, RecordStore& store, const ImportPla
 }
 
 size_t storedRowCount(const ImportPlan& plan) {
-    return static_cast<size_t>(std::count_if(plan.rows.begin(), plan.rows.end(),
-                                             [](const PlannedRow& row) { return row.target >= 0; }));
+    return static_cast<size_t>(std::count_if(
+        plan.rows.begin(), plan.rows.end(), [](const PlannedRow& row) { return row.target >= 0; }));
 }
 
 int plannedKindStringId(const PlannedRow& row) {
@@ -503,9 +503,9 @@ std::string plannedRowWhy(const PlannedRow& row, std::string (*text)(int id)) {
 }
 
 std::string importReportCsv(const ImportPlan& plan, std::string (*text)(int id)) {
-    constexpr int kHeaders[] = {IDS_IMPORT_COLUMN_LINE,        IDS_IMPORT_COLUMN_PLACE,
-                                IDS_IMPORT_COLUMN_NAME,        IDS_IMPORT_COLUMN_DESTINATION,
-                                IDS_IMPORT_COLUMN_OUTCOME,     IDS_IMPORT_COLUMN_WHY};
+    constexpr int kHeaders[] = {IDS_IMPORT_COLUMN_LINE,    IDS_IMPORT_COLUMN_PLACE,
+                                IDS_IMPORT_COLUMN_NAME,    IDS_IMPORT_COLUMN_DESTINATION,
+                                IDS_IMPORT_COLUMN_OUTCOME, IDS_IMPORT_COLUMN_WHY};
     std::string out = "\xEF\xBB\xBF";
     const auto endLine = [&](const std::vector<std::string>& fields) {
         for (size_t i = 0; i < fields.size(); ++i) {
@@ -521,7 +521,8 @@ std::string importReportCsv(const ImportPlan& plan, std::string (*text)(int id))
     endLine(header);
     for (const PlannedRow& row : plan.rows) {
         const std::string place =
-            row.target < 0 ? std::string() : text(plannedKindStringId(row)) + " " + plannedPlaceNumber(row);
+            row.target < 0 ? std::string()
+                           : text(plannedKindStringId(row)) + " " + plannedPlaceNumber(row);
         endLine({std::to_string(row.line), place, row.name, row.destination,
                  text(rowOutcomeStringId(row.outcome)), plannedRowWhy(row, text)});
     }

@@ -12,7 +12,7 @@ using Field = std::string ExchangeRow::*;
 struct Column {
     std::string_view header; // as written
     Field field;
-    bool dialString;         // written after a tab
+    bool dialString;          // written after a tab
     std::string_view aliases; // other headers read for it, '|' between them
 };
 
@@ -87,7 +87,8 @@ std::string writePhoneBookCsv(std::span<const ExchangeRow> rows, bool withPasswo
             if (i > 0)
                 out += ',';
             const std::string& value = row.*kColumns[i].field;
-            const bool asText = !value.empty() && (kColumns[i].dialString || startsLikeFormula(value));
+            const bool asText =
+                !value.empty() && (kColumns[i].dialString || startsLikeFormula(value));
             appendCsvField(out, asText ? "\t" + value : value);
         }
         out += "\r\n";

@@ -79,7 +79,8 @@ std::string placeToken(const ExchangeRow& row) {
     return membersText([&] {
         DialEntry entry;
         entry.memberCount = 1;
-        entry.members[0] = {row.kind == RowKind::oneTouch ? kMemberKindOneTouch : kMemberKindSpeedDial,
+        entry.members[0] = {row.kind == RowKind::oneTouch ? kMemberKindOneTouch
+                                                          : kMemberKindSpeedDial,
                             static_cast<uint8_t>(std::max(1, std::atoi(row.number.c_str())) - 1)};
         return entry;
     }());
@@ -88,9 +89,9 @@ std::string placeToken(const ExchangeRow& row) {
 // ---- Reading ----
 
 struct Property {
-    std::string name; // upper case, without a group prefix
+    std::string name;                    // upper case, without a group prefix
     std::vector<std::string> parameters; // upper case, "TYPE=FAX" or bare "FAX"
-    std::string value; // raw
+    std::string value;                   // raw
 };
 
 std::vector<std::string> splitUnescaped(std::string_view text, char separator) {
@@ -184,9 +185,9 @@ int codePageOfCharset(std::string_view charset) {
         int codePage;
     };
     static constexpr Charset kCharsets[] = {
-        {"UTF-8", 65001},       {"WINDOWS-1252", 1252}, {"ISO-8859-1", 1252},
-        {"ISO-8859-15", 1252},  {"WINDOWS-1251", 1251}, {"WINDOWS-1250", 1250},
-        {"SHIFT_JIS", 932},     {"SHIFT-JIS", 932},     {"CP932", 932},
+        {"UTF-8", 65001},      {"WINDOWS-1252", 1252}, {"ISO-8859-1", 1252},
+        {"ISO-8859-15", 1252}, {"WINDOWS-1251", 1251}, {"WINDOWS-1250", 1250},
+        {"SHIFT_JIS", 932},    {"SHIFT-JIS", 932},     {"CP932", 932},
     };
     for (const Charset& known : kCharsets)
         if (name == known.name)
@@ -273,8 +274,12 @@ void takeProperty(Card& card, const Property& property, bool alreadyUtf8, int co
         row.name = value;
     } else if (property.name == "N" && row.name.empty()) {
         const std::vector<std::string> parts = splitUnescaped(property.value, ';');
-        const std::string family = parts.size() > 0 ? textValue({"", property.parameters, parts[0]}, alreadyUtf8, codePage) : "";
-        const std::string given = parts.size() > 1 ? textValue({"", property.parameters, parts[1]}, alreadyUtf8, codePage) : "";
+        const std::string family =
+            parts.size() > 0 ? textValue({"", property.parameters, parts[0]}, alreadyUtf8, codePage)
+                             : "";
+        const std::string given =
+            parts.size() > 1 ? textValue({"", property.parameters, parts[1]}, alreadyUtf8, codePage)
+                             : "";
         row.name = std::string(trimmed(given + " " + family));
     } else if (property.name == "TEL" && hasParameter(property, "TYPE", "FAX") &&
                row.faxNumber.empty()) {
@@ -288,11 +293,14 @@ void takeProperty(Card& card, const Property& property, bool alreadyUtf8, int co
         for (const std::string& category : splitUnescaped(property.value, ','))
             if (!trimmed(category).empty())
                 card.categories.push_back(
-                    textValue({"", property.parameters, std::string(trimmed(category))}, alreadyUtf8, codePage));
+                    textValue({"", property.parameters, std::string(trimmed(category))},
+                              alreadyUtf8, codePage));
     } else {
         for (size_t kind = 0; kind < std::size(kPlaceProperty); ++kind) {
             if (property.name == kPlaceProperty[kind]) {
-                row.kind = kind == 0 ? RowKind::oneTouch : kind == 1 ? RowKind::speedDial : RowKind::group;
+                row.kind = kind == 0   ? RowKind::oneTouch
+                           : kind == 1 ? RowKind::speedDial
+                                       : RowKind::group;
                 row.number = value;
                 card.groupCard = kind == 2;
             }
@@ -324,7 +332,9 @@ std::string writePhoneBookVcards(std::span<const ExchangeRow> rows) {
         appendLine(out, "VERSION:3.0");
         appendLine(out, "FN:" + escaped(row.name));
         appendLine(out, "N:" + escaped(row.name) + ";;;;");
-        const size_t kind = row.kind == RowKind::oneTouch ? 0 : row.kind == RowKind::speedDial ? 1 : 2;
+        const size_t kind = row.kind == RowKind::oneTouch    ? 0
+                            : row.kind == RowKind::speedDial ? 1
+                                                             : 2;
         appendProperty(out, kPlaceProperty[kind], row.number);
         appendProperty(out, "TEL;TYPE=FAX", row.faxNumber);
         appendProperty(out, "EMAIL;TYPE=INTERNET", row.emailAddress);
@@ -345,13 +355,13 @@ std::string writePhoneBookVcards(std::span<const ExchangeRow> rows) {
 std::vector<ExchangeRow> readPhoneBookVcards(std::span<const uint8_t> bytes, int fallbackCodePage) {
     // Marked or UTF-16 files are text already; others keep their bytes
     // until each value's charset is known.
-    const bool marked = bytes.size() >= 2 && ((bytes[0] == 0xFF && bytes[1] == 0xFE) ||
-                                              (bytes[0] == 0xFE && bytes[1] == 0xFF) ||
-                                              (bytes.size() >= 3 && bytes[0] == 0xEF &&
-                                               bytes[1] == 0xBB && bytes[2] == 0xBF));
-    const std::string text = marked ? decodeImportText(bytes, fallbackCodePage).text
-                                    : std::string(reinterpret_cast<const char*>(bytes.data()),
-                                                  bytes.size());
+    const bool marked =
+        bytes.size() >= 2 &&
+        ((bytes[0] == 0xFF && bytes[1] == 0xFE) || (bytes[0] == 0xFE && bytes[1] == 0xFF) ||
+         (bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF));
+    const std::string text =
+        marked ? decodeImportText(bytes, fallbackCodePage).text
+               : std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     std::vector<Card> cards;
     std::optional<Card> open;
     for (const Line& line : unfoldedLines(text)) {
@@ -369,7 +379,8 @@ std::vector<ExchangeRow> readPhoneBookVcards(std::span<const uint8_t> bytes, int
         }
     }
     std::vector<ExchangeRow> rows;
-    const bool groupCards = std::any_of(cards.begin(), cards.end(), [](const Card& c) { return c.groupCard; });
+    const bool groupCards =
+        std::any_of(cards.begin(), cards.end(), [](const Card& c) { return c.groupCard; });
     std::map<std::string, size_t> groupOfCategory;
     std::vector<ExchangeRow> categoryGroups;
     for (size_t i = 0; i < cards.size(); ++i) {

@@ -330,7 +330,8 @@ std::optional<RegisterRefusal> validateRegisterForm(const RegisterForm& form) {
     const DialEntry& entry = form.entry;
     if (usesBatchTime(form)) {
         if (decimalValue(fieldText(entry.batchHour)) > kLastBatchHour)
-            return RegisterRefusal{IDS_BATCH_HOUR_RANGE, IDC_BATCH_HOUR_EDIT, {{0, kLastBatchHour}}};
+            return RegisterRefusal{
+                IDS_BATCH_HOUR_RANGE, IDC_BATCH_HOUR_EDIT, {{0, kLastBatchHour}}};
         if (decimalValue(fieldText(entry.batchMinute)) > kLastBatchMinute)
             return RegisterRefusal{
                 IDS_BATCH_MINUTE_RANGE, IDC_BATCH_MINUTE_EDIT, {{0, kLastBatchMinute}}};

@@ -178,9 +178,11 @@ std::string utf8ToCodePage(std::string_view text, int codePage, char unrepresent
         }
         char byte = unrepresentable;
         if (table == nullptr) {
-            const char32_t last = kHalfWidthKatakanaFirst + (kHalfWidthKatakanaLast - kHalfWidthKatakanaLead);
+            const char32_t last =
+                kHalfWidthKatakanaFirst + (kHalfWidthKatakanaLast - kHalfWidthKatakanaLead);
             if (codePoint >= kHalfWidthKatakanaFirst && codePoint <= last)
-                byte = static_cast<char>(kHalfWidthKatakanaLead + (codePoint - kHalfWidthKatakanaFirst));
+                byte = static_cast<char>(kHalfWidthKatakanaLead +
+                                         (codePoint - kHalfWidthKatakanaFirst));
         } else {
             for (int i = 0; i < 128; ++i)
                 if (table[i] == codePoint && codePoint != kReplacement)

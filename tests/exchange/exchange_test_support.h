@@ -36,7 +36,9 @@ struct RowSummary {
 };
 
 inline RowSummary summaryOf(const PlannedRow& row) {
-    const char* kind = row.kind == RowKind::oneTouch ? "OT" : row.kind == RowKind::group ? "G" : "SD";
+    const char* kind = row.kind == RowKind::oneTouch ? "OT"
+                       : row.kind == RowKind::group  ? "G"
+                                                     : "SD";
     return {row.target < 0 ? "" : kind + plannedPlaceNumber(row), row.outcome, row.notes};
 }
 

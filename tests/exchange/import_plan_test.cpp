@@ -29,8 +29,8 @@ void fillEveryKind(PhoneBookFixture& book, const char* name) {
     encodeSpeedDial(book.mirror, book.store, emailEntry("", "x@y.z", kEntryClassSpeedDial), 41);
     combination.entryClass = kEntryClassSpeedDial;
     encodeSpeedDial(book.mirror, book.store, combination, 99);
-    DialEntry group = groupOf(name, {{kMemberKindOneTouch, 0}, {kMemberKindSpeedDial, 99},
-                                     {kMemberKindOneTouch, 3}});
+    DialEntry group = groupOf(
+        name, {{kMemberKindOneTouch, 0}, {kMemberKindSpeedDial, 99}, {kMemberKindOneTouch, 3}});
     group.regDate = 0x3061;
     encodeGroup(book.mirror, group, 8);
     book.store.slots[75 + 8].payloadLength = kGroupLength;
@@ -42,8 +42,11 @@ TEST(ExchangeRoundTrip, EveryKindInEveryLanguageGroupComesBackAsTheSameImage) {
         uint8_t language;
         const char* name; // PC code page bytes the machine can show
     };
-    const Case cases[] = {{0, "Fran\xe7oise \x80"}, {6, "\xc1\xee\xf0\xe8\xf1"},
-                          {7, "\xc8" "e\xb9tina"}, {11, "\xb1\xb2\xb3 Tokyo"}};
+    const Case cases[] = {{0, "Fran\xe7oise \x80"},
+                          {6, "\xc1\xee\xf0\xe8\xf1"},
+                          {7, "\xc8"
+                              "e\xb9tina"},
+                          {11, "\xb1\xb2\xb3 Tokyo"}};
     for (const Case& c : cases) {
         for (ExchangeFormat format : {ExchangeFormat::csv, ExchangeFormat::vcard}) {
             PhoneBookFixture source = exchangeBook(c.language);
@@ -119,18 +122,17 @@ TEST(ExchangeImportPlan, OneHundredFiftyRowsIntoFortyFreeEntries) {
     for (int i = 0; i < 60; ++i)
         encodeSpeedDial(book.mirror, book.store, faxEntry("Kept", "1", 2), i);
     std::string csv = "Number,Name,Fax Number\r\n";
-    csv += "100,Wants 100,0100\r\n";            // free: lands there
-    csv += "5,Wants 5,0005\r\n";                // taken: moves
-    csv += "101,Nowhere,0101\r\n";              // no such entry
+    csv += "100,Wants 100,0100\r\n"; // free: lands there
+    csv += "5,Wants 5,0005\r\n";     // taken: moves
+    csv += "101,Nowhere,0101\r\n";   // no such entry
     csv += ",This name is far too long for it,0102\r\n";
-    csv += ",\xe6\x9d\xb1 East,0103\r\n";       // a character outside 1252
+    csv += ",\xe6\x9d\xb1 East,0103\r\n"; // a character outside 1252
     for (int i = 5; i < 150; ++i)
         csv += ",Row " + std::to_string(i) + "," + std::to_string(1000 + i) + "\r\n";
     const ImportPlan plan = planText(book, csv);
     ASSERT_EQ(plan.rows.size(), 150u);
     EXPECT_EQ(summaryOf(plan.rows[0]), (RowSummary{"SD100", O::storedAsIs, {}}));
-    EXPECT_EQ(summaryOf(plan.rows[1]),
-              (RowSummary{"SD061", O::storedAsIs, {N::movedToFreePlace}}));
+    EXPECT_EQ(summaryOf(plan.rows[1]), (RowSummary{"SD061", O::storedAsIs, {N::movedToFreePlace}}));
     EXPECT_EQ(summaryOf(plan.rows[2]), (RowSummary{"", O::refused, {N::badPlaceNumber}}));
     EXPECT_EQ(summaryOf(plan.rows[3]),
               (RowSummary{"SD062", O::storedShortened, {N::nameShortened}}));
@@ -170,7 +172,8 @@ TEST(ExchangeImportPlan, ReplaceClearsTheBookButTheMachinesProgramDialKeys) {
     EXPECT_EQ(add.rows[1].entry.members[1], (GroupMember{kMemberKindOneTouch, 1}));
 
     const ImportPlan replace = planText(book, csv, ImportMode::replace);
-    EXPECT_EQ(summaryOf(replace.rows[0]), (RowSummary{"OT01", O::storedAsIs, {N::movedToFreePlace}}));
+    EXPECT_EQ(summaryOf(replace.rows[0]),
+              (RowSummary{"OT01", O::storedAsIs, {N::movedToFreePlace}}));
     EXPECT_EQ(replace.rows[1].entry.memberCount, 1); // "Old" goes with the book
     applyImportPlan(book.mirror, book.store, replace);
     EXPECT_EQ(decodeSpeedDial(book.mirror, book.store, 0).used, 0);

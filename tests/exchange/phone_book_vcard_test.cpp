@@ -30,13 +30,10 @@ TEST(ExchangeVcardImport, EachVersionFoldingAndQuotedPrintableNames) {
     PhoneBookFixture book = exchangeBook(0);
     const ImportPlan plan = planText(book, kCards, ImportMode::add, ExchangeFormat::vcard);
     const std::vector<RowSummary> expected = {
-        {"SD001", O::storedAsIs, {}},
-        {"SD002", O::storedShortened, {N::emailLeftOut}},
-        {"", O::refused, {N::noDestination}},
-        {"SD003", O::storedShortened, {N::emailLeftOut}},
-        {"SD004", O::storedAsIs, {}},
-        {"G01", O::storedAsIs, {}}, // the category "Friends"
-        {"G02", O::storedAsIs, {}}, // "Work"
+        {"SD001", O::storedAsIs, {}},         {"SD002", O::storedShortened, {N::emailLeftOut}},
+        {"", O::refused, {N::noDestination}}, {"SD003", O::storedShortened, {N::emailLeftOut}},
+        {"SD004", O::storedAsIs, {}},         {"G01", O::storedAsIs, {}}, // the category "Friends"
+        {"G02", O::storedAsIs, {}},                                       // "Work"
     };
     ASSERT_EQ(plan.rows.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i)

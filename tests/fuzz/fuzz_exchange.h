@@ -35,8 +35,8 @@ inline int fuzzExchangeFile(const uint8_t* data, size_t size, ExchangeFormat for
     }
     applyImportPlan(mirror, store, plan);
     const std::string again = exportPhoneBook(mirror, store, format, true);
-    const ReadPhoneBook reread = readPhoneBook(
-        {reinterpret_cast<const uint8_t*>(again.data()), again.size()}, format, 1252);
+    const ReadPhoneBook reread =
+        readPhoneBook({reinterpret_cast<const uint8_t*>(again.data()), again.size()}, format, 1252);
     if (reread.rows.size() != storedRowCount(plan))
         std::abort();
     return 0;

@@ -35,7 +35,8 @@ TEST_F(PhoneBookExchangeTest, ExportImportThroughThePreview) {
     // Groups get a registration date, which a file carries back.
     workspace().mirror.machineInformation.nicKit = 1;
     for (int key : {3, 6})
-        putBytes(workspace().mirror.oneTouchTable[static_cast<size_t>(key)], {{26, 0x61}, {27, 0x30}});
+        putBytes(workspace().mirror.oneTouchTable[static_cast<size_t>(key)],
+                 {{26, 0x61}, {27, 0x30}});
     const std::wstring exported = folder.file(L"book.csv");
     {
         ModalScript script;

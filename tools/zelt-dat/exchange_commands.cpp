@@ -77,8 +77,8 @@ int runImportCommand(std::span<const std::string> arguments) {
         std::fprintf(stderr, "zelt-dat: %s\n", tableText(IDS_IMPORT_UNREADABLE).c_str());
         return kExitFailed;
     }
-    const ImportPlan plan = planImport(mirror, read.rows,
-                                       replace ? ImportMode::replace : ImportMode::add, today());
+    const ImportPlan plan =
+        planImport(mirror, read.rows, replace ? ImportMode::replace : ImportMode::add, today());
     std::fputs(importReportCsv(plan, tableText).c_str() + 3, stdout); // without the mark
     applyImportPlan(mirror, store, plan);
     if (!writeDataFile(arguments[0], store)) {

@@ -12,7 +12,8 @@ constexpr ToolCommand kCommands[] = {
     {"export", "FILE OUT.csv|OUT.vcf [--with-passwords]",
      "write the phone book as CSV or vCards (passwords only when asked)", runExportCommand},
     {"import", "FILE IN.csv|IN.vcf [--replace]",
-     "add (or with --replace, put in place of the phone book) the entries of a CSV or vCard file; prints what happens to each row",
+     "add (or with --replace, put in place of the phone book) the entries of a CSV or vCard file; "
+     "prints what happens to each row",
      runImportCommand},
 };
 
