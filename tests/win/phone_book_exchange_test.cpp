@@ -57,7 +57,10 @@ TEST_F(PhoneBookExchangeTest, ExportImportThroughThePreview) {
         << "Name,Fax Number,Number\r\nNew Friend,0123,20\r\nNo number,,\r\n";
     const RecordStore before = workspace().store;
     const SettingsMirror tables = workspace().mirror;
+    const std::wstring report = folder.file(L"report.csv");
     importFile(added, [&](ModalScript& script) {
+        script.then([](HWND preview) { harness::clickButton(preview, IDC_IMPORT_SAVE_REPORT); });
+        harness::answerFileDialog(script, report);
         script.then([&](HWND preview) {
             previewRows = harness::listViewRows(GetDlgItem(preview, IDC_IMPORT_ROWS));
             EXPECT_EQ(harness::controlText(preview, IDC_IMPORT_SUMMARY),
@@ -70,6 +73,14 @@ TEST_F(PhoneBookExchangeTest, ExportImportThroughThePreview) {
                                                          L"0123", L"Stored as is", L""}));
     EXPECT_EQ(previewRows[1][4], L"Refused");
     EXPECT_EQ(previewRows[1][5], L"There is no fax number and no e-mail address.");
+    {
+        std::ifstream saved(wideToUtf8(report), std::ios::binary);
+        const std::string text{std::istreambuf_iterator<char>(saved),
+                               std::istreambuf_iterator<char>()};
+        EXPECT_EQ(text, "\xEF\xBB\xBFLine,Goes to,Name,Number or address,What happens,Why\r\n"
+                        "2,Speed Dial 020,New Friend,0123,Stored as is,\r\n"
+                        "3,,No number,,Refused,There is no fax number and no e-mail address.\r\n");
+    }
     EXPECT_TRUE(workspace().store == before);
     EXPECT_FALSE(workspace().modifiedFlag);
 
