@@ -1,6 +1,7 @@
 # One library per folder of src/, linked only to the layers below it:
 #
 #   store -> link -> workspace -> phonebook, settings, printing -> app
+#   store -> exchange (phone-book files) -> app
 #
 # and, in the Windows build, win (Win32 plumbing) below the Win32 files of
 # the features and the app. Files are picked by suffix, so adding a source
@@ -51,10 +52,13 @@ function(zelt_add_strings_library)
 endfunction()
 
 # The layers the link and the record image need: everything the tools and
-# the fuzz targets use.
+# the fuzz targets use. The exchange layer names its texts by the ids of
+# resources/resource_ids.h alone, so it needs that header, not the table.
 function(zelt_add_core_layers)
   zelt_add_layer(store)
   zelt_add_layer(link DEPENDS zelt_store WIN32_DEPENDS ws2_32)
+  zelt_add_layer(exchange DEPENDS zelt_store)
+  target_include_directories(zelt_exchange PUBLIC ${CMAKE_SOURCE_DIR}/resources)
 endfunction()
 
 function(zelt_add_program_layers)
@@ -66,6 +70,6 @@ function(zelt_add_program_layers)
   foreach(feature phonebook settings printing)
     zelt_add_layer(${feature} DEPENDS zelt_workspace zelt_strings WIN32_DEPENDS zelt_win)
   endforeach()
-  zelt_add_layer(app DEPENDS zelt_phonebook zelt_settings zelt_printing zelt_workspace zelt_strings
+  zelt_add_layer(app DEPENDS zelt_phonebook zelt_settings zelt_printing zelt_exchange zelt_workspace zelt_strings
                  WIN32_DEPENDS zelt_win)
 endfunction()

@@ -2,6 +2,7 @@
 
 #include "app/about_win.h"
 #include "app/connection_commands_win.h"
+#include "app/exchange_commands_win.h"
 #include "app/file_commands_win.h"
 #include "app/help_win.h"
 #include "app/machine_commands_win.h"
@@ -67,6 +68,8 @@ constexpr CommandEntry kCommands[] = {
     {IDM_CAPS_LOCK, refreshLockIndicator},
     {IDM_SCROLL_LOCK, refreshLockIndicator},
     {IDM_SAVE_AS, run<saveDocumentAs>},
+    {IDM_EXPORT_PHONE_BOOK, run<exportPhoneBookCommand>},
+    {IDM_IMPORT_PHONE_BOOK, run<importPhoneBookCommand>},
     {IDM_DOWNLOAD, run<downloadFromMachine>},
     {IDM_UPLOAD, run<uploadToMachine>},
     {IDM_CONFIGURATION, run<showMachineStatus>},

@@ -30,6 +30,8 @@ constexpr std::array<CommandRule, kDocumentCommandCount> kCommandRules = {{
     {IDM_VIEW_SPEED_DIAL, false, {false, false, true, true}},
     {IDM_VIEW_GROUP, false, {false, false, true, true}},
     {IDM_SAVE_AS, false, {false, false, true, true}},
+    {IDM_EXPORT_PHONE_BOOK, false, {false, false, true, true}},
+    {IDM_IMPORT_PHONE_BOOK, false, {false, false, true, true}},
 }};
 
 StateColumn stateColumn(const ViewState& view) {

@@ -19,7 +19,7 @@ struct CommandState {
 
 // The commands that follow the document and connection state. Open,
 // Properties, Exit, Help Topics and About are never grayed and are absent.
-constexpr size_t kDocumentCommandCount = 13;
+constexpr size_t kDocumentCommandCount = 15;
 std::array<CommandState, kDocumentCommandCount> documentCommandStates(const ViewState& view);
 
 struct PaneVisibility {

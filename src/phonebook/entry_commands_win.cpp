@@ -25,17 +25,11 @@ void showEdit(HWND mainWindow, Workspace& workspace, const EntryEdit& edit) {
     selectEntryRow(list, edit.rows.front());
 }
 
-CalendarDate today() {
-    SYSTEMTIME now{};
-    GetLocalTime(&now);
-    return {now.wYear, now.wMonth, now.wDay};
-}
-
 void runRegisterDialog(HWND list, Workspace& workspace, View view, int row) {
     RegisterForm form = openRegisterForm(workspace, view, row);
     if (!showRegisterDialog(list, form))
         return;
-    replaceEntryRows(list, workspace, view, saveRegisterForm(workspace, form, today()));
+    replaceEntryRows(list, workspace, view, saveRegisterForm(workspace, form, localToday()));
     selectEntryRow(list, row);
 }
 
@@ -134,4 +128,10 @@ void showEntryListMenu(HWND mainWindow, Workspace& workspace, POINT screenPoint)
     SetForegroundWindow(mainWindow);
     TrackPopupMenu(popup, TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0, mainWindow, nullptr);
     DestroyMenu(menu);
+}
+
+CalendarDate localToday() {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay};
 }

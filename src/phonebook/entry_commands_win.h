@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/entry_values.h"
 #include "workspace/workspace.h"
 
 #include <windows.h>
@@ -19,3 +20,6 @@ void deleteEntryCommand(HWND mainWindow, Workspace& workspace);
 // (the menu key, Shift+F10) means the focused row. Nothing below the last
 // row or while no view is shown.
 void showEntryListMenu(HWND mainWindow, Workspace& workspace, POINT screenPoint);
+
+// Today's local date, which stamps what the user registers.
+CalendarDate localToday();

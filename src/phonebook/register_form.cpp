@@ -329,10 +329,12 @@ void chooseRegisterComboItem(RegisterForm& form, int comboId, int selected) {
 std::optional<RegisterRefusal> validateRegisterForm(const RegisterForm& form) {
     const DialEntry& entry = form.entry;
     if (usesBatchTime(form)) {
-        if (decimalValue(fieldText(entry.batchHour)) > 23)
-            return RegisterRefusal{IDS_BATCH_HOUR_RANGE, IDC_BATCH_HOUR_EDIT, {{0, 23}}};
-        if (decimalValue(fieldText(entry.batchMinute)) > 59)
-            return RegisterRefusal{IDS_BATCH_MINUTE_RANGE, IDC_BATCH_MINUTE_EDIT, {{0, 59}}};
+        if (decimalValue(fieldText(entry.batchHour)) > kLastBatchHour)
+            return RegisterRefusal{
+                IDS_BATCH_HOUR_RANGE, IDC_BATCH_HOUR_EDIT, {{0, kLastBatchHour}}};
+        if (decimalValue(fieldText(entry.batchMinute)) > kLastBatchMinute)
+            return RegisterRefusal{
+                IDS_BATCH_MINUTE_RANGE, IDC_BATCH_MINUTE_EDIT, {{0, kLastBatchMinute}}};
     }
     const bool email = entry.isEmail != 0;
     if (email && fieldText(entry.emailAddress).empty())
@@ -342,11 +344,6 @@ std::optional<RegisterRefusal> validateRegisterForm(const RegisterForm& form) {
     if (email && !isValidEmailAddress(fieldText(entry.emailAddress)))
         return RegisterRefusal{IDS_EMAIL_ADDRESS_INVALID, IDC_EMAIL_ADDRESS_EDIT, {}};
     return std::nullopt;
-}
-
-bool isValidEmailAddress(std::string_view address) {
-    return std::count(address.begin(), address.end(), '@') == 1 &&
-           address.find('.') != std::string_view::npos;
 }
 
 std::string fillRangeMessage(std::string_view text, int low, int high) {

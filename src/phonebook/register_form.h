@@ -73,10 +73,6 @@ struct RegisterFieldRule {
 std::span<const RegisterFieldRule> registerFieldRules();
 const RegisterFieldRule* registerFieldOfControl(int controlId);
 
-// Characters that the code page of the display language cannot hold are
-// given to the filters as this byte, which no filter allows.
-constexpr char kUnrepresentableCharacter = '\x01';
-
 // A field changed to `typed` (one byte per character, in the PC code page):
 // filters it, stores what is left into the entry and returns the filter's
 // result for the control (write the text back and place the caret when
@@ -112,9 +108,6 @@ struct RegisterRefusal {
     bool operator==(const RegisterRefusal&) const = default;
 };
 std::optional<RegisterRefusal> validateRegisterForm(const RegisterForm& form);
-
-// One '@' exactly and at least one '.' anywhere.
-bool isValidEmailAddress(std::string_view address);
 
 // A message with its first two "%d" replaced by `low` and `high`.
 std::string fillRangeMessage(std::string_view text, int low, int high);

@@ -1,5 +1,6 @@
 #include "store/text_filters.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -138,4 +139,9 @@ FilteredText filterSettingText(std::string_view text, uint8_t language) {
 
 FilteredText filterTelephoneNumber(std::string_view text) {
     return applyFilter(text, [](uint8_t byte) { return isDigit(byte) || isOneOf(byte, "+- "); });
+}
+
+bool isValidEmailAddress(std::string_view address) {
+    return std::count(address.begin(), address.end(), '@') == 1 &&
+           address.find('.') != std::string_view::npos;
 }

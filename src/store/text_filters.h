@@ -17,6 +17,10 @@ struct FilteredText {
     size_t caret = 0;     // where to put the caret when `removed`
 };
 
+// Characters that the code page of the display language cannot hold are
+// given to the filters as this byte, which no filter allows.
+constexpr char kUnrepresentableCharacter = '\x01';
+
 // '0'-'9' (batch time, prefix, port).
 FilteredText filterDigits(std::string_view text);
 
@@ -39,3 +43,11 @@ FilteredText filterSettingText(std::string_view text, uint8_t language);
 
 // The station's telephone number: digits, '+', '-' and space.
 FilteredText filterTelephoneNumber(std::string_view text);
+
+// What the phone book takes beyond the keystroke filters: an e-mail address
+// has exactly one '@' and at least one '.' anywhere.
+bool isValidEmailAddress(std::string_view address);
+
+// The batch transmission time's bounds.
+constexpr int kLastBatchHour = 23;
+constexpr int kLastBatchMinute = 59;

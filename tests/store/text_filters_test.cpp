@@ -44,3 +44,10 @@ TEST(TextFilters, RemovalsLeaveTheCaretAtTheLastRemoval) {
     EXPECT_EQ(number.text, "12-3");
     EXPECT_EQ(number.caret, 2u);
 }
+
+TEST(EmailAddressRule, OneAtAndADotAnywhere) {
+    for (const char* valid : {"a.b@c", "a@b.", "x@y.z", "a b@c.d", ".@"})
+        EXPECT_TRUE(isValidEmailAddress(valid)) << valid;
+    for (const char* invalid : {"", "a@b", "a@@b.c", "a@b@c.d", "ab.cd"})
+        EXPECT_FALSE(isValidEmailAddress(invalid)) << invalid;
+}

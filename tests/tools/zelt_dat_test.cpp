@@ -120,3 +120,30 @@ TEST(ZeltDat, DumpPrintsEveryKindAsJsonAndLeavesTheFileAlone) {
     EXPECT_NE(missing.exitCode, 0);
     EXPECT_NE(missing.output.find("cannot read"), std::string::npos);
 }
+
+// Export, import in place of the whole book, export again: the same file;
+// the import prints what happened to each row.
+TEST(ZeltDat, ExportAndImportCarryThePhoneBookBothWays) {
+    const fs::path folder =
+        fs::temp_directory_path() / ("zelt-exchange-" + std::to_string(getpid()));
+    fs::create_directories(folder);
+    const std::string source = std::string(ZELT_TEST_DATA_DIR) + "/every_kind.dat";
+    const std::string copy = (folder / "copy.dat").string();
+    fs::copy_file(source, copy);
+    for (const char* name : {"book.csv", "book.vcf"}) {
+        const std::string first = (folder / name).string();
+        const std::string second = (folder / (std::string("again-") + name)).string();
+        ASSERT_EQ(runZeltDat("export " + source + " " + first + " --with-passwords").exitCode, 0);
+        const ToolResult imported = runZeltDat("import " + copy + " " + first + " --replace");
+        ASSERT_EQ(imported.exitCode, 0) << imported.output;
+        EXPECT_NE(imported.output.find("One Touch 01,Head Office,0P12 345-678,Stored as is,"),
+                  std::string::npos)
+            << imported.output;
+        EXPECT_NE(imported.output.find("7 of 7 rows stored"), std::string::npos);
+        ASSERT_EQ(runZeltDat("export " + copy + " " + second + " --with-passwords").exitCode, 0);
+        EXPECT_EQ(readAll(second), readAll(first)) << name;
+    }
+    EXPECT_EQ(runZeltDat("import " + copy).exitCode, 2);
+    EXPECT_EQ(runZeltDat("import " + copy + " " + source).exitCode, 1); // not a phone book
+    fs::remove_all(folder);
+}

@@ -268,7 +268,9 @@ TEST_F(MachineWindowTest, CommandStatesFollowDocumentAndConnection) {
             EXPECT_EQ(menuEnabled(id), on) << id;
             EXPECT_EQ(toolbarEnabled(id), on) << id;
         }
-        for (int id : {IDM_PRINT, IDM_TOTAL_COUNTER, IDM_CONFIGURATION, IDM_VIEW_ONE_TOUCH, IDM_VIEW_SPEED_DIAL, IDM_VIEW_GROUP, IDM_SAVE_AS})
+        for (int id : {IDM_PRINT, IDM_TOTAL_COUNTER, IDM_CONFIGURATION, IDM_VIEW_ONE_TOUCH,
+                       IDM_VIEW_SPEED_DIAL, IDM_VIEW_GROUP, IDM_SAVE_AS, IDM_EXPORT_PHONE_BOOK,
+                       IDM_IMPORT_PHONE_BOOK})
             EXPECT_EQ(menuEnabled(id), expected.documentCommands) << id;
         for (int id : {IDM_OPEN, IDM_PROPERTIES, IDM_EXIT, IDM_HELP_TOPICS, IDM_ABOUT})
             EXPECT_TRUE(menuEnabled(id)) << id;

@@ -9,6 +9,12 @@ constexpr ToolCommand kCommands[] = {
     {"dump", "FILE", "print a data file as JSON (the file is only read)", runDumpCommand},
     {"download", "FILE", "read every record from the machine into a data file", runDownloadCommand},
     {"upload", "FILE", "write a data file's records to the machine", runUploadCommand},
+    {"export", "FILE OUT.csv|OUT.vcf [--with-passwords]",
+     "write the phone book as CSV or vCards (passwords only when asked)", runExportCommand},
+    {"import", "FILE IN.csv|IN.vcf [--replace]",
+     "add (or with --replace, put in place of the phone book) the entries of a CSV or vCard file; "
+     "prints what happens to each row",
+     runImportCommand},
 };
 
 void printUsage() {

@@ -1,4 +1,4 @@
-#include "code_page_text.h"
+#include "store/code_page_text.h"
 
 namespace {
 
@@ -47,25 +47,16 @@ constexpr char16_t kCodePage1252[128] = {
     0x00F8, 0x00F9, 0x00FA, 0x00FB, 0x00FC, 0x00FD, 0x00FE, 0x00FF,
 };
 
-void appendUtf8(std::string& out, char32_t codePoint) {
-    if (codePoint < 0x80) {
-        out.push_back(static_cast<char>(codePoint));
-    } else if (codePoint < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (codePoint >> 6)));
-        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xE0 | (codePoint >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
-    }
-}
-
 constexpr char32_t kReplacement = 0xFFFD;
 
 // Shift-JIS: single bytes are ASCII or half-width katakana; a lead byte
-// starts a two-byte character. The tool carries no double-byte table: the
+// starts a two-byte character. There is no double-byte table here: the
 // machine cannot show such characters (the name filter refuses them), so a
-// pair that still turns up prints as one replacement character.
+// pair that still turns up reads as one replacement character.
+constexpr char32_t kHalfWidthKatakanaFirst = 0xFF61;
+constexpr uint8_t kHalfWidthKatakanaLead = 0xA1;
+constexpr uint8_t kHalfWidthKatakanaLast = 0xDF;
+
 bool isShiftJisLeadByte(uint8_t byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
@@ -76,8 +67,8 @@ std::string shiftJisToUtf8(std::string_view text) {
         uint8_t byte = static_cast<uint8_t>(text[i]);
         if (byte < 0x80)
             appendUtf8(out, byte);
-        else if (byte >= 0xA1 && byte <= 0xDF)
-            appendUtf8(out, 0xFF61 + (byte - 0xA1));
+        else if (byte >= kHalfWidthKatakanaLead && byte <= kHalfWidthKatakanaLast)
+            appendUtf8(out, kHalfWidthKatakanaFirst + (byte - kHalfWidthKatakanaLead));
         else {
             if (isShiftJisLeadByte(byte) && i + 1 < text.size())
                 ++i;
@@ -108,6 +99,96 @@ std::string codePageToUtf8(std::string_view text, int codePage) {
     for (char character : text) {
         uint8_t byte = static_cast<uint8_t>(character);
         appendUtf8(out, byte < 0x80 ? byte : table[byte - 0x80]);
+    }
+    return out;
+}
+
+void appendUtf8(std::string& out, char32_t codePoint) {
+    if (codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+        codePoint = kReplacement;
+    if (codePoint < 0x80) {
+        out.push_back(static_cast<char>(codePoint));
+    } else if (codePoint < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (codePoint >> 6)));
+        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
+    } else if (codePoint < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (codePoint >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (codePoint >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
+    }
+}
+
+char32_t nextUtf8(std::string_view text, size_t& at) {
+    const auto byteAt = [&](size_t i) { return static_cast<uint8_t>(text[i]); };
+    const uint8_t lead = byteAt(at++);
+    if (lead < 0x80)
+        return lead;
+    int extra = 0;
+    char32_t codePoint = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        extra = 1;
+        codePoint = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        extra = 2;
+        codePoint = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        extra = 3;
+        codePoint = lead & 0x07;
+    } else {
+        return kReplacement;
+    }
+    for (int i = 0; i < extra; ++i) {
+        if (at >= text.size() || (byteAt(at) & 0xC0) != 0x80)
+            return kReplacement;
+        codePoint = (codePoint << 6) | (byteAt(at++) & 0x3F);
+    }
+    // Overlong forms, surrogates and values past U+10FFFF are not characters.
+    static constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+    if (codePoint < kSmallest[extra] || codePoint > 0x10FFFF ||
+        (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+        return kReplacement;
+    return codePoint;
+}
+
+bool isValidUtf8(std::string_view text) {
+    size_t at = 0;
+    while (at < text.size()) {
+        const size_t start = at;
+        // U+FFFD written out is valid; one made up for a bad sequence is not.
+        if (nextUtf8(text, at) == kReplacement && text.substr(start, 3) != "\xEF\xBF\xBD")
+            return false;
+    }
+    return true;
+}
+
+std::string utf8ToCodePage(std::string_view text, int codePage, char unrepresentable) {
+    const char16_t* table = codePage == 932 ? nullptr : upperHalf(codePage);
+    std::string out;
+    size_t at = 0;
+    while (at < text.size()) {
+        const char32_t codePoint = nextUtf8(text, at);
+        if (codePoint < 0x80) {
+            out.push_back(static_cast<char>(codePoint));
+            continue;
+        }
+        char byte = unrepresentable;
+        if (table == nullptr) {
+            const char32_t last =
+                kHalfWidthKatakanaFirst + (kHalfWidthKatakanaLast - kHalfWidthKatakanaLead);
+            if (codePoint >= kHalfWidthKatakanaFirst && codePoint <= last)
+                byte = static_cast<char>(kHalfWidthKatakanaLead +
+                                         (codePoint - kHalfWidthKatakanaFirst));
+        } else {
+            for (int i = 0; i < 128; ++i)
+                if (table[i] == codePoint && codePoint != kReplacement)
+                    byte = static_cast<char>(0x80 + i);
+        }
+        out.push_back(byte);
     }
     return out;
 }
