@@ -344,11 +344,6 @@ std::optional<RegisterRefusal> validateRegisterForm(const RegisterForm& form) {
     return std::nullopt;
 }
 
-bool isValidEmailAddress(std::string_view address) {
-    return std::count(address.begin(), address.end(), '@') == 1 &&
-           address.find('.') != std::string_view::npos;
-}
-
 std::string fillRangeMessage(std::string_view text, int low, int high) {
     std::string filled;
     int bound = 0;

@@ -113,9 +113,6 @@ struct RegisterRefusal {
 };
 std::optional<RegisterRefusal> validateRegisterForm(const RegisterForm& form);
 
-// One '@' exactly and at least one '.' anywhere.
-bool isValidEmailAddress(std::string_view address);
-
 // A message with its first two "%d" replaced by `low` and `high`.
 std::string fillRangeMessage(std::string_view text, int low, int high);
 
