@@ -365,7 +365,8 @@ TEST_F(SettingsSheetTest, LeavingTheEmailPageWithABadAddressStaysOnIt) {
     ModalScript script;
     script.then(onPage(kEmailPage, [](HWND page) {
         setControlText(page, IDC_SENDER_ADDRESS_EDIT, L"office@example");
-        selectSheetPage(GetParent(page), kNetworkPage);
+        // Posted, so the refusal's message box comes up in the sheet's loop.
+        PostMessageW(GetParent(page), PSM_SETCURSEL, kNetworkPage, 0);
     }));
     const MessageBoxRecord& invalid = script.answerMessageBox(IDOK);
     script.then([&](HWND sheet) {
