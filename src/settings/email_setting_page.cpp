@@ -52,8 +52,7 @@ std::string portText(const PageContext& context) {
 
 // The same on leaving the page and on Apply.
 std::optional<Refusal> check(const PageContext& context, CheckMoment) {
-    const std::string_view address =
-        readText(context.mirror, SETTINGS_BYTE(senderEmailAddress));
+    const std::string_view address = readText(context.mirror, SETTINGS_BYTE(senderEmailAddress));
     if (!address.empty() && !isValidEmailAddress(address))
         return Refusal{IDC_SENDER_ADDRESS_EDIT, IDS_EMAIL_ADDRESS_INVALID};
     switch (checkRange(portText(context), 1, kPortMaximum)) {

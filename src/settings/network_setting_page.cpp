@@ -86,9 +86,11 @@ CommitEffect commit(PageContext& context) {
     return CommitEffect::networkChanged;
 }
 
-const PageDef kPage{
-    .controls = kRows, .adjust = adjust, .afterChoice = afterChoice, .check = check,
-    .commit = commit};
+const PageDef kPage{.controls = kRows,
+                    .adjust = adjust,
+                    .afterChoice = afterChoice,
+                    .check = check,
+                    .commit = commit};
 
 } // namespace
 

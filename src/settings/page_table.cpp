@@ -108,8 +108,7 @@ ControlState stateOf(const ControlRow& row, const PageContext& context) {
     return state;
 }
 
-FilteredText filtered(const ControlRow& row, const SettingsMirror& mirror,
-                      std::string_view typed) {
+FilteredText filtered(const ControlRow& row, const SettingsMirror& mirror, std::string_view typed) {
     FilteredText result = row.filter == TextFilter::digits
                               ? filterDigits(typed)
                               : filterSettingText(typed, mirror.language);
@@ -294,11 +293,12 @@ EditOutcome typeText(const PageDef& page, PageContext& context, int controlId,
         remembered = text;
     }
     if (row->kind == ControlKind::text)
-        outcome.changed = writeText(context.mirror, row->field, text, static_cast<size_t>(row->limit));
-    else if (row->kind == ControlKind::number)
         outcome.changed =
-            writeByte(context.mirror, row->field,
-                      static_cast<int>(text.empty() ? 0u : static_cast<uint32_t>(std::stoul(text))));
+            writeText(context.mirror, row->field, text, static_cast<size_t>(row->limit));
+    else if (row->kind == ControlKind::number)
+        outcome.changed = writeByte(
+            context.mirror, row->field,
+            static_cast<int>(text.empty() ? 0u : static_cast<uint32_t>(std::stoul(text))));
     runAfterChoice(page, context, controlId, outcome.changed);
     return outcome;
 }

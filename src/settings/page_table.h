@@ -93,7 +93,18 @@ int scrolledValue(const ScrollRange& range, int value, ScrollAction action, int 
 // mirror; OK keeps what the dialog stored, Cancel drops it.
 // `plain` is a control no row edits (a group box, a label) that a rule
 // shows, hides or enables.
-enum class ControlKind { radio, check, combo, scroll, text, number, held, ipAddress, dialog, plain };
+enum class ControlKind {
+    radio,
+    check,
+    combo,
+    scroll,
+    text,
+    number,
+    held,
+    ipAddress,
+    dialog,
+    plain
+};
 
 // What an edit lets through: digits only, or the machine's setting texts
 // in its display language.
@@ -121,8 +132,8 @@ struct ControlRow {
     bool reversed = false;     // ipAddress
     bool storesLength = false; // Apply sets the record's payloadLength to the text's length
                                // (or, for a u32, to 4)
-    int templateId = 0;                       // dialog
-    const PageDef& (*dialog)() = nullptr;     // dialog
+    int templateId = 0;        // dialog
+    const PageDef& (*dialog)() = nullptr; // dialog
 };
 
 // What a page remembers while the sheet is open, besides the mirror.

@@ -187,13 +187,14 @@ bool pageControlChanged(HWND page, const PageDef& definition, PageContext& conte
     case ControlKind::text:
     case ControlKind::number:
     case ControlKind::held:
-        return notifyCode == EN_CHANGE && editChanged(page, definition, context, controlId, codePage);
+        return notifyCode == EN_CHANGE &&
+               editChanged(page, definition, context, controlId, codePage);
     case ControlKind::ipAddress:
         return addressChanged(page, definition, context, controlId);
     case ControlKind::combo:
-        return notifyCode == CBN_SELCHANGE &&
-               chooseItem(definition, context, controlId,
-                          static_cast<int>(SendDlgItemMessageW(page, controlId, CB_GETCURSEL, 0, 0)));
+        return notifyCode == CBN_SELCHANGE && chooseItem(definition, context, controlId,
+                                                         static_cast<int>(SendDlgItemMessageW(
+                                                             page, controlId, CB_GETCURSEL, 0, 0)));
     case ControlKind::dialog:
         return notifyCode == BN_CLICKED && runPageDialog(page, *row, context);
     case ControlKind::radio:

@@ -98,8 +98,8 @@ ApplyResult applySheet(SheetSession& session, Workspace& workspace,
             return {ApplyOutcome::refused, index};
         const PageDef& definition = session.pages[page]->page();
         if (definition.check != nullptr)
-            if (auto refusal = definition.check(pageContext(session, workspace, index),
-                                                CheckMoment::applying))
+            if (auto refusal =
+                    definition.check(pageContext(session, workspace, index), CheckMoment::applying))
                 return {ApplyOutcome::refused, index, refusal};
     }
     for (size_t page = 0; page < session.pending.size(); ++page) {

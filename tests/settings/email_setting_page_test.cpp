@@ -39,8 +39,9 @@ TEST(EmailSettingPage, TextsAreFilteredCutAndReadWithinTheirFields) {
     mirror.language = 11;
     PageMemory memory;
     PageContext context{mirror, 1, &memory};
-    const EditOutcome typed =
-        typeText(emailSettingPage(), context, IDC_SENDER_NAME_EDIT, "A,b~\x7f\xe9\x1f" "cdefghijklmnopqrstuvwxyz");
+    const EditOutcome typed = typeText(emailSettingPage(), context, IDC_SENDER_NAME_EDIT,
+                                       "A,b~\x7f\xe9\x1f"
+                                       "cdefghijklmnopqrstuvwxyz");
     EXPECT_TRUE(typed.shown.removed);
     EXPECT_EQ(typed.shown.text, "A,bcdefghijklmnopqrs") << "20 characters";
     EXPECT_EQ(std::string(mirror.senderName.data()), "A,bcdefghijklmnopqrs");
@@ -73,7 +74,8 @@ TEST(CommunicationPage, PulseRateIsABitOfItsOwnRecordAndThePrefixNeedsAPbx) {
     EXPECT_EQ(mirror.dialType, 0x10);
 
     clickControl(communicationPage(), context, IDC_LINE_PBX, true);
-    EXPECT_EQ(typeText(communicationPage(), context, IDC_PREFIX_EDIT, "9a12345").shown.text, "9123");
+    EXPECT_EQ(typeText(communicationPage(), context, IDC_PREFIX_EDIT, "9a12345").shown.text,
+              "9123");
     EXPECT_EQ(std::string(mirror.dialPrefix.data()), "9123");
     states = pageView(communicationPage(), context);
     EXPECT_EQ(findState(states, IDC_PREFIX_EDIT)->enabled, true);

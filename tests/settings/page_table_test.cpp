@@ -24,16 +24,11 @@ struct NamedPage {
 };
 
 std::vector<NamedPage> pages() {
-    return {{"Machine Setting", machineSettingPage()},
-            {"Paper source", paperSourcePage()},
-            {"Copy Setting", copySettingPage()},
-            {"TX Operation", txOperationPage()},
-            {"RX Operation", rxOperationPage()},
-            {"Select Tray", selectTrayDialog()},
-            {"Communication", communicationPage()},
-            {"E-Mail Setting", emailSettingPage()},
-            {"Network Setting", networkSettingPage()},
-            {"Scanner Setting", scannerSettingPage()}};
+    return {{"Machine Setting", machineSettingPage()}, {"Paper source", paperSourcePage()},
+            {"Copy Setting", copySettingPage()},       {"TX Operation", txOperationPage()},
+            {"RX Operation", rxOperationPage()},       {"Select Tray", selectTrayDialog()},
+            {"Communication", communicationPage()},    {"E-Mail Setting", emailSettingPage()},
+            {"Network Setting", networkSettingPage()}, {"Scanner Setting", scannerSettingPage()}};
 }
 
 ControlState stateOf(const PageDef& page, SettingsMirror& mirror, int controlId) {
@@ -100,7 +95,8 @@ std::vector<int> valuesOf(const ControlRow& row, const SettingsMirror& mirror) {
     }
     case ControlKind::scroll: {
         std::vector<int> values;
-        const int maximum = row.scroll.maximumOf ? row.scroll.maximumOf(mirror) : row.scroll.maxValue;
+        const int maximum =
+            row.scroll.maximumOf ? row.scroll.maximumOf(mirror) : row.scroll.maxValue;
         for (int v = row.scroll.minValue; v <= maximum; v += row.scroll.unit)
             values.push_back(v);
         return values;

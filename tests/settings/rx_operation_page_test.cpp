@@ -10,12 +10,15 @@ namespace {
 
 // The page as the sheet opens it over `mirror`.
 struct RxPage {
-    explicit RxPage(uint8_t mode, const char* password = "1234") : context{mirror, kModelFamilyA4, &memory} {
+    explicit RxPage(uint8_t mode, const char* password = "1234")
+        : context{mirror, kModelFamilyA4, &memory} {
         mirror.memoryRxMode = mode;
         std::copy(password, password + 4, mirror.memoryRxSchedule.password.begin());
         rxOperationPage().open(context);
     }
-    void type(int controlId, const char* text) { typeText(rxOperationPage(), context, controlId, text); }
+    void type(int controlId, const char* text) {
+        typeText(rxOperationPage(), context, controlId, text);
+    }
     void typeTimes(const char* onHour, const char* onMinute, const char* offHour,
                    const char* offMinute) {
         type(IDC_ON_TIME_HOUR_EDIT, onHour);
@@ -23,7 +26,9 @@ struct RxPage {
         type(IDC_OFF_TIME_HOUR_EDIT, offHour);
         type(IDC_OFF_TIME_MINUTE_EDIT, offMinute);
     }
-    std::optional<Refusal> check(CheckMoment moment) { return rxOperationPage().check(context, moment); }
+    std::optional<Refusal> check(CheckMoment moment) {
+        return rxOperationPage().check(context, moment);
+    }
     bool click(int controlId) {
         if (rxOperationPage().refuseClick(controlId, context))
             return false;
@@ -65,8 +70,10 @@ TEST(RxOperationPage, SwitchingOffNeedsTheStoredPasswordAndOnStoresANewOne) {
     EXPECT_TRUE(page.click(IDC_MEMORY_RX_ON));
     EXPECT_TRUE(page.enabled(IDC_ON_TIME_HOUR_EDIT));
     page.type(IDC_RX_PASSWORD_EDIT, "42");
-    EXPECT_EQ(page.check(CheckMoment::applying), (Refusal{IDC_RX_PASSWORD_EDIT, IDS_PASSWORD_RANGE}));
-    EXPECT_EQ(page.check(CheckMoment::leaving), (Refusal{IDC_RX_PASSWORD_EDIT, IDS_PASSWORD_RANGE}));
+    EXPECT_EQ(page.check(CheckMoment::applying),
+              (Refusal{IDC_RX_PASSWORD_EDIT, IDS_PASSWORD_RANGE}));
+    EXPECT_EQ(page.check(CheckMoment::leaving),
+              (Refusal{IDC_RX_PASSWORD_EDIT, IDS_PASSWORD_RANGE}));
     page.type(IDC_RX_PASSWORD_EDIT, "0042");
     ASSERT_EQ(page.check(CheckMoment::applying), std::nullopt);
     rxOperationPage().commit(page.context);
@@ -85,8 +92,10 @@ TEST(RxOperationPage, TimesAreCheckedByFieldAndPackedWithTheirFlag) {
         std::optional<Refusal> refusal;
     };
     const Case cases[] = {
-        {{"25", "00", "17", "00"}, Refusal{IDC_ON_TIME_HOUR_EDIT, IDS_BATCH_HOUR_RANGE, std::pair{0, 23}}},
-        {{"08", "60", "17", "00"}, Refusal{IDC_ON_TIME_MINUTE_EDIT, IDS_BATCH_MINUTE_RANGE, std::pair{0, 59}}},
+        {{"25", "00", "17", "00"},
+         Refusal{IDC_ON_TIME_HOUR_EDIT, IDS_BATCH_HOUR_RANGE, std::pair{0, 23}}},
+        {{"08", "60", "17", "00"},
+         Refusal{IDC_ON_TIME_MINUTE_EDIT, IDS_BATCH_MINUTE_RANGE, std::pair{0, 59}}},
         {{"08", "30", "", "00"}, Refusal{IDC_OFF_TIME_HOUR_EDIT, IDS_NOT_AN_INTEGER}},
         {{"", "", "", ""}, std::nullopt},
         {{"08", "30", "17", "05"}, std::nullopt},
@@ -116,7 +125,8 @@ TEST(RxOperationPage, LeavingChecksTheTypedPasswordOnceAndTheRingLabelCountsFrom
     EXPECT_NE(leavePage(rxOperationPage(), page.context), std::nullopt) << "then checks again";
     page.type(IDC_RX_PASSWORD_EDIT, "1234");
     EXPECT_EQ(leavePage(rxOperationPage(), page.context), std::nullopt);
-    EXPECT_EQ(page.check(CheckMoment::applying), std::nullopt) << "Apply without a switch stores nothing";
+    EXPECT_EQ(page.check(CheckMoment::applying), std::nullopt)
+        << "Apply without a switch stores nothing";
 
     page.mirror.ringCountMaximum = 5;
     for (auto [country, stored, label] : {std::tuple{48, 2, 2}, {20, 2, 3}, {20, 9, 6}}) {
@@ -128,9 +138,11 @@ TEST(RxOperationPage, LeavingChecksTheTypedPasswordOnceAndTheRingLabelCountsFrom
         EXPECT_EQ(rings->thumbMaximum, 5);
     }
     page.mirror.ringCount = 5;
-    for (ScrollAction ignored : {ScrollAction::lineRight, ScrollAction::pageLeft, ScrollAction::left})
+    for (ScrollAction ignored :
+         {ScrollAction::lineRight, ScrollAction::pageLeft, ScrollAction::left})
         EXPECT_FALSE(scrollControl(rxOperationPage(), page.context, IDC_RINGS_SCROLL, ignored, 0));
-    EXPECT_TRUE(scrollControl(rxOperationPage(), page.context, IDC_RINGS_SCROLL, ScrollAction::lineLeft, 0));
+    EXPECT_TRUE(scrollControl(rxOperationPage(), page.context, IDC_RINGS_SCROLL,
+                              ScrollAction::lineLeft, 0));
     EXPECT_EQ(page.mirror.ringCount, 4);
 }
 

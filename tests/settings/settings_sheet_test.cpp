@@ -98,7 +98,8 @@ TEST(SettingsSheet, TextLengthsAndTheNetworkFlagFollowOnlyAnAppliedPage) {
     const auto edit = [&](int page, int controlId, const char* text) {
         PageContext context = pageContext(session, workspace, page);
         session.pending[static_cast<size_t>(page)] =
-            typeText(session.pages[static_cast<size_t>(page)]->page(), context, controlId, text).changed;
+            typeText(session.pages[static_cast<size_t>(page)]->page(), context, controlId, text)
+                .changed;
     };
     const auto acceptAll = [](int) { return true; };
 

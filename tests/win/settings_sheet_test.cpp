@@ -23,13 +23,13 @@ constexpr int kTxOperationPage = 3;
 constexpr int kRxOperationPage = 4;
 constexpr int kEmailPage = 6;
 constexpr int kNetworkPage = 7;
-constexpr size_t kMemoryRxSlot = 38;  // 0x10400, the schedule follows
+constexpr size_t kMemoryRxSlot = 38;    // 0x10400, the schedule follows
 constexpr size_t kSelectTray2Slot = 47; // 0x10409
-constexpr size_t kBuzzerSlot = 11;    // 0x10008
-constexpr size_t kHeaderSlot = 37;    // 0x10302
-constexpr size_t kCountrySlot = 2;    // 0x10a00
-constexpr size_t kTray1SizeSlot = 21; // 0x10101
-constexpr int kApplyButton = 0x3021;  // the sheet's own Apply button
+constexpr size_t kBuzzerSlot = 11;      // 0x10008
+constexpr size_t kHeaderSlot = 37;      // 0x10302
+constexpr size_t kCountrySlot = 2;      // 0x10a00
+constexpr size_t kTray1SizeSlot = 21;   // 0x10101
+constexpr int kApplyButton = 0x3021;    // the sheet's own Apply button
 
 class SettingsSheetTest : public MainWindowTest {
   protected:
@@ -357,7 +357,7 @@ TEST_F(SettingsSheetTest, RxPasswordRulesAndTheSelectTrayDialog) {
 }
 
 TEST_F(SettingsSheetTest, LeavingTheEmailPageWithABadAddressStaysOnIt) {
-    workspace().store.slots[0].payload[3] = 1; // network interface kit
+    workspace().store.slots[0].payload[3] = 1;   // network interface kit
     workspace().store.slots[66].payload[0] = 25; // SMTP port
     const RecordStore before = workspace().store;
     int pageAfterLeave = -1;
@@ -395,7 +395,8 @@ void retype(HWND page, int controlId, uint32_t address) {
     HWND control = GetDlgItem(page, controlId);
     SetFocus(control);
     SendMessageW(control, IPM_SETADDRESS, 0, static_cast<LPARAM>(address));
-    SendMessageW(page, WM_COMMAND, MAKEWPARAM(controlId, EN_CHANGE), reinterpret_cast<LPARAM>(control));
+    SendMessageW(page, WM_COMMAND, MAKEWPARAM(controlId, EN_CHANGE),
+                 reinterpret_cast<LPARAM>(control));
 }
 
 } // namespace
@@ -445,7 +446,8 @@ TEST_F(MachineWindowTest, NetworkChangesReachTheMachineAndItsRestartIsSilent) {
     EXPECT_EQ(workspace().view.connected, 0);
     EXPECT_EQ(workspace().networkChangeFlag, 0);
     EXPECT_NE(std::find(exchanges.begin(), exchanges.end(), "finish flag 1"), exchanges.end());
-    EXPECT_NE(std::find(exchanges.begin(), exchanges.end(), "connection refused: network restarting"),
-              exchanges.end());
+    EXPECT_NE(
+        std::find(exchanges.begin(), exchanges.end(), "connection refused: network restarting"),
+        exchanges.end());
     EXPECT_EQ(serverShown, 0x0A000005u) << "shown as typed: 10.0.0.5";
 }
