@@ -256,6 +256,10 @@
 #define IDS_PASSWORD_NOT_CORRECT 133
 #define IDS_PASSWORD_RANGE 142
 
+// Network Setting page (ours)
+#define IDS_ADDRESS_NOT_USABLE 9200
+#define IDS_SUBNET_MASK_NOT_USABLE 9201
+
 // Machine dialogs
 #define IDS_INSTALLED 139
 #define IDS_NOT_INSTALLED 140
@@ -540,6 +544,7 @@
 #define IDC_TRAY1_ENABLE 1304
 #define IDC_TRAY2_DISABLE 1305
 #define IDC_TRAY2_ENABLE 1306
+#define IDC_SELECT_TRAY2_GROUP 3113 // our own: the Tray2 group box
 #define IDC_TRAY3_GROUP 3114
 #define IDC_TRAY3_DISABLE 1307
 #define IDC_TRAY3_ENABLE 1308

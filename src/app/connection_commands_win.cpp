@@ -76,9 +76,11 @@ void onPollTimer(HWND mainWindow) {
         return;
     }
     // The timer stops before the message box: its modal loop still
-    // delivers timer messages.
+    // delivers timer messages. A machine restarting its network after an
+    // Upload of new network settings is gone as expected: no message.
     stopPollTimer(mainWindow);
-    showShellMessage(mainWindow, IDS_DISCONNECTED_PLEASE_RECONNECT);
+    if (failureAfterUpload(workspaceOf(mainWindow).networkChangeFlag) == LinkOutcome::failed)
+        showShellMessage(mainWindow, IDS_DISCONNECTED_PLEASE_RECONNECT);
     applyShellOutcome(mainWindow, ShellOutcome::pollLostMachine);
     closeLink(machineLink(mainWindow));
     showConnectionState(mainWindow);

@@ -7,11 +7,15 @@ LinkOutcome enterRemoteMode(LinkState& link) {
     return setRemoteMode(link, kModeEnterRemote) ? LinkOutcome::done : LinkOutcome::failed;
 }
 
-LinkOutcome leaveRemoteMode(LinkState& link, uint8_t& networkChangeFlag) {
-    if (setRemoteMode(link, kModeLeaveRemote))
-        return LinkOutcome::done;
+LinkOutcome failureAfterUpload(uint8_t& networkChangeFlag) {
     if (networkChangeFlag != kNetworkChangeCarried)
         return LinkOutcome::failed;
     networkChangeFlag = kNetworkChangeNone;
     return LinkOutcome::failedAfterNetworkRestart;
+}
+
+LinkOutcome leaveRemoteMode(LinkState& link, uint8_t& networkChangeFlag) {
+    if (setRemoteMode(link, kModeLeaveRemote))
+        return LinkOutcome::done;
+    return failureAfterUpload(networkChangeFlag);
 }

@@ -70,9 +70,9 @@ void fillSettings(SettingsMirror& mirror) {
     mirror.ringCountMaximum = 9;
     setFieldText(mirror.dialPrefix, "9");
     mirror.addressAssignment = 1;
-    mirror.ipAddress = 0x3201A8C0; // 192.168.1.50, first octet in the lowest byte
-    mirror.subnetMask = 0x00FFFFFF;
-    mirror.gateway = 0x0101A8C0;
+    mirror.ipAddress = 0xC0A80132; // 192.168.1.50, first field in the highest byte
+    mirror.subnetMask = 0xFFFFFF00;
+    mirror.gateway = 0xC0A80101;
     setFieldText(mirror.senderName, "Front Desk");
     setFieldText(mirror.senderEmailAddress, "frontdesk@example.com");
     setFieldText(mirror.smtpServerAddress, "mail.example.com");

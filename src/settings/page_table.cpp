@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -32,9 +33,46 @@ CheckState checkStateOf(const ControlRow& row, int stored) {
     return CheckState::asTemplate;
 }
 
-ControlState stateOf(const ControlRow& row, const SettingsMirror& mirror) {
+ScrollRange rangeOf(const ControlRow& row, const SettingsMirror& mirror) {
+    ScrollRange range = row.scroll;
+    if (range.maximumOf != nullptr)
+        range.maxValue = range.maximumOf(mirror);
+    return range;
+}
+
+const std::string* typedText(const PageContext& context, int controlId) {
+    if (context.memory == nullptr)
+        return nullptr;
+    const auto found = context.memory->typed.find(controlId);
+    return found == context.memory->typed.end() ? nullptr : &found->second;
+}
+
+// What an edit shows: the text as typed while the page is open, otherwise
+// what the mirror holds.
+std::string editTextOf(const ControlRow& row, const PageContext& context) {
+    if (const std::string* typed = typedText(context, row.controlId))
+        return *typed;
+    switch (row.kind) {
+    case ControlKind::text:
+        return std::string(readText(context.mirror, row.field));
+    case ControlKind::number:
+        return std::to_string(static_cast<uint32_t>(readByte(context.mirror, row.field)));
+    default:
+        return {};
+    }
+}
+
+uint32_t controlAddress(const ControlRow& row, uint32_t stored) {
+    return row.reversed ? reversedBytes(stored) : stored;
+}
+
+ControlState stateOf(const ControlRow& row, const PageContext& context) {
+    const SettingsMirror& mirror = context.mirror;
     ControlState state{.controlId = row.controlId, .kind = row.kind};
-    const int stored = readByte(mirror, row.field);
+    const int stored = row.kind == ControlKind::text || row.kind == ControlKind::held ||
+                               row.kind == ControlKind::dialog || row.kind == ControlKind::plain
+                           ? 0
+                           : readByte(mirror, row.field);
     switch (row.kind) {
     case ControlKind::radio:
     case ControlKind::check:
@@ -44,18 +82,43 @@ ControlState stateOf(const ControlRow& row, const SettingsMirror& mirror) {
         state.items = row.items(mirror);
         state.selection = indexOfValue(state.items, stored);
         break;
-    case ControlKind::scroll:
-        state.thumbMinimum = row.scroll.minValue / row.scroll.unit;
-        state.thumbMaximum = row.scroll.maxValue / row.scroll.unit;
-        state.thumb = thumbOf(row.scroll, stored);
+    case ControlKind::scroll: {
+        const ScrollRange range = rangeOf(row, mirror);
+        state.thumbMinimum = range.minValue / range.unit;
+        state.thumbMaximum = range.maxValue / range.unit;
+        state.thumb = thumbOf(range, stored);
         state.labelId = row.labelId;
-        state.labelValue = stored;
+        state.labelValue = std::clamp(stored, range.minValue, range.maxValue);
         state.unitId = row.unitId;
         break;
+    }
+    case ControlKind::text:
+    case ControlKind::number:
+    case ControlKind::held:
+        state.text = editTextOf(row, context);
+        state.limit = row.limit;
+        break;
+    case ControlKind::ipAddress:
+        state.address = controlAddress(row, static_cast<uint32_t>(stored));
+        break;
+    case ControlKind::dialog:
     case ControlKind::plain:
         break;
     }
     return state;
+}
+
+FilteredText filtered(const ControlRow& row, const SettingsMirror& mirror, std::string_view typed) {
+    FilteredText result = row.filter == TextFilter::digits
+                              ? filterDigits(typed)
+                              : filterSettingText(typed, mirror.language);
+    const auto limit = static_cast<size_t>(row.limit);
+    if (result.text.size() > limit) {
+        result.text.resize(limit);
+        result.caret = std::min(result.caret, limit);
+        result.removed = true;
+    }
+    return result;
 }
 
 bool runAfterChoice(const PageDef& page, PageContext& context, int controlId, bool changed) {
@@ -67,17 +130,44 @@ bool runAfterChoice(const PageDef& page, PageContext& context, int controlId, bo
 } // namespace
 
 int readByte(const SettingsMirror& mirror, MirrorByte field) {
-    uint8_t byte = 0;
-    std::memcpy(&byte, reinterpret_cast<const uint8_t*>(&mirror) + field.offset, 1);
-    return field.isSigned ? static_cast<int>(static_cast<int8_t>(byte)) : static_cast<int>(byte);
+    const uint8_t* source = reinterpret_cast<const uint8_t*>(&mirror) + field.offset;
+    if (field.width == sizeof(uint32_t)) {
+        uint32_t word = 0;
+        std::memcpy(&word, source, sizeof word);
+        return static_cast<int>(word);
+    }
+    return field.isSigned ? static_cast<int>(static_cast<int8_t>(*source))
+                          : static_cast<int>(*source);
 }
 
 bool writeByte(SettingsMirror& mirror, MirrorByte field, int value) {
-    const auto byte = static_cast<uint8_t>(value);
     uint8_t* target = reinterpret_cast<uint8_t*>(&mirror) + field.offset;
+    if (field.width == sizeof(uint32_t)) {
+        const auto word = static_cast<uint32_t>(value);
+        if (std::memcmp(target, &word, sizeof word) == 0)
+            return false;
+        std::memcpy(target, &word, sizeof word);
+        return true;
+    }
+    const auto byte = static_cast<uint8_t>(value);
     if (*target == byte)
         return false;
     *target = byte;
+    return true;
+}
+
+std::string_view readText(const SettingsMirror& mirror, MirrorByte field) {
+    const char* text = reinterpret_cast<const char*>(&mirror) + field.offset;
+    return {text, strnlen(text, field.width)};
+}
+
+bool writeText(SettingsMirror& mirror, MirrorByte field, std::string_view text, size_t limit) {
+    std::string bytes(field.width, '\0');
+    text.substr(0, std::min({limit, field.width, text.size()})).copy(bytes.data(), bytes.size());
+    char* target = reinterpret_cast<char*>(&mirror) + field.offset;
+    if (std::memcmp(target, bytes.data(), field.width) == 0)
+        return false;
+    std::memcpy(target, bytes.data(), field.width);
     return true;
 }
 
@@ -123,6 +213,10 @@ int scrolledValue(const ScrollRange& range, int value, ScrollAction action, int 
     case ScrollAction::none:
         return value;
     }
+    const bool linesOnly = action != ScrollAction::lineLeft && action != ScrollAction::lineRight &&
+                           action != ScrollAction::thumb;
+    if (range.pageStep == 0 && linesOnly)
+        return value;
     return std::clamp(next, range.minValue, range.maxValue);
 }
 
@@ -130,7 +224,7 @@ std::vector<ControlState> pageView(const PageDef& page, const PageContext& conte
     std::vector<ControlState> states;
     states.reserve(page.controls.size());
     for (const ControlRow& row : page.controls)
-        states.push_back(stateOf(row, context.mirror));
+        states.push_back(stateOf(row, context));
     if (page.adjust != nullptr)
         page.adjust(context, states);
     return states;
@@ -144,9 +238,12 @@ ControlState* findState(std::vector<ControlState>& states, int controlId) {
 }
 
 bool clickControl(const PageDef& page, PageContext& context, int controlId, bool checkedNow) {
-    if (const ControlRow* radio = findRow(page, controlId, ControlKind::radio))
-        return runAfterChoice(page, context, controlId,
-                              writeByte(context.mirror, radio->field, radio->value));
+    if (const ControlRow* radio = findRow(page, controlId, ControlKind::radio)) {
+        bool changed = writeByte(context.mirror, radio->field, radio->value);
+        if (radio->secondValue >= 0)
+            changed = writeByte(context.mirror, radio->secondField, radio->secondValue) || changed;
+        return runAfterChoice(page, context, controlId, changed);
+    }
     if (const ControlRow* check = findRow(page, controlId, ControlKind::check))
         return runAfterChoice(page, context, controlId,
                               writeByte(context.mirror, check->field,
@@ -171,8 +268,8 @@ bool scrollControl(const PageDef& page, PageContext& context, int controlId, Scr
     const ControlRow* bar = findRow(page, controlId, ControlKind::scroll);
     if (bar == nullptr || action == ScrollAction::none)
         return false;
-    const int value =
-        scrolledValue(bar->scroll, readByte(context.mirror, bar->field), action, thumbPosition);
+    const int value = scrolledValue(rangeOf(*bar, context.mirror),
+                                    readByte(context.mirror, bar->field), action, thumbPosition);
     return runAfterChoice(page, context, controlId, writeByte(context.mirror, bar->field, value));
 }
 
@@ -180,4 +277,60 @@ bool followList(SettingsMirror& mirror, MirrorByte field, const ComboItems& item
     if (items.empty() || indexOfValue(items, readByte(mirror, field)) >= 0)
         return false;
     return writeByte(mirror, field, items.front().value);
+}
+
+EditOutcome typeText(const PageDef& page, PageContext& context, int controlId,
+                     std::string_view typed) {
+    const ControlRow* row = findControl(page, controlId);
+    if (row == nullptr || (row->kind != ControlKind::text && row->kind != ControlKind::number &&
+                           row->kind != ControlKind::held))
+        return {};
+    EditOutcome outcome{filtered(*row, context.mirror, typed)};
+    const std::string& text = outcome.shown.text;
+    if (context.memory != nullptr) {
+        std::string& remembered = context.memory->typed[controlId];
+        outcome.changed = remembered != text;
+        remembered = text;
+    }
+    if (row->kind == ControlKind::text)
+        outcome.changed =
+            writeText(context.mirror, row->field, text, static_cast<size_t>(row->limit));
+    else if (row->kind == ControlKind::number)
+        outcome.changed = writeByte(
+            context.mirror, row->field,
+            static_cast<int>(text.empty() ? 0u : static_cast<uint32_t>(std::stoul(text))));
+    runAfterChoice(page, context, controlId, outcome.changed);
+    return outcome;
+}
+
+bool setAddress(const PageDef& page, PageContext& context, int controlId, uint32_t value) {
+    const ControlRow* row = findRow(page, controlId, ControlKind::ipAddress);
+    if (row == nullptr)
+        return false;
+    return runAfterChoice(
+        page, context, controlId,
+        writeByte(context.mirror, row->field, static_cast<int>(controlAddress(*row, value))));
+}
+
+std::optional<Refusal> leavePage(const PageDef& page, PageContext& context) {
+    if (page.check == nullptr || context.memory == nullptr)
+        return std::nullopt;
+    if (context.memory->letNextLeaveThrough) {
+        context.memory->letNextLeaveThrough = false;
+        return std::nullopt;
+    }
+    std::optional<Refusal> refusal = page.check(context, CheckMoment::leaving);
+    context.memory->letNextLeaveThrough = refusal.has_value();
+    return refusal;
+}
+
+const ControlRow* findControl(const PageDef& page, int controlId) {
+    for (const ControlRow& row : page.controls)
+        if (row.controlId == controlId)
+            return &row;
+    return nullptr;
+}
+
+uint32_t reversedBytes(uint32_t value) {
+    return (value >> 24) | ((value >> 8) & 0xFF00) | ((value << 8) & 0xFF0000) | (value << 24);
 }

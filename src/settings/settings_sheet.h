@@ -4,6 +4,7 @@
 #include "workspace/workspace.h"
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -28,7 +29,11 @@ std::vector<const SheetPageRow*> offeredPages(const MachineInformation& informat
 struct SheetSession {
     std::vector<const SheetPageRow*> pages;
     std::vector<bool> pending;
+    std::vector<PageMemory> memory;
 };
+
+// What page `pageIndex` works on in this session.
+PageContext pageContext(SheetSession& session, Workspace& workspace, int pageIndex);
 
 SheetSession openSheetSession(const MachineInformation& information);
 
@@ -37,10 +42,14 @@ enum class ApplyOutcome { nothingPending, refused, packed };
 struct ApplyResult {
     ApplyOutcome outcome = ApplyOutcome::nothingPending;
     int refusedPage = -1;
+    std::optional<Refusal> refusal; // the page's own check, when it refused
 };
 
 // Apply is all or nothing: every page with a pending change must pass
-// `pageAccepts` (in tab order) before the mirror is packed into the store.
+// `pageAccepts` and its own check (in tab order) before anything is stored.
+// Then each pending page stores what it held back, the mirror is packed into
+// the store, the pending pages' text records take their lengths, and a
+// changed network setting raises the workspace's network change flag.
 // Packing clears every flag and marks the document modified; a refusal
 // packs nothing and keeps every flag.
 ApplyResult applySheet(SheetSession& session, Workspace& workspace,

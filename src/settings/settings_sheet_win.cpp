@@ -3,6 +3,7 @@
 #include "resource_ids.h"
 #include "settings/settings_page_win.h"
 #include "settings/settings_sheet.h"
+#include "store/machine_charset.h"
 #include "win/message_box_win.h"
 #include "win/property_sheet_win.h"
 
@@ -16,18 +17,28 @@ struct SheetValues {
     Workspace* workspace = nullptr;
     SheetSession session;
     std::vector<HWND> pageWindows; // null until the sheet first shows a page
+    // While the controls are being filled their own notifications (an edit's
+    // EN_CHANGE, an IP field after another) are not the user's.
+    bool refreshing = false;
 };
 
 const PageDef& definitionOf(const SheetValues& values, int pageIndex) {
     return values.session.pages[static_cast<size_t>(pageIndex)]->page();
 }
 
-PageContext contextOf(SheetValues& values) {
-    return PageContext{values.workspace->mirror, values.workspace->startup.modelFamily};
+PageContext contextOf(SheetValues& values, int pageIndex) {
+    return pageContext(values.session, *values.workspace, pageIndex);
+}
+
+unsigned codePageOf(const SheetValues& values) {
+    return static_cast<unsigned>(pcCodePage(values.workspace->mirror.language));
 }
 
 void refresh(HWND page, int pageIndex, SheetValues& values) {
-    showPageView(page, pageView(definitionOf(values, pageIndex), contextOf(values)));
+    values.refreshing = true;
+    showPageView(page, pageView(definitionOf(values, pageIndex), contextOf(values, pageIndex)),
+                 codePageOf(values));
+    values.refreshing = false;
 }
 
 void noteChange(HWND page, int pageIndex, SheetValues& values, bool changed) {
@@ -44,29 +55,27 @@ void show(HWND page, int pageIndex, SheetValues& values) {
     if (definition.noticeOnShow != nullptr)
         if (const int notice = definition.noticeOnShow(values.workspace->mirror))
             showMessageBox(page, notice, IDS_ERROR_CAPTION, MB_OK | MB_ICONWARNING);
+    if (definition.open != nullptr) {
+        PageContext context = contextOf(values, pageIndex);
+        definition.open(context);
+    }
     refresh(page, pageIndex, values);
 }
 
-// Buttons act on a click and combo boxes on a new selection; focus and
-// other notifications change nothing.
 void command(HWND page, int pageIndex, int controlId, int notifyCode, SheetValues& values) {
-    PageContext context = contextOf(values);
-    const PageDef& definition = definitionOf(values, pageIndex);
-    bool changed = false;
-    if (notifyCode == BN_CLICKED)
-        changed = clickControl(definition, context, controlId,
-                               IsDlgButtonChecked(page, controlId) == BST_CHECKED);
-    else if (notifyCode == CBN_SELCHANGE)
-        changed =
-            chooseItem(definition, context, controlId,
-                       static_cast<int>(SendDlgItemMessageW(page, controlId, CB_GETCURSEL, 0, 0)));
-    else
+    if (values.refreshing)
         return;
-    noteChange(page, pageIndex, values, changed);
+    PageContext context = contextOf(values, pageIndex);
+    const bool changed = pageControlChanged(page, definitionOf(values, pageIndex), context,
+                                            controlId, notifyCode, codePageOf(values));
+    // Focus and other notifications that change nothing leave the controls
+    // alone, so an edit keeps its caret.
+    if (changed || notifyCode == BN_CLICKED || notifyCode == CBN_SELCHANGE)
+        noteChange(page, pageIndex, values, changed);
 }
 
 void scroll(HWND page, int pageIndex, HWND bar, int code, int position, SheetValues& values) {
-    PageContext context = contextOf(values);
+    PageContext context = contextOf(values, pageIndex);
     const bool changed = scrollControl(definitionOf(values, pageIndex), context, GetDlgCtrlID(bar),
                                        scrollActionOf(code), position);
     // Shown again even unchanged: the thumb goes back to a position that
@@ -78,13 +87,21 @@ void scroll(HWND page, int pageIndex, HWND bar, int code, int position, SheetVal
 // afresh each time the page comes up.
 void activate(HWND page, int pageIndex, SheetValues& values) {
     const PageDef& definition = definitionOf(values, pageIndex);
-    PageContext context = contextOf(values);
+    PageContext context = contextOf(values, pageIndex);
     const bool changed = definition.onActivate != nullptr && definition.onActivate(context);
     noteChange(page, pageIndex, values, changed);
 }
 
 bool leave(HWND page, int pageIndex, SheetValues& values) {
-    return pageFieldsValid(page, definitionOf(values, pageIndex), true);
+    const PageDef& definition = definitionOf(values, pageIndex);
+    if (!pageFieldsValid(page, definition, true))
+        return false;
+    PageContext context = contextOf(values, pageIndex);
+    if (const auto refusal = leavePage(definition, context)) {
+        reportRefusal(page, *refusal);
+        return false;
+    }
+    return true;
 }
 
 // The sheet asks every page it has shown in turn. The first asked decides
@@ -99,13 +116,19 @@ bool apply(HWND page, int pageIndex, SheetValues& values) {
     if (result.outcome == ApplyOutcome::refused) {
         if (result.refusedPage != pageIndex)
             return true;
-        pageFieldsValid(page, definitionOf(values, pageIndex), true);
+        if (result.refusal)
+            reportRefusal(page, *result.refusal);
+        else
+            pageFieldsValid(page, definitionOf(values, pageIndex), true);
         return false;
     }
     if (result.outcome == ApplyOutcome::packed)
-        for (HWND window : values.pageWindows)
-            if (window != nullptr)
+        for (size_t index = 0; index < values.pageWindows.size(); ++index)
+            if (HWND window = values.pageWindows[index]) {
                 markPageUnchanged(window);
+                // What the pages held back is now stored and shown as such.
+                refresh(window, static_cast<int>(index), values);
+            }
     return true;
 }
 

@@ -134,14 +134,14 @@ FilteredText filterSettingText(std::string_view text, uint8_t language) {
     if (language == kLanguageJapanese)
         return applyFilter(
             text, [](uint8_t byte) { return byte >= 0x20 && byte <= 0x7d && byte != '\\'; });
-    return applyFilter(text, [](uint8_t byte) { return byte >= 0x20 && byte <= 0x7f; });
-}
-
-FilteredText filterTelephoneNumber(std::string_view text) {
-    return applyFilter(text, [](uint8_t byte) { return isDigit(byte) || isOneOf(byte, "+- "); });
+    return applyFilter(text, [](uint8_t byte) { return byte >= 0x20 && byte <= 0x7e; });
 }
 
 bool isValidEmailAddress(std::string_view address) {
     return std::count(address.begin(), address.end(), '@') == 1 &&
            address.find('.') != std::string_view::npos;
+}
+
+FilteredText filterTelephoneNumber(std::string_view text) {
+    return applyFilter(text, [](uint8_t byte) { return isDigit(byte) || isOneOf(byte, "+- "); });
 }

@@ -37,16 +37,16 @@ FilteredText filterEmailAddress(std::string_view text);
 // lead byte 0x81 or 0x83 cuts the text there.
 FilteredText filterName(std::string_view text, uint8_t language);
 
-// The machine's e-mail setting texts: 0x20-0x7F; Japanese 0x20-0x7D
-// without '\'.
+// The machine's e-mail setting texts: 0x20-0x7E; Japanese 0x20-0x7D
+// without '\'. DEL (0x7F, which Ctrl+Backspace types) is no character.
 FilteredText filterSettingText(std::string_view text, uint8_t language);
+
+// An e-mail address as the machine takes it: one '@' exactly and at least
+// one '.' anywhere.
+bool isValidEmailAddress(std::string_view address);
 
 // The station's telephone number: digits, '+', '-' and space.
 FilteredText filterTelephoneNumber(std::string_view text);
-
-// What the phone book takes beyond the keystroke filters: an e-mail address
-// has exactly one '@' and at least one '.' anywhere.
-bool isValidEmailAddress(std::string_view address);
 
 // The batch transmission time's bounds.
 constexpr int kLastBatchHour = 23;

@@ -1,8 +1,14 @@
 #include "settings/page_table.h"
 
+#include "settings/communication_page.h"
 #include "settings/copy_setting_page.h"
+#include "settings/email_setting_page.h"
 #include "settings/machine_setting_page.h"
+#include "settings/network_setting_page.h"
 #include "settings/paper_source_page.h"
+#include "settings/rx_operation_page.h"
+#include "settings/scanner_setting_page.h"
+#include "settings/select_tray_dialog.h"
 #include "settings/tx_operation_page.h"
 #include "workspace/model_string.h"
 
@@ -18,14 +24,16 @@ struct NamedPage {
 };
 
 std::vector<NamedPage> pages() {
-    return {{"Machine Setting", machineSettingPage()},
-            {"Paper source", paperSourcePage()},
-            {"Copy Setting", copySettingPage()},
-            {"TX Operation", txOperationPage()}};
+    return {{"Machine Setting", machineSettingPage()}, {"Paper source", paperSourcePage()},
+            {"Copy Setting", copySettingPage()},       {"TX Operation", txOperationPage()},
+            {"RX Operation", rxOperationPage()},       {"Select Tray", selectTrayDialog()},
+            {"Communication", communicationPage()},    {"E-Mail Setting", emailSettingPage()},
+            {"Network Setting", networkSettingPage()}, {"Scanner Setting", scannerSettingPage()}};
 }
 
 ControlState stateOf(const PageDef& page, SettingsMirror& mirror, int controlId) {
-    std::vector<ControlState> states = pageView(page, PageContext{mirror, kModelFamilyA4});
+    PageMemory memory;
+    std::vector<ControlState> states = pageView(page, PageContext{mirror, kModelFamilyA4, &memory});
     const ControlState* state = findState(states, controlId);
     return state ? *state : ControlState{};
 }
@@ -37,9 +45,12 @@ void expectRoundTrip(const PageDef& page, SettingsMirror mirror, const ControlRo
     SCOPED_TRACE(where + " control " + std::to_string(row.controlId) + " value " +
                  std::to_string(value));
     writeByte(mirror, row.field, value);
+    if (row.secondValue >= 0)
+        writeByte(mirror, row.secondField, row.secondValue);
     const ControlState shown = stateOf(page, mirror, row.controlId);
     writeByte(mirror, row.field, kForeign);
-    PageContext context{mirror, kModelFamilyA4};
+    PageMemory memory;
+    PageContext context{mirror, kModelFamilyA4, &memory};
     switch (row.kind) {
     case ControlKind::radio:
         ASSERT_EQ(shown.check, CheckState::checked);
@@ -57,7 +68,13 @@ void expectRoundTrip(const PageDef& page, SettingsMirror mirror, const ControlRo
         ASSERT_TRUE(shown.thumb.has_value());
         scrollControl(page, context, row.controlId, ScrollAction::thumb, *shown.thumb);
         break;
-    case ControlKind::plain:
+    case ControlKind::number:
+        typeText(page, context, row.controlId, *shown.text);
+        break;
+    case ControlKind::ipAddress:
+        setAddress(page, context, row.controlId, *shown.address);
+        break;
+    default:
         break;
     }
     EXPECT_EQ(readByte(mirror, row.field), value);
@@ -78,11 +95,18 @@ std::vector<int> valuesOf(const ControlRow& row, const SettingsMirror& mirror) {
     }
     case ControlKind::scroll: {
         std::vector<int> values;
-        for (int v = row.scroll.minValue; v <= row.scroll.maxValue; v += row.scroll.unit)
+        const int maximum =
+            row.scroll.maximumOf ? row.scroll.maximumOf(mirror) : row.scroll.maxValue;
+        for (int v = row.scroll.minValue; v <= maximum; v += row.scroll.unit)
             values.push_back(v);
         return values;
     }
-    case ControlKind::plain:
+    case ControlKind::number:
+        return {1, 25, 65535};
+    // The server address goes out with its first field last.
+    case ControlKind::ipAddress:
+        return {0x0A000005, static_cast<int>(0xC0A8010Au)};
+    default:
         break;
     }
     return {};
@@ -104,6 +128,7 @@ TEST(SettingsPages, EveryControlRoundTripsEveryValueItStandsFor) {
         mirror.printTray1PaperType = paperType;
         mirror.countryCode = 51;
         mirror.machineInformation.optionTray = 1;
+        mirror.ringCountMaximum = 9;
         mirrors.push_back({"paper type " + std::to_string(paperType), mirror});
     }
     for (const auto& [context, mirror] : mirrors)

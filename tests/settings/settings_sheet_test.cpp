@@ -85,3 +85,48 @@ TEST(SettingsSheet, RangeCheckTakesOnlyWholeNumbersWithinBounds) {
     for (const Case& c : cases)
         EXPECT_EQ(checkRange(c.text, 5, 20), c.verdict) << '"' << c.text << '"';
 }
+
+TEST(SettingsSheet, TextLengthsAndTheNetworkFlagFollowOnlyAnAppliedPage) {
+    constexpr size_t kPrefixSlot = 52, kSenderNameSlot = 63, kServerSlot = 61;
+    constexpr int kCommunication = 5, kEmail = 6, kNetwork = 7;
+    Workspace workspace;
+    initStore(workspace.store);
+    workspace.store.slots[0].payload[3] = 1; // network interface kit
+    workspace.store.slots[kSenderNameSlot].payloadLength = 22;
+    unpackStore(workspace.store, workspace.mirror);
+    SheetSession session = openSheetSession(workspace.mirror.machineInformation);
+    const auto edit = [&](int page, int controlId, const char* text) {
+        PageContext context = pageContext(session, workspace, page);
+        session.pending[static_cast<size_t>(page)] =
+            typeText(session.pages[static_cast<size_t>(page)]->page(), context, controlId, text)
+                .changed;
+    };
+    const auto acceptAll = [](int) { return true; };
+
+    // An edit that is never applied leaves the length alone.
+    edit(kEmail, IDC_SENDER_NAME_EDIT, "Front Desk");
+    EXPECT_EQ(workspace.store.slots[kSenderNameSlot].payloadLength, 22u);
+    edit(kCommunication, IDC_PREFIX_EDIT, "9");
+    EXPECT_EQ(workspace.store.slots[kPrefixSlot].payloadLength, 0u);
+
+    // The E-Mail page refuses its port 0: nothing is stored.
+    ApplyResult result = applySheet(session, workspace, acceptAll);
+    EXPECT_EQ(result.refusedPage, kEmail);
+    EXPECT_EQ(result.refusal, (Refusal{IDC_SMTP_PORT_EDIT, IDS_PORT_RANGE, std::pair{1, 65535}}));
+    EXPECT_EQ(workspace.store.slots[kPrefixSlot].payloadLength, 0u);
+    edit(kEmail, IDC_SMTP_PORT_EDIT, "25");
+    ASSERT_EQ(applySheet(session, workspace, acceptAll).outcome, ApplyOutcome::packed);
+    EXPECT_EQ(workspace.store.slots[kSenderNameSlot].payloadLength, 10u);
+    EXPECT_EQ(workspace.store.slots[kPrefixSlot].payloadLength, 1u);
+    EXPECT_EQ(workspace.networkChangeFlag, 0);
+
+    PageContext network = pageContext(session, workspace, kNetwork);
+    setAddress(session.pages[kNetwork]->page(), network, IDC_SERVER_ADDRESS, 0x0A000005);
+    session.pending[kNetwork] = true;
+    ASSERT_EQ(applySheet(session, workspace, acceptAll).outcome, ApplyOutcome::packed);
+    EXPECT_EQ(workspace.networkChangeFlag, 1);
+    EXPECT_EQ(workspace.store.slots[kServerSlot].payloadLength, 4u);
+    const auto& payload = workspace.store.slots[kServerSlot].payload;
+    EXPECT_EQ((std::vector<int>{payload[3], payload[2], payload[1], payload[0]}),
+              (std::vector<int>{5, 0, 0, 10}));
+}

@@ -3,6 +3,7 @@
 
 #include "app/tree_win.h"
 #include "link/sample_machine_image.h"
+#include "machine_test_support.h"
 #include "store/data_file.h"
 #include "win/win_text_win.h"
 
@@ -19,11 +20,16 @@ namespace {
 constexpr int kMachineSettingPage = 0;
 constexpr int kPaperSourcePage = 1;
 constexpr int kTxOperationPage = 3;
-constexpr size_t kBuzzerSlot = 11;    // 0x10008
-constexpr size_t kHeaderSlot = 37;    // 0x10302
-constexpr size_t kCountrySlot = 2;    // 0x10a00
-constexpr size_t kTray1SizeSlot = 21; // 0x10101
-constexpr int kApplyButton = 0x3021;  // the sheet's own Apply button
+constexpr int kRxOperationPage = 4;
+constexpr int kEmailPage = 6;
+constexpr int kNetworkPage = 7;
+constexpr size_t kMemoryRxSlot = 38;    // 0x10400, the schedule follows
+constexpr size_t kSelectTray2Slot = 47; // 0x10409
+constexpr size_t kBuzzerSlot = 11;      // 0x10008
+constexpr size_t kHeaderSlot = 37;      // 0x10302
+constexpr size_t kCountrySlot = 2;      // 0x10a00
+constexpr size_t kTray1SizeSlot = 21;   // 0x10101
+constexpr int kApplyButton = 0x3021;    // the sheet's own Apply button
 
 class SettingsSheetTest : public MainWindowTest {
   protected:
@@ -299,4 +305,149 @@ TEST_F(SettingsSheetTest, UnsupportedLanguageTypeIsReportedOnceAndThePageStaysUs
         EXPECT_EQ(box.text, L"Not Support Language Type 3");
     }
     EXPECT_EQ(languages, 0);
+}
+
+// Memory reception as a user meets it: switching it off wants the stored
+// password, a short password is refused on leaving, the Select Tray dialog
+// keeps its choice only with OK, and a new password is stored on Apply.
+TEST_F(SettingsSheetTest, RxPasswordRulesAndTheSelectTrayDialog) {
+    RecordStore& store = workspace().store;
+    store.slots[kMemoryRxSlot].payload[0] = 0x80;
+    std::memcpy(&store.slots[kMemoryRxSlot + 1].payload[4], "1234", 4);
+    store.slots[0].payload[1] = 1; // second tray
+    unpackStore(store, workspace().mirror);
+    bool stillOn = false, passwordFocused = false;
+    ModalScript script;
+    script.then(onPage(kRxOperationPage, [](HWND page) { clickButton(page, IDC_MEMORY_RX_OFF); }));
+    const MessageBoxRecord& notCorrect = script.answerMessageBox(IDOK);
+    script.then([&](HWND sheet) {
+        HWND page = currentSheetPage(sheet);
+        stillOn = IsDlgButtonChecked(page, IDC_MEMORY_RX_ON) == BST_CHECKED;
+        passwordFocused = GetFocus() == GetDlgItem(page, IDC_RX_PASSWORD_EDIT);
+        clickButton(page, IDC_SELECT_TRAY_BUTTON);
+    });
+    script.then([](HWND dialog) {
+        clickButton(dialog, IDC_TRAY2_ENABLE);
+        clickButton(dialog, IDCANCEL);
+    });
+    script.then([](HWND sheet) { clickButton(currentSheetPage(sheet), IDC_SELECT_TRAY_BUTTON); });
+    script.then([](HWND dialog) {
+        clickButton(dialog, IDC_TRAY2_ENABLE);
+        clickButton(dialog, IDOK);
+    });
+    script.then([](HWND sheet) {
+        setControlText(currentSheetPage(sheet), IDC_RX_PASSWORD_EDIT, L"12");
+        pressSheetButton(sheet, PSBTN_OK);
+    });
+    const MessageBoxRecord& tooShort = script.answerMessageBox(IDOK);
+    script.then([&](HWND sheet) {
+        setControlText(currentSheetPage(sheet), IDC_RX_PASSWORD_EDIT, L"1234");
+        pressSheetButton(sheet, PSBTN_OK);
+    });
+    openSheet();
+    EXPECT_TRUE(script.finished());
+    EXPECT_EQ(notCorrect.text, L"Password is not correct !");
+    EXPECT_TRUE(stillOn);
+    EXPECT_TRUE(passwordFocused);
+    EXPECT_EQ(tooShort.text, L"Invalid password : must be within 0000 to 9999 !");
+    EXPECT_EQ(store.slots[kSelectTray2Slot].payload[0], 2) << "OK kept the second choice only";
+    EXPECT_EQ(std::memcmp(&store.slots[kMemoryRxSlot + 1].payload[4], "1234", 4), 0)
+        << "no switch, so the password stays";
+    EXPECT_TRUE(workspace().modifiedFlag);
+}
+
+TEST_F(SettingsSheetTest, LeavingTheEmailPageWithABadAddressStaysOnIt) {
+    workspace().store.slots[0].payload[3] = 1;   // network interface kit
+    workspace().store.slots[66].payload[0] = 25; // SMTP port
+    const RecordStore before = workspace().store;
+    int pageAfterLeave = -1;
+    bool addressFocused = false;
+    ModalScript script;
+    script.then(onPage(kEmailPage, [](HWND page) {
+        setControlText(page, IDC_SENDER_ADDRESS_EDIT, L"office@example");
+        // Posted, so the refusal's message box comes up in the sheet's loop.
+        PostMessageW(GetParent(page), PSM_SETCURSEL, kNetworkPage, 0);
+    }));
+    const MessageBoxRecord& invalid = script.answerMessageBox(IDOK);
+    script.then([&](HWND sheet) {
+        HWND tabs = reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETTABCONTROL, 0, 0));
+        pageAfterLeave = static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
+        addressFocused = GetFocus() == GetDlgItem(currentSheetPage(sheet), IDC_SENDER_ADDRESS_EDIT);
+        pressSheetButton(sheet, PSBTN_CANCEL);
+    });
+    openSheet();
+    EXPECT_EQ(invalid.text, L"E-Mail address is invalid !\n\nExample: office@example.com");
+    EXPECT_EQ(pageAfterLeave, kEmailPage);
+    EXPECT_TRUE(addressFocused);
+    EXPECT_TRUE(sameStoreAs(before));
+}
+
+namespace {
+
+constexpr size_t kAddressSlots[] = {56, 57, 58, 59, 60, 61}; // 0x10700 ... 0x10707
+
+void putWord(RecordStore& store, size_t slot, uint32_t value) {
+    std::memcpy(store.slots[slot].payload.data(), &value, sizeof value);
+}
+
+// Re-types the address a control shows, as the user would.
+void retype(HWND page, int controlId, uint32_t address) {
+    HWND control = GetDlgItem(page, controlId);
+    SetFocus(control);
+    SendMessageW(control, IPM_SETADDRESS, 0, static_cast<LPARAM>(address));
+    SendMessageW(page, WM_COMMAND, MAKEWPARAM(controlId, EN_CHANGE),
+                 reinterpret_cast<LPARAM>(control));
+}
+
+} // namespace
+
+// Only a changed address makes the machine restart its network; the Upload
+// carries the flag and the poll that meets the restart says nothing.
+TEST_F(MachineWindowTest, NetworkChangesReachTheMachineAndItsRestartIsSilent) {
+    machine.image.slots[0].payload[3] = 1;
+    machine.image.slots[kAddressSlots[0]].payload[0] = 1; // fixed address
+    putWord(machine.image, kAddressSlots[1], 0xC0A8010A); // 192.168.1.10
+    putWord(machine.image, kAddressSlots[2], 0xFFFFFF00);
+    putWord(machine.image, kAddressSlots[3], 0xC0A80101);
+    machine.image.slots[kAddressSlots[4]].payload[0] = 0x80;
+    putWord(machine.image, kAddressSlots[5], 0x0500000A); // 10.0.0.5, first field last
+    std::vector<std::string> exchanges;
+    machine.onExchange = [&](const std::string& line) { exchanges.push_back(line); };
+    connectAndDownload();
+
+    const auto editNetwork = [this](std::function<void(HWND page)> edit) {
+        ModalScript script;
+        script.then([edit](HWND sheet) {
+            selectSheetPage(sheet, kNetworkPage);
+            edit(currentSheetPage(sheet));
+            pressSheetButton(sheet, PSBTN_OK);
+        });
+        command(IDM_SETTINGS_MENU);
+        EXPECT_TRUE(script.finished());
+    };
+    DWORD serverShown = 0;
+    editNetwork([&](HWND page) {
+        SendDlgItemMessageW(page, IDC_SERVER_ADDRESS, IPM_GETADDRESS, 0,
+                            reinterpret_cast<LPARAM>(&serverShown));
+        retype(page, IDC_IP_ADDRESS, 0xC0A8010A);
+        SetFocus(GetDlgItem(page, IDC_SERVER_ADDRESS));
+        SetFocus(GetDlgItem(page, IDC_NETWORK_OPTION_CHECK));
+    });
+    EXPECT_EQ(workspace().networkChangeFlag, 0);
+    editNetwork([](HWND page) { retype(page, IDC_IP_ADDRESS, 0xC0A8010B); });
+    EXPECT_EQ(workspace().networkChangeFlag, 1);
+
+    ModalScript script;
+    script.answerMessageBox(IDYES);
+    command(IDM_UPLOAD);
+    EXPECT_EQ(machine.image.slots[kAddressSlots[1]].payload[0], 0x0B);
+    timerTick();
+    EXPECT_TRUE(script.finished()) << "no message box after the question";
+    EXPECT_EQ(workspace().view.connected, 0);
+    EXPECT_EQ(workspace().networkChangeFlag, 0);
+    EXPECT_NE(std::find(exchanges.begin(), exchanges.end(), "finish flag 1"), exchanges.end());
+    EXPECT_NE(
+        std::find(exchanges.begin(), exchanges.end(), "connection refused: network restarting"),
+        exchanges.end());
+    EXPECT_EQ(serverShown, 0x0A000005u) << "shown as typed: 10.0.0.5";
 }
