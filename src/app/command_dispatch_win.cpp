@@ -67,6 +67,8 @@ constexpr CommandEntry kCommands[] = {
     {IDM_CAPS_LOCK, refreshLockIndicator},
     {IDM_SCROLL_LOCK, refreshLockIndicator},
     {IDM_SAVE_AS, run<saveDocumentAs>},
+    {IDM_COMPARE_WITH, run<compareWithDataFile>},
+    {IDM_OPEN_SNAPSHOT, run<openSnapshot>},
     {IDM_DOWNLOAD, run<downloadFromMachine>},
     {IDM_UPLOAD, run<uploadToMachine>},
     {IDM_CONFIGURATION, run<showMachineStatus>},

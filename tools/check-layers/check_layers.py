@@ -28,7 +28,7 @@ ALLOWED = {
     "src/settings": BELOW_FEATURES | {"win"},
     "src/printing": BELOW_FEATURES | {"win"},
     "src/app": BELOW_FEATURES | {"phonebook", "settings", "printing", "win"},
-    "tools/zelt-dat": {"store", "link", "workspace", STRINGS},
+    "tools/zelt-dat": {"store", "link", "workspace", "settings", STRINGS},
     "tools/zelt-machine": {"store", "link"},
     "tools/zelt-tour": set(),
 }

@@ -22,6 +22,7 @@ constexpr int kExitUsage = 2;
 int runDumpCommand(std::span<const std::string> arguments);
 int runDownloadCommand(std::span<const std::string> arguments);
 int runUploadCommand(std::span<const std::string> arguments);
+int runDiffCommand(std::span<const std::string> arguments);
 
 // Dispatches a full argument list (program name first) to its subcommand.
 int runZeltDat(std::span<const std::string> arguments);

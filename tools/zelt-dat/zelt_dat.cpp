@@ -9,6 +9,8 @@ constexpr ToolCommand kCommands[] = {
     {"dump", "FILE", "print a data file as JSON (the file is only read)", runDumpCommand},
     {"download", "FILE", "read every record from the machine into a data file", runDownloadCommand},
     {"upload", "FILE", "write a data file's records to the machine", runUploadCommand},
+    {"diff", "A.DAT B.DAT [--json]", "what uploading B would change on a machine holding A",
+     runDiffCommand},
 };
 
 void printUsage() {

@@ -1,4 +1,4 @@
-#include "code_page_text.h"
+#include "store/code_page_text.h"
 
 namespace {
 
