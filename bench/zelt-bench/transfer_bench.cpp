@@ -1,13 +1,15 @@
 #include "transfer_bench.h"
 
-#include "workspace/model_string.h"
-#include "workspace/workspace.h"
 #include "counting_transport.h"
 #include "link/transfer_protocol.h"
 #include "reference_transfer.h"
 #include "resource_ids.h"
+#include "settings/image_changes.h"
+#include "store/image_diff.h"
 #include "store/settings_mirror.h"
 #include "string_table.h"
+#include "workspace/model_string.h"
+#include "workspace/workspace.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -15,6 +17,8 @@
 namespace {
 
 constexpr double kGoalRatio = 1.2;
+// Two full reads and a comparison on top of one write: about three Uploads.
+constexpr double kSafeUploadGoalRatio = 3.5;
 
 // The program's side of the two transfers, as the shell runs them after
 // Connect has closed the link again: the link opens, the transfer runs, and
@@ -48,6 +52,27 @@ struct ProgramTransfers {
         closeLink(workspace.link);
         return written;
     }
+    // The Upload as the program runs it once a document is loaded: the
+    // machine's image read and compared for the preview, the Upload, the
+    // read-back and its check. The snapshot file is left out: it is a Save.
+    bool safeUpload() {
+        uint8_t untouched = kNetworkChangeNone;
+        prepareDownload(scratch, untouched);
+        if (!downloadAll(workspace.link, scratch))
+            return false;
+        packStore(workspace.mirror, workspace.store);
+        preview = describeImageChanges(scratch, workspace.store);
+        if (!uploadAll(workspace.link, workspace.store, workspace.networkChangeFlag))
+            return false;
+        prepareDownload(scratch, untouched);
+        const bool verified = downloadAll(workspace.link, scratch) &&
+                              slotsNotAsSent(workspace.store, scratch).empty();
+        closeLink(workspace.link);
+        return verified;
+    }
+
+    RecordStore scratch;
+    std::vector<ImageChange> preview;
 };
 
 struct TransferKind {
@@ -106,6 +131,22 @@ void countTransfer(const TransferKind& kind, Transport& transport, const RecordS
         report.fail(what + ": the reference loop's wire counts differ from the protocol's");
 }
 
+// The Upload with its preview and verify against the plain one, both ours:
+// what the safety costs the user in waiting.
+void timeSafeUpload(const BenchSettings& settings, ProgramTransfers& program,
+                    const std::string& where, BenchReport& report) {
+    SideBySide figures;
+    if (!compareSideBySide(
+            settings, [&] { return program.safeUpload(); }, [&] { return program.upload(); },
+            figures)) {
+        report.fail("Upload with preview and verify, " + where + ": a timed transfer failed");
+        return;
+    }
+    report.add(
+        sideBySideRow("Upload with preview and verify, " + where + ": time against a plain Upload",
+                      figures, kSafeUploadGoalRatio));
+}
+
 void timeTransfer(const TransferKind& kind, const BenchSettings& settings,
                   ProgramTransfers& program, Transport& transport, const TransferScript& script,
                   const std::string& what, BenchReport& report) {
@@ -134,4 +175,5 @@ void benchTransfers(const BenchSettings& settings, Transport& transport, const R
         countTransfer(kind, transport, image, script, what, report);
         timeTransfer(kind, settings, program, transport, script, what, report);
     }
+    timeSafeUpload(settings, program, where, report);
 }

@@ -14,8 +14,8 @@
 #include "resource_ids.h"
 #include "settings/safe_upload.h"
 #include "store/settings_mirror.h"
-#include "string_table.h"
 #include "win/message_box_win.h"
+#include "win/resource_modules_win.h"
 #include "win/win_text_win.h"
 
 #include <memory>
@@ -87,21 +87,31 @@ bool confirmUpload(HWND mainWindow) {
     }
     if (keepSnapshotNow(*machine).empty() && !askShellQuestion(mainWindow, IDS_SNAPSHOT_NOT_KEPT))
         return false;
-    return showImageChangesDialog(mainWindow, uploadPreview(*machine, state.store));
+    // The image as it will be sent; the document's own is packed only once
+    // the user said Yes.
+    auto outgoing = std::make_unique<RecordStore>(state.store);
+    packStore(state.mirror, *outgoing);
+    return showImageChangesDialog(mainWindow, uploadPreview(*machine, *outgoing));
 }
 
 // The records just sent are read back; the Upload counts as done whatever
-// the check finds, and the user learns which records differ.
+// the check finds, and the user learns which records differ. An Upload that
+// carried changed network settings is not read back: the machine is
+// restarting its network side and answers nothing until it is back.
 void verifyUploadedImage(HWND mainWindow) {
     const Workspace& state = workspaceOf(mainWindow);
+    if (state.networkChangeFlag == kNetworkChangeCarried)
+        return;
     auto readBack = std::make_unique<RecordStore>();
     if (!readMachineInto(mainWindow, *readBack)) {
         showShellMessage(mainWindow, IDS_VERIFY_UNREADABLE);
         return;
     }
     const VerifyVerdict verdict = verifyUpload(state.store, *readBack);
-    const std::string text = fillTemplate(stringTableText(verdict.messageId), verdict.detail);
-    showMessageBoxText(mainWindow, utf8ToWide(text), IDS_APP_TITLE,
+    std::wstring text = loadString(verdict.messageId);
+    if (const size_t at = text.find(L"%s"); at != std::wstring::npos)
+        text.replace(at, 2, utf8ToWide(verdict.detail));
+    showMessageBoxText(mainWindow, text, IDS_APP_TITLE,
                        MB_OK | (verdict.matched ? MB_ICONINFORMATION : MB_ICONWARNING));
 }
 
@@ -194,8 +204,6 @@ void uploadToMachine(HWND mainWindow) {
         dropConnectionAfterFailedCheck(mainWindow);
         return;
     }
-    // The image is packed first, so the preview shows exactly what is sent.
-    packStore(state.mirror, state.store);
     applyShellOutcome(mainWindow, ShellOutcome::uploadStarting);
     if (state.view.documentLoaded && !confirmUpload(mainWindow)) {
         applyShellOutcome(mainWindow, ShellOutcome::uploadDeclined);
@@ -203,6 +211,7 @@ void uploadToMachine(HWND mainWindow) {
         refreshUiState(mainWindow);
         return;
     }
+    packStore(state.mirror, state.store);
     if (!uploadAll(machineLink(mainWindow), state.store, state.networkChangeFlag)) {
         applyShellOutcome(mainWindow, ShellOutcome::uploadFailed);
         showMachineDataError(mainWindow);

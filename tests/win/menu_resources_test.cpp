@@ -63,6 +63,8 @@ TEST(MenuResources, MainMenuOffersEveryCommandUnderItsPopup) {
     expectItems(GetSubMenu(menu, 0), {{IDM_OPEN, L"&Open\tCtrl+O"},
                                       {IDM_SAVE, L"&Save\tCtrl+S"},
                                       {IDM_SAVE_AS, L"Save &As..."},
+                                      {IDM_COMPARE_WITH, L"Co&mpare With..."},
+                                      {IDM_OPEN_SNAPSHOT, L"Open S&napshot..."},
                                       {IDM_PRINT, L"&Print\tCtrl+P"},
                                       {IDM_EXIT, L"E&xit"}});
     expectItems(GetSubMenu(menu, 1), {{IDM_CUT, L"Cu&t\tCtrl+X"},
