@@ -177,3 +177,17 @@ void benchTransfers(const BenchSettings& settings, Transport& transport, const R
     }
     timeSafeUpload(settings, program, where, report);
 }
+
+void benchImageComparison(const BenchSettings& settings, const RecordStore& image,
+                          BenchReport& report) {
+    RecordStore empty;
+    initStore(empty);
+    double seconds = 0;
+    if (!timeMedian(
+            settings, [&] { return !describeImageChanges(empty, image).empty(); }, seconds)) {
+        report.fail("Compare two images: nothing listed");
+        return;
+    }
+    report.add(
+        frameRow("Compare two images: the full phone book against an empty machine", seconds));
+}
