@@ -354,6 +354,8 @@ std::string valueText(const FieldChange& field) {
 } // namespace
 
 std::vector<ImageChange> describeImageChanges(const RecordStore& before, const RecordStore& after) {
+    if (differingUploadedSlots(before, after).empty())
+        return {};
     const auto images = std::make_unique<ImagePair>(before, after);
     std::vector<ImageChange> changes;
     describeSettings(*images, changes);

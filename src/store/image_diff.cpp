@@ -101,8 +101,8 @@ const FieldRule kFieldRules[] = {
 };
 
 void compareEntry(std::vector<EntryChange>& changes, EntryTable table, int index,
-                  const DialEntry& before, const DialEntry& after, bool sameRecord) {
-    if (sameRecord || (!before.used && !after.used))
+                  const DialEntry& before, const DialEntry& after) {
+    if (!before.used && !after.used)
         return;
     EntryChange change{.table = table, .index = index, .before = before, .after = after};
     if (!before.used) {
@@ -150,21 +150,28 @@ std::vector<int> slotsNotAsSent(const RecordStore& sent, const RecordStore& read
 }
 
 std::vector<EntryChange> comparePhoneBooks(const RecordStore& before, const RecordStore& after) {
-    auto old = std::make_unique<DecodedImage>(before);
-    auto now = std::make_unique<DecodedImage>(after);
     std::vector<EntryChange> changes;
-    for (int key = 0; key < kOneTouchKeyCount; ++key) {
-        const auto slot = static_cast<size_t>(kOneTouchFirstSlot + key);
-        compareEntry(changes, EntryTable::oneTouch, key, old->oneTouchKey(key),
-                     now->oneTouchKey(key),
-                     sameUploadedRecord(before.slots[slot], after.slots[slot]));
-    }
-    for (int entry = 0; entry < kSpeedDialEntryCount; ++entry) {
-        const auto slot = static_cast<size_t>(kSpeedDialFirstSlot + entry);
-        compareEntry(changes, EntryTable::speedDial, entry, old->speedDial(entry),
-                     now->speedDial(entry),
-                     sameUploadedRecord(before.slots[slot], after.slots[slot]));
-    }
+    std::unique_ptr<DecodedImage> old;
+    std::unique_ptr<DecodedImage> now;
+    // Entries are decoded only where the records differ, and the images
+    // only once one does: an unchanged phone book costs a byte compare.
+    const auto compareSlot = [&](EntryTable table, int firstSlot, int index) {
+        const auto slot = static_cast<size_t>(firstSlot + index);
+        if (sameUploadedRecord(before.slots[slot], after.slots[slot]))
+            return;
+        if (!old) {
+            old = std::make_unique<DecodedImage>(before);
+            now = std::make_unique<DecodedImage>(after);
+        }
+        if (table == EntryTable::oneTouch)
+            compareEntry(changes, table, index, old->oneTouchKey(index), now->oneTouchKey(index));
+        else
+            compareEntry(changes, table, index, old->speedDial(index), now->speedDial(index));
+    };
+    for (int key = 0; key < kOneTouchKeyCount; ++key)
+        compareSlot(EntryTable::oneTouch, kOneTouchFirstSlot, key);
+    for (int entry = 0; entry < kSpeedDialEntryCount; ++entry)
+        compareSlot(EntryTable::speedDial, kSpeedDialFirstSlot, entry);
     return changes;
 }
 
