@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int kLanguageSlot = 9; // record 0x10006
-
 bool isSent(const SettingRecord& record) {
     return record.payloadLength <= kLongestRecordLength;
 }
@@ -173,8 +171,4 @@ std::vector<EntryChange> comparePhoneBooks(const RecordStore& before, const Reco
     for (int entry = 0; entry < kSpeedDialEntryCount; ++entry)
         compareSlot(EntryTable::speedDial, kSpeedDialFirstSlot, entry);
     return changes;
-}
-
-uint8_t imageLanguage(const RecordStore& store) {
-    return store.slots[kLanguageSlot].payload[0];
 }

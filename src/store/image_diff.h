@@ -60,7 +60,3 @@ struct EntryChange {
 // One Touch keys (and the Groups on them) first, then Speed Dial, each in
 // number order.
 std::vector<EntryChange> comparePhoneBooks(const RecordStore& before, const RecordStore& after);
-
-// An entry's language: the display language byte of its image, which picks
-// the character mapping and the PC code page of its texts.
-uint8_t imageLanguage(const RecordStore& store);

@@ -201,9 +201,9 @@ TEST(TransferCommands, TcpLinkSurvivesTheNetworkRestartAfterChangedNetworkSettin
 }
 
 TEST(TransferCommands, UploadKeepsWhatTheMachineHeldAndVerifiesWhatArrived) {
-    const fs::path profile = scratchFile("profile");
-    fs::remove_all(profile);
-    setenv("LOCALAPPDATA", profile.c_str(), 1);
+    const fs::path snapshots = scratchFile("snapshots");
+    fs::remove_all(snapshots);
+    setenv("ZELT_SNAPSHOT_FOLDER", snapshots.c_str(), 1);
     const fs::path uploaded = fs::path(ZELT_TEST_DATA_DIR) / "every_kind.dat";
     MachineProcess machine({"--corrupt-write", "10c41"});
     ASSERT_FALSE(machine.address().empty());
@@ -213,7 +213,6 @@ TEST(TransferCommands, UploadKeepsWhatTheMachineHeldAndVerifiesWhatArrived) {
     EXPECT_NE(result.output.find("These records differ:\nRecord 0x10c41\n"), std::string::npos)
         << result.output;
     // The snapshot holds the machine's image from before: the sample.
-    const fs::path snapshots = profile / "Zelt" / "Snapshots";
     ASSERT_EQ(std::distance(fs::directory_iterator(snapshots), fs::directory_iterator()), 1);
     const fs::path snapshot = fs::directory_iterator(snapshots)->path();
     EXPECT_TRUE(snapshot.filename().string().ends_with(" Reception.DAT")) << snapshot;
@@ -223,6 +222,6 @@ TEST(TransferCommands, UploadKeepsWhatTheMachineHeldAndVerifiesWhatArrived) {
     EXPECT_EQ(result.exitCode, 0) << result.output;
     EXPECT_EQ(runZeltDat("upload " + uploaded.string() + " --verify", machine.address()).exitCode,
               2);
-    unsetenv("LOCALAPPDATA");
-    fs::remove_all(profile);
+    unsetenv("ZELT_SNAPSHOT_FOLDER");
+    fs::remove_all(snapshots);
 }

@@ -108,9 +108,12 @@ bool usage(std::span<const std::string> arguments, const char* command) {
     return false;
 }
 
-// Where the snapshots go: the program's own folder where the profile has
-// one (Windows, or a test that sets it), else the user's data folder.
+// Where the snapshots go: ZELT_SNAPSHOT_FOLDER where it is set (tests, and
+// scripts that keep their own), else the program's own folder where the
+// profile has one (Windows), else the user's data folder.
 std::string snapshotFolder() {
+    if (const char* chosen = std::getenv("ZELT_SNAPSHOT_FOLDER"); chosen != nullptr && *chosen)
+        return chosen;
     if (const char* local = std::getenv("LOCALAPPDATA"); local != nullptr && *local != '\0')
         return std::string(local) + "/Zelt/Snapshots";
     if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
