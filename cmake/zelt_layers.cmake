@@ -70,6 +70,24 @@ function(zelt_add_program_layers)
   foreach(feature phonebook settings printing)
     zelt_add_layer(${feature} DEPENDS zelt_workspace zelt_strings WIN32_DEPENDS zelt_win)
   endforeach()
+  zelt_add_dialog_controls(zelt_settings)
   zelt_add_layer(app DEPENDS zelt_phonebook zelt_settings zelt_printing zelt_exchange zelt_workspace zelt_strings
                  WIN32_DEPENDS zelt_win)
+endfunction()
+
+# What each control of the dialog templates is called on screen, read from
+# resources/dialogs/*.rc at build time, so the settings layer names a setting
+# as its page shows it in every build, the tools' included.
+function(zelt_add_dialog_controls target)
+  find_package(Python3 REQUIRED COMPONENTS Interpreter)
+  set(script ${CMAKE_SOURCE_DIR}/tools/dialog-labels/dialog_labels.py)
+  set(output ${CMAKE_BINARY_DIR}/generated/dialog_controls.inc)
+  file(GLOB templates CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/dialogs/*.rc)
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
+    COMMAND Python3::Interpreter ${script} ${output} ${templates}
+    DEPENDS ${script} ${templates}
+    COMMENT "Listing the dialog templates' control labels")
+  target_sources(${target} PRIVATE ${output})
+  target_include_directories(${target} PRIVATE ${CMAKE_BINARY_DIR}/generated)
 endfunction()

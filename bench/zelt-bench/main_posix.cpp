@@ -72,6 +72,7 @@ int main(int argc, char** argv) {
     const RecordStore image = fullPhoneBookImage();
     benchInProcess(settings, image, report);
     benchOverTcp(settings, machineProgram, image, report);
+    benchImageComparison(settings, image, report);
     benchDocumentFiles(settings, "native", report);
     return report.exitCode();
 }

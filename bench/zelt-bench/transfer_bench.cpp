@@ -1,13 +1,15 @@
 #include "transfer_bench.h"
 
-#include "workspace/model_string.h"
-#include "workspace/workspace.h"
 #include "counting_transport.h"
 #include "link/transfer_protocol.h"
 #include "reference_transfer.h"
 #include "resource_ids.h"
+#include "settings/image_changes.h"
+#include "store/image_diff.h"
 #include "store/settings_mirror.h"
 #include "string_table.h"
+#include "workspace/model_string.h"
+#include "workspace/workspace.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -48,6 +50,29 @@ struct ProgramTransfers {
         closeLink(workspace.link);
         return written;
     }
+    // The Upload as the program runs it once a document is loaded: the
+    // machine's image read and compared for the preview, the Upload, the
+    // read-back and its check. The snapshot file is left out: it is a Save.
+    // With `compare` false only the exchanges run, the floor of the rest.
+    bool safeUpload(bool compare) {
+        uint8_t untouched = kNetworkChangeNone;
+        prepareDownload(scratch, untouched);
+        if (!downloadAll(workspace.link, scratch))
+            return false;
+        packStore(workspace.mirror, workspace.store);
+        if (compare)
+            preview = describeImageChanges(scratch, workspace.store);
+        if (!uploadAll(workspace.link, workspace.store, workspace.networkChangeFlag))
+            return false;
+        prepareDownload(scratch, untouched);
+        const bool verified = downloadAll(workspace.link, scratch) &&
+                              (!compare || slotsNotAsSent(workspace.store, scratch).empty());
+        closeLink(workspace.link);
+        return verified;
+    }
+
+    RecordStore scratch;
+    std::vector<ImageChange> preview;
 };
 
 struct TransferKind {
@@ -106,6 +131,29 @@ void countTransfer(const TransferKind& kind, Transport& transport, const RecordS
         report.fail(what + ": the reference loop's wire counts differ from the protocol's");
 }
 
+// The Upload with its preview and verify against its own exchanges alone
+// (read, write, read back): what the comparisons add; and, for the user's
+// view of it, the plain Upload's time beside it in the row's text.
+void timeSafeUpload(const BenchSettings& settings, ProgramTransfers& program,
+                    const std::string& where, BenchReport& report) {
+    SideBySide figures;
+    SideBySide plain;
+    if (!compareSideBySide(
+            settings, [&] { return program.safeUpload(true); },
+            [&] { return program.safeUpload(false); }, figures) ||
+        !compareSideBySide(
+            settings, [&] { return program.safeUpload(true); }, [&] { return program.upload(); },
+            plain)) {
+        report.fail("Upload with preview and verify, " + where + ": a timed transfer failed");
+        return;
+    }
+    char versusPlain[64];
+    std::snprintf(versusPlain, sizeof versusPlain, " (%.1f x a plain Upload)", plain.ratio);
+    report.add(sideBySideRow("Upload with preview and verify, " + where +
+                                 ": time against its exchanges alone" + versusPlain,
+                             figures, kGoalRatio));
+}
+
 void timeTransfer(const TransferKind& kind, const BenchSettings& settings,
                   ProgramTransfers& program, Transport& transport, const TransferScript& script,
                   const std::string& what, BenchReport& report) {
@@ -134,4 +182,19 @@ void benchTransfers(const BenchSettings& settings, Transport& transport, const R
         countTransfer(kind, transport, image, script, what, report);
         timeTransfer(kind, settings, program, transport, script, what, report);
     }
+    timeSafeUpload(settings, program, where, report);
+}
+
+void benchImageComparison(const BenchSettings& settings, const RecordStore& image,
+                          BenchReport& report) {
+    RecordStore empty;
+    initStore(empty);
+    double seconds = 0;
+    if (!timeMedian(
+            settings, [&] { return !describeImageChanges(empty, image).empty(); }, seconds)) {
+        report.fail("Compare two images: nothing listed");
+        return;
+    }
+    report.add(
+        frameRow("Compare two images: the full phone book against an empty machine", seconds));
 }

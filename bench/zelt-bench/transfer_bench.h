@@ -15,3 +15,8 @@
 // transport in the rows.
 void benchTransfers(const BenchSettings& settings, Transport& transport, const RecordStore& image,
                     const std::string& where, BenchReport& report);
+
+// The comparison an Upload's preview shows, at its largest: every setting
+// and entry of `image` against an empty machine, against one frame.
+void benchImageComparison(const BenchSettings& settings, const RecordStore& image,
+                          BenchReport& report);

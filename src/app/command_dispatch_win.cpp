@@ -70,6 +70,8 @@ constexpr CommandEntry kCommands[] = {
     {IDM_SAVE_AS, run<saveDocumentAs>},
     {IDM_EXPORT_PHONE_BOOK, run<exportPhoneBookCommand>},
     {IDM_IMPORT_PHONE_BOOK, run<importPhoneBookCommand>},
+    {IDM_COMPARE_WITH, run<compareWithDataFile>},
+    {IDM_OPEN_SNAPSHOT, run<openSnapshot>},
     {IDM_DOWNLOAD, run<downloadFromMachine>},
     {IDM_UPLOAD, run<uploadToMachine>},
     {IDM_CONFIGURATION, run<showMachineStatus>},

@@ -1,16 +1,22 @@
 #include "app/connection_commands_win.h"
 
 #include "app/connection_flow.h"
+#include "app/image_changes_dialog_win.h"
 #include "app/shell_messages_win.h"
 #include "app/shell_outcome_win.h"
 #include "app/shell_win.h"
+#include "app/snapshot_folder_win.h"
 #include "app/status_bar_win.h"
 #include "app/ui_refresh_win.h"
 #include "link/machine_transport.h"
 #include "link/remote_mode.h"
 #include "link/transfer_protocol.h"
 #include "resource_ids.h"
+#include "settings/safe_upload.h"
 #include "store/settings_mirror.h"
+#include "win/message_box_win.h"
+#include "win/resource_modules_win.h"
+#include "win/win_text_win.h"
 
 #include <memory>
 
@@ -61,6 +67,54 @@ void dropConnectionAfterFailedCheck(HWND mainWindow) {
     showConnectionState(mainWindow);
 }
 
+// Reads the machine's whole image into `image` without touching the
+// document or the network change flag.
+bool readMachineInto(HWND mainWindow, RecordStore& image) {
+    uint8_t untouchedFlag = kNetworkChangeNone;
+    prepareDownload(image, untouchedFlag);
+    return downloadAll(machineLink(mainWindow), image);
+}
+
+// What the machine holds now is read, kept as a snapshot and compared with
+// the document: the user answers the Upload question seeing what changes.
+// A machine that cannot be read leaves the plain question.
+bool confirmUpload(HWND mainWindow) {
+    Workspace& state = workspaceOf(mainWindow);
+    auto machine = std::make_unique<RecordStore>();
+    if (!readMachineInto(mainWindow, *machine)) {
+        showShellMessage(mainWindow, IDS_PREVIEW_NOT_POSSIBLE);
+        return askShellQuestion(mainWindow, IDS_CONFIRM_UPLOAD);
+    }
+    if (keepSnapshotNow(*machine).empty() && !askShellQuestion(mainWindow, IDS_SNAPSHOT_NOT_KEPT))
+        return false;
+    // The image as it will be sent; the document's own is packed only once
+    // the user said Yes.
+    auto outgoing = std::make_unique<RecordStore>(state.store);
+    packStore(state.mirror, *outgoing);
+    return showImageChangesDialog(mainWindow, uploadPreview(*machine, *outgoing));
+}
+
+// The records just sent are read back; the Upload counts as done whatever
+// the check finds, and the user learns which records differ. An Upload that
+// carried changed network settings is not read back: the machine is
+// restarting its network side and answers nothing until it is back.
+void verifyUploadedImage(HWND mainWindow) {
+    const Workspace& state = workspaceOf(mainWindow);
+    if (state.networkChangeFlag == kNetworkChangeCarried)
+        return;
+    auto readBack = std::make_unique<RecordStore>();
+    if (!readMachineInto(mainWindow, *readBack)) {
+        showShellMessage(mainWindow, IDS_VERIFY_UNREADABLE);
+        return;
+    }
+    const VerifyVerdict verdict = verifyUpload(state.store, *readBack);
+    std::wstring text = loadString(verdict.messageId);
+    if (const size_t at = text.find(L"%s"); at != std::wstring::npos)
+        text.replace(at, 2, utf8ToWide(verdict.detail));
+    showMessageBoxText(mainWindow, text, IDS_APP_TITLE,
+                       MB_OK | (verdict.matched ? MB_ICONINFORMATION : MB_ICONWARNING));
+}
+
 } // namespace
 
 bool checkMachine(HWND mainWindow) {
@@ -103,7 +157,8 @@ void connectMachine(HWND mainWindow) {
 void disconnectMachine(HWND mainWindow) {
     Workspace& state = workspaceOf(mainWindow);
     applyShellOutcome(mainWindow, ShellOutcome::disconnected);
-    reportLinkOutcome(mainWindow, leaveRemoteMode(machineLink(mainWindow), state.networkChangeFlag));
+    reportLinkOutcome(mainWindow,
+                      leaveRemoteMode(machineLink(mainWindow), state.networkChangeFlag));
     closeLink(machineLink(mainWindow));
     showConnectionState(mainWindow);
 }
@@ -151,19 +206,21 @@ void uploadToMachine(HWND mainWindow) {
         dropConnectionAfterFailedCheck(mainWindow);
         return;
     }
-    if (state.view.documentLoaded && !askShellQuestion(mainWindow, IDS_CONFIRM_UPLOAD)) {
+    applyShellOutcome(mainWindow, ShellOutcome::uploadStarting);
+    if (state.view.documentLoaded && !confirmUpload(mainWindow)) {
+        applyShellOutcome(mainWindow, ShellOutcome::uploadDeclined);
         setStatusBarText(mainWindow, kActivityStatusPart, IDS_STATUS_READY);
         refreshUiState(mainWindow);
         return;
     }
     packStore(state.mirror, state.store);
-    applyShellOutcome(mainWindow, ShellOutcome::uploadStarting);
     if (!uploadAll(machineLink(mainWindow), state.store, state.networkChangeFlag)) {
         applyShellOutcome(mainWindow, ShellOutcome::uploadFailed);
         showMachineDataError(mainWindow);
         showConnectionState(mainWindow);
         return;
     }
+    verifyUploadedImage(mainWindow);
     applyShellOutcome(mainWindow, ShellOutcome::uploadSucceeded);
     setStatusBarText(mainWindow, kActivityStatusPart, IDS_STATUS_READY);
     refreshUiState(mainWindow);

@@ -62,6 +62,8 @@ constexpr OutcomeRow kOutcomeRows[] = {
     {ShellOutcome::machineReadFailed, C, K, C, K, TimerChange::keep},
     {ShellOutcome::downloadEnded, K, K, K, S, TimerChange::keep},
     {ShellOutcome::uploadStarting, K, K, K, K, TimerChange::stop},
+    // The preview read stops the poll; a declined Upload lets it go on.
+    {ShellOutcome::uploadDeclined, K, K, K, K, TimerChange::start},
     {ShellOutcome::uploadSucceeded, K, K, K, K, TimerChange::start},
     {ShellOutcome::uploadFailed, C, K, K, K, TimerChange::keep},
     {ShellOutcome::openSucceeded, K, K, S, K, TimerChange::start},

@@ -35,6 +35,7 @@ enum class ShellOutcome {
     machineReadFailed,
     downloadEnded,
     uploadStarting,
+    uploadDeclined,
     uploadSucceeded,
     uploadFailed,
     openSucceeded,

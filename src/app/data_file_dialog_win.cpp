@@ -24,7 +24,8 @@ int titleId(DataFileDialogMode mode) {
 
 } // namespace
 
-bool fileDialog(HWND owner, std::string& path, DataFileDialogMode mode) {
+bool fileDialog(HWND owner, std::string& path, DataFileDialogMode mode,
+                const std::string& initialFolder) {
     std::array<wchar_t, MAX_PATH> buffer{};
     std::wstring initial = utf8ToWide(path);
     initial.copy(buffer.data(), buffer.size() - 1);
@@ -36,6 +37,7 @@ bool fileDialog(HWND owner, std::string& path, DataFileDialogMode mode) {
     filter.push_back(L'\0');
     filter.push_back(L'\0');
     std::wstring title = loadString(titleId(mode));
+    const std::wstring folder = utf8ToWide(initialFolder);
 
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
@@ -45,6 +47,7 @@ bool fileDialog(HWND owner, std::string& path, DataFileDialogMode mode) {
     dialog.lpstrFile = buffer.data();
     dialog.nMaxFile = static_cast<DWORD>(buffer.size());
     dialog.lpstrTitle = title.c_str();
+    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     dialog.lpstrDefExt = L"DAT";
     dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_LONGNAMES;
     BOOL chosen = FALSE;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/record_store.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -30,10 +32,6 @@ constexpr uint8_t kStatusFaulty = 3;
 // A record length the machine answers for an id it does not keep; stored
 // as is and never followed by data.
 constexpr uint32_t kNoRecordLength = 0xFFFFFFFF;
-// The longest record on the wire: a One Touch fax entry, which the program
-// itself sends with this length although only 132 payload bytes exist.
-constexpr uint32_t kLongestRecordLength = 146;
-
 struct CommandHeader {
     uint8_t mark = kProtocolMark;
     uint8_t command = 0;

@@ -148,6 +148,11 @@ void SimulatedMachine::runCommand() {
         writeRecord();
         return;
     case kCommandReadRecord:
+        if (refuseReads) {
+            log("read 0x%05x refused: connection dropped", static_cast<unsigned>(header_.address));
+            drop();
+            return;
+        }
         replyWithRecord(findRecord(header_.address));
         return;
     case kCommandControl:
@@ -238,6 +243,8 @@ void SimulatedMachine::writeRecord() {
     record->payload.fill(0);
     const size_t kept = std::min<size_t>(header_.dataLength, kPayloadSize);
     std::copy_n(incoming_.begin() + kHeaderSize, kept, record->payload.begin());
+    if (record->recordId == corruptWritesOf)
+        record->payload[0] = static_cast<uint8_t>(~record->payload[0]);
     log("write 0x%05x %u bytes", static_cast<unsigned>(header_.address),
         static_cast<unsigned>(header_.dataLength));
 }

@@ -37,6 +37,12 @@ class SimulatedMachine {
     // Remote mode ends by itself after this long without an exchange other
     // than a status query (zero: never).
     std::chrono::seconds remoteTimeout{0};
+    // Faults tests set. A write of the record `corruptWritesOf` (0: none)
+    // is kept with its first payload byte inverted, as a machine that stored
+    // it wrongly would; while `refuseReads` is set a read-record command
+    // drops the connection instead of answering.
+    uint32_t corruptWritesOf = 0;
+    bool refuseReads = false;
     std::function<Clock::time_point()> clock = [] { return Clock::now(); };
     // Called with one line for every exchange the machine completes.
     std::function<void(const std::string&)> onExchange;

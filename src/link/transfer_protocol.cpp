@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr uint32_t kUploadSkippedRecordId = 0x10a00;
-
 bool sendHeader(LinkState& link, uint8_t command, uint32_t address, uint32_t dataLength) {
     const HeaderBytes bytes = encodeHeader({kProtocolMark, command, address, dataLength});
     return writeChannel(link, bytes.data(), bytes.size());
@@ -130,7 +128,3 @@ bool sendFinish(LinkState& link, uint8_t networkChangeFlag) {
     return sendControlByte(link, kControlFinish, networkChangeFlag);
 }
 
-bool uploadSkipsSlot(const RecordStore& store, int slot) {
-    return slot <= kCounterSlot ||
-           store.slots[static_cast<size_t>(slot)].recordId == kUploadSkippedRecordId;
-}

@@ -39,7 +39,3 @@ bool downloadAll(LinkState& link, RecordStore& store);
 bool uploadAll(LinkState& link, const RecordStore& store, uint8_t& networkChangeFlag);
 // The finish command and its flag byte, on the open channels.
 bool sendFinish(LinkState& link, uint8_t networkChangeFlag);
-
-// The slots an Upload leaves out: the read-only information and counter
-// records and the record 0x10a00.
-bool uploadSkipsSlot(const RecordStore& store, int slot);

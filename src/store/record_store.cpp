@@ -40,3 +40,9 @@ void initStore(RecordStore& store) {
     for (int slot = 0; slot < kSlotCount; ++slot)
         store.slots[static_cast<size_t>(slot)].recordId = slotRecordId(slot);
 }
+
+bool uploadSkipsSlot(const RecordStore& store, int slot) {
+    constexpr uint32_t kUploadSkippedRecordId = 0x10a00;
+    return slot <= kCounterSlot ||
+           store.slots[static_cast<size_t>(slot)].recordId == kUploadSkippedRecordId;
+}

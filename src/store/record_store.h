@@ -20,6 +20,10 @@ constexpr int kOneTouchKeyCount = 9;
 constexpr int kSpeedDialFirstSlot = 84;
 constexpr int kSpeedDialEntryCount = 100;
 
+// The longest record on the wire: a One Touch fax entry, which the program
+// itself sends with this length although only 132 payload bytes exist.
+constexpr uint32_t kLongestRecordLength = 146;
+
 struct SettingRecord {
     uint32_t recordId = 0;
     uint32_t payloadLength = 0;
@@ -37,3 +41,7 @@ uint32_t slotRecordId(int slot);
 
 // Zero-fills the whole image and writes every slot's record id.
 void initStore(RecordStore& store);
+
+// The slots an Upload leaves out: the read-only information and counter
+// records and the record 0x10a00.
+bool uploadSkipsSlot(const RecordStore& store, int slot);

@@ -65,6 +65,8 @@ TEST(ShellOutcomes, EachOutcomeSetsClearsOrKeepsEachFlag) {
         // Marks the image changed even when the question was declined.
         {downloadEnded, keep, "0001", "1111"},
         {uploadStarting, stop, "0000", "1111"},
+        // The preview's read stopped the poll; a declined Upload restarts it.
+        {uploadDeclined, start, "0000", "1111"},
         {uploadSucceeded, start, "0000", "1111"},
         {uploadFailed, keep, "0000", "0111"},
         {openSucceeded, start, "0010", "1111"},

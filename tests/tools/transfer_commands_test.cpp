@@ -153,7 +153,11 @@ TEST(TransferCommands, MachineWhoseOutputIsGoneStillServesAndSavesItsImage) {
 TEST(TransferCommands, FailuresEndWithAMessageAndANonZeroExit) {
     const fs::path target = scratchFile("never.dat");
     const std::pair<std::vector<std::string>, const char*> refusals[] = {
-        {{"--busy"}, "busy"}, {{"--product-id", "1234"}, "no machine found"}};
+        {{"--busy"}, "Machine is operating !"},
+        {{"--timed-out"}, "Disconnected from machine by timeout !"},
+        {{"--fault"}, "Machine has a problem!"},
+        {{"--refuse-reads"}, "Error reading/writing machine data!"},
+        {{"--product-id", "1234"}, "no machine found"}};
     for (const auto& [options, message] : refusals) {
         MachineProcess machine(options);
         const ToolResult result = runZeltDat("download " + target.string(), machine.address());
@@ -194,4 +198,30 @@ TEST(TransferCommands, TcpLinkSurvivesTheNetworkRestartAfterChangedNetworkSettin
     EXPECT_EQ(leaveRemoteMode(link, networkChangeFlag), LinkOutcome::done);
     closeLink(link);
     EXPECT_EQ(machine.stop(), 0);
+}
+
+TEST(TransferCommands, UploadKeepsWhatTheMachineHeldAndVerifiesWhatArrived) {
+    const fs::path snapshots = scratchFile("snapshots");
+    fs::remove_all(snapshots);
+    setenv("ZELT_SNAPSHOT_FOLDER", snapshots.c_str(), 1);
+    const fs::path uploaded = fs::path(ZELT_TEST_DATA_DIR) / "every_kind.dat";
+    MachineProcess machine({"--corrupt-write", "10c41"});
+    ASSERT_FALSE(machine.address().empty());
+
+    ToolResult result = runZeltDat("upload " + uploaded.string(), machine.address());
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.output.find("These records differ:\nRecord 0x10c41\n"), std::string::npos)
+        << result.output;
+    // The snapshot holds the machine's image from before: the sample.
+    ASSERT_EQ(std::distance(fs::directory_iterator(snapshots), fs::directory_iterator()), 1);
+    const fs::path snapshot = fs::directory_iterator(snapshots)->path();
+    EXPECT_TRUE(snapshot.filename().string().ends_with(" Reception.DAT")) << snapshot;
+    EXPECT_TRUE(sameRecords(readImage(snapshot), sampleMachineImage(), 0));
+
+    result = runZeltDat("upload " + uploaded.string() + " --no-verify", machine.address());
+    EXPECT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_EQ(runZeltDat("upload " + uploaded.string() + " --verify", machine.address()).exitCode,
+              2);
+    unsetenv("ZELT_SNAPSHOT_FOLDER");
+    fs::remove_all(snapshots);
 }

@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <unistd.h>
 
 namespace {
@@ -146,4 +147,26 @@ TEST(ZeltDat, ExportAndImportCarryThePhoneBookBothWays) {
     EXPECT_EQ(runZeltDat("import " + copy).exitCode, 2);
     EXPECT_EQ(runZeltDat("import " + copy + " " + source).exitCode, 1); // not a phone book
     fs::remove_all(folder);
+}
+
+TEST(ZeltDat, DiffListsWhatUploadingTheSecondFileChangesAsTextOrJson) {
+    const fs::path example = fs::path(ZELT_TEST_DATA_DIR) / "every_kind.dat";
+    ToolResult same = runZeltDat("diff " + example.string() + " " + example.string());
+    EXPECT_EQ(same.exitCode, 0);
+    EXPECT_EQ(same.output, "The two images hold the same settings and the same phone book.\n");
+
+    const fs::path edited = fs::temp_directory_path() / "zelt-diff-edited.dat";
+    std::string bytes = readAll(example);
+    bytes[84 * 140 + 8 + 29] ^= 0x01; // Speed Dial 1's first dial digit: 0 becomes 1
+    std::ofstream(edited, std::ios::binary) << bytes;
+    const ToolResult text = runZeltDat("diff " + example.string() + " " + edited.string());
+    EXPECT_EQ(text.exitCode, 0);
+    EXPECT_EQ(text.output, "Speed Dial 1 (Warehouse): changed\n"
+                           "    Fax number: 0P12 345-678 \u2192 1P12 345-678\n");
+    const ToolResult json =
+        runZeltDat("diff " + example.string() + " " + edited.string() + " --json");
+    EXPECT_NE(json.output.find("\"name\": \"Fax number\""), std::string::npos) << json.output;
+    EXPECT_EQ(runZeltDat("diff " + example.string()).exitCode, 2);
+    EXPECT_EQ(runZeltDat("diff /no/such.dat " + example.string()).exitCode, 1);
+    fs::remove(edited);
 }

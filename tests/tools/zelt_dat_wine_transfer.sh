@@ -28,12 +28,16 @@ done
 port=$(sed -n '1s/.*://p' "$work/machine.out")
 [ -n "$port" ] || fail "zelt-machine did not start"
 export ZELT_MACHINE_ADDRESS=127.0.0.1:$port
+# The machine's image from before the upload goes here, never into the
+# prefix's profile.
+export ZELT_SNAPSHOT_FOLDER="Z:$work/snapshots"
 
 "$emulator" "$zeltDat" download "Z:$work/downloaded.dat" || fail "download"
 "$machine" --write-sample "$work/sample.dat" || fail "write-sample"
 cmp "$work/downloaded.dat" "$work/sample.dat" || fail "downloaded image differs from the sample"
 
 "$emulator" "$zeltDat" upload "Z:$uploadFile" || fail "upload"
+cmp "$work/snapshots/"*" Reception.DAT" "$work/sample.dat" || fail "no snapshot of the machine's image"
 kill -TERM "$pid" && wait "$pid" || fail "zelt-machine did not end cleanly"
 pid=
 # Slots 0-2 (information records and 0x10a00) are never uploaded.

@@ -2,9 +2,12 @@
 
 #include "app/shell_backup_win.h"
 #include "phonebook/entry_lists_win.h"
+#include "store/data_file.h"
 #include "store/dial_entry.h"
 #include "store/settings_mirror.h"
 #include "win/win_text_win.h"
+
+#include <array>
 
 using harness::MessageBoxRecord;
 using harness::ModalScript;
@@ -136,11 +139,16 @@ TEST_F(MachineWindowTest, FailedDownloadReportsAndStopsPolling) {
 
 TEST_F(MachineWindowTest, FailedUploadReportsAndStopsPolling) {
     connectAndDownload();
+    // The machine goes while the preview reads it: the plain question is
+    // asked, then the Upload fails.
     machine.unplugAfter(3000);
     ModalScript script;
+    const MessageBoxRecord& noPreview = script.answerMessageBox(IDOK);
     const MessageBoxRecord& question = script.answerMessageBox(IDYES);
     const MessageBoxRecord& box = script.answerMessageBox(IDOK);
     command(IDM_UPLOAD);
+    EXPECT_EQ(noPreview.text, L"The machine's current settings could not be read, so no preview "
+                              L"of the changes is possible.");
     EXPECT_EQ(question.text,
               L"This setting data by PC overwrite to the machine's setting.\nOverwrite?");
     EXPECT_EQ(box.text, L"Error reading/writing machine data!");
@@ -201,7 +209,8 @@ TEST_F(MachineWindowTest, DownloadThenUploadLeavesTheMachineHoldingTheProgramsIm
     renameSpeedDial(workspace().mirror, workspace().store, 3, "Uploaded Name");
     const RecordStore machineBefore = machine.image;
     ModalScript script;
-    script.answerMessageBox(IDYES);
+    answerChanges(script, IDOK);
+    script.answerMessageBox(IDOK); // verified
     command(IDM_UPLOAD);
     EXPECT_EQ(workspace().view.connected, 1);
     EXPECT_TRUE(pollTimerWasRunning());
@@ -231,7 +240,8 @@ TEST_F(MachineWindowTest, TreeRootPopupDownloadAndUploadAreTheMachineMenusComman
     EXPECT_EQ(workspace().view.documentLoaded, 1);
     renameSpeedDial(workspace().mirror, workspace().store, 0, "From The Popup");
     ModalScript script;
-    script.answerMessageBox(IDYES);
+    answerChanges(script, IDOK);
+    script.answerMessageBox(IDOK);
     command(IDM_TREE_UPLOAD);
     EXPECT_EQ(speedDialName(machine.image, 0), "From The Popup");
 }
@@ -240,7 +250,7 @@ TEST_F(MachineWindowTest, DisconnectAfterCarryingNetworkChangesIsSilent) {
     connectAndDownload();
     workspace().networkChangeFlag = 1;
     ModalScript script;
-    script.answerMessageBox(IDYES);
+    answerChanges(script, IDOK); // no verify: the machine restarts its network side
     command(IDM_UPLOAD);
     ASSERT_EQ(workspace().networkChangeFlag, 2);
     // The machine restarts its network side and refuses the leave-mode
@@ -272,7 +282,8 @@ TEST_F(MachineWindowTest, CommandStatesFollowDocumentAndConnection) {
                        IDM_VIEW_SPEED_DIAL, IDM_VIEW_GROUP, IDM_SAVE_AS, IDM_EXPORT_PHONE_BOOK,
                        IDM_IMPORT_PHONE_BOOK})
             EXPECT_EQ(menuEnabled(id), expected.documentCommands) << id;
-        for (int id : {IDM_OPEN, IDM_PROPERTIES, IDM_EXIT, IDM_HELP_TOPICS, IDM_ABOUT})
+        for (int id : {IDM_OPEN, IDM_PROPERTIES, IDM_EXIT, IDM_HELP_TOPICS, IDM_ABOUT,
+                       IDM_COMPARE_WITH, IDM_OPEN_SNAPSHOT})
             EXPECT_TRUE(menuEnabled(id)) << id;
     };
     check({"no document, disconnected", true, false, false, false, false, false});
@@ -319,4 +330,103 @@ TEST_F(MachineWindowTest, RefusedRemoteModeIsReportedButTheMachineCountsAsConnec
     expectConnection(1, 1);
     EXPECT_EQ(activityText(), L"Local Setup");
     EXPECT_TRUE(pollTimerWasRunning());
+}
+
+// Upload shows what changes, keeps what the machine held, and checks what
+// arrived: No sends nothing, Yes sends and verifies, a record the machine
+// stores wrongly is named.
+TEST_F(MachineWindowTest, UploadPreviewsTheChangesKeepsASnapshotAndVerifies) {
+    connectAndDownload();
+    renameSpeedDial(workspace().mirror, workspace().store, 0, "First Edit");
+    renameSpeedDial(workspace().mirror, workspace().store, 3, "Second Edit");
+    const RecordStore machineBefore = machine.image;
+    {
+        ModalScript script;
+        const auto shown = answerChanges(script, IDCANCEL);
+        command(IDM_UPLOAD);
+        EXPECT_EQ(shown->title, L"Changes on the machine");
+        EXPECT_EQ(shown->heading,
+                  L"This setting data by PC overwrite to the machine's setting.\nOverwrite?");
+        EXPECT_EQ(shown->list, L"Speed Dial 1 (First Edit): changed\r\n"
+                               L"    Name: A. Berger \u2192 First Edit\r\n"
+                               L"Speed Dial 4 (Second Edit): changed\r\n"
+                               L"    Name: Delta Freight \u2192 Second Edit\r\n");
+        EXPECT_TRUE(shown->asks);
+    }
+    EXPECT_TRUE(machine.image == machineBefore);
+    // The test's own folder stands for the profile's local application data.
+    std::array<wchar_t, MAX_PATH> profile{};
+    GetEnvironmentVariableW(L"LOCALAPPDATA", profile.data(), MAX_PATH);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(
+        (std::wstring(profile.data()) + L"\\Zelt\\Snapshots\\* Reception.DAT").c_str(), &found);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE) << "no snapshot of the machine's image";
+    FindClose(search);
+    // Restoring is Open Snapshot and Upload.
+    const std::wstring snapshot =
+        std::wstring(profile.data()) + L"\\Zelt\\Snapshots\\" + found.cFileName;
+    {
+        ModalScript script;
+        harness::answerFileDialog(script, snapshot);
+        command(IDM_OPEN_SNAPSHOT);
+    }
+    EXPECT_EQ(workspace().currentFilePath, wideToUtf8(snapshot));
+    EXPECT_EQ(speedDialName(workspace().store, 3), "Delta Freight");
+    renameSpeedDial(workspace().mirror, workspace().store, 0, "First Edit");
+    renameSpeedDial(workspace().mirror, workspace().store, 3, "Second Edit");
+
+    ModalScript script;
+    answerChanges(script, IDOK);
+    const MessageBoxRecord& verified = script.answerMessageBox(IDOK);
+    command(IDM_UPLOAD);
+    EXPECT_EQ(verified.text, L"Upload verified: the machine holds every record as it was sent.");
+    EXPECT_EQ(speedDialName(machine.image, 3), "Second Edit");
+
+    machine.corruptWritesOf = 0x10c40;
+    answerChanges(script, IDOK);
+    const MessageBoxRecord& mismatch = script.answerMessageBox(IDOK);
+    command(IDM_UPLOAD);
+    EXPECT_NE(mismatch.text.find(L"These records differ:\nRecord 0x10c40\n\n"), std::wstring::npos)
+        << mismatch.text;
+    EXPECT_TRUE(pollTimerWasRunning());
+}
+
+TEST_F(MachineWindowTest, UploadToAMachineRefusingReadsAsksThePlainQuestion) {
+    connectAndDownload();
+    renameSpeedDial(workspace().mirror, workspace().store, 1, "Sent Unseen");
+    machine.refuseReads = true;
+    ModalScript script;
+    const MessageBoxRecord& noPreview = script.answerMessageBox(IDOK);
+    const MessageBoxRecord& question = script.answerMessageBox(IDYES);
+    const MessageBoxRecord& unchecked = script.answerMessageBox(IDOK);
+    command(IDM_UPLOAD);
+    EXPECT_NE(noPreview.text.find(L"no preview"), std::wstring::npos) << noPreview.text;
+    EXPECT_EQ(question.text,
+              L"This setting data by PC overwrite to the machine's setting.\nOverwrite?");
+    EXPECT_EQ(unchecked.text,
+              L"The Upload is done, but the records could not be read back to check them.");
+    EXPECT_EQ(speedDialName(machine.image, 1), "Sent Unseen");
+    expectConnection(1, 1);
+}
+
+TEST_F(MachineWindowTest, CompareWithListsTheOneSpeedDialEntryThatDiffers) {
+    connectAndDownload();
+    RecordStore file = workspace().store;
+    SettingsMirror mirror;
+    unpackStore(file, mirror);
+    renameSpeedDial(mirror, file, 5, "Only Here");
+    packStore(mirror, file);
+    const std::string path = workspace().backupFilePath + ".compare.dat";
+    ASSERT_EQ(writeDataFile(path, file), 1);
+    const RecordStore before = workspace().store;
+
+    ModalScript script;
+    harness::answerFileDialog(script, utf8ToWide(path));
+    const auto shown = answerChanges(script, IDCANCEL);
+    command(IDM_COMPARE_WITH);
+    EXPECT_EQ(shown->title, L"Compare With...");
+    EXPECT_EQ(shown->list, L"Speed Dial 6 (Only Here): changed\r\n"
+                           L"    Name: Field Team \u2192 Only Here\r\n");
+    EXPECT_FALSE(shown->asks);
+    EXPECT_TRUE(workspace().store == before);
 }

@@ -35,8 +35,8 @@ std::vector<char> fileBytes(const std::string& path) {
 }
 
 void writeFileBytes(const std::string& path, const std::vector<char>& bytes) {
-    HANDLE file = CreateFileW(utf8ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              0, nullptr);
+    HANDLE file =
+        CreateFileW(utf8ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     DWORD written = 0;
     WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
@@ -244,9 +244,9 @@ TEST_F(DataSafety, DecliningTheUploadQuestionTransfersNothing) {
     };
     {
         ModalScript script;
-        const MessageBoxRecord& question = script.answerMessageBox(IDNO);
+        const auto question = answerChanges(script, IDCANCEL);
         command(IDM_UPLOAD);
-        EXPECT_TRUE(question.shown);
+        EXPECT_TRUE(question->asks);
     }
     EXPECT_EQ(writes, 0);
     EXPECT_TRUE(machine.image == machineBefore);

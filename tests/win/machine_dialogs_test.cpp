@@ -21,7 +21,8 @@ class MachineDialogsTest : public MachineWindowTest {
 
     void upload() {
         ModalScript script;
-        script.answerMessageBox(IDYES);
+        answerChanges(script, IDOK);
+        script.answerMessageBox(IDOK); // verified
         command(IDM_UPLOAD);
     }
 };

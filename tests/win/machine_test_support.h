@@ -1,10 +1,10 @@
 #pragma once
 
 #include "harness/harness.h"
-#include "resource_ids.h"
 #include "link/in_process_transport.h"
 #include "link/sample_machine_image.h"
 #include "link/simulated_machine.h"
+#include "resource_ids.h"
 
 #include <commctrl.h>
 
@@ -46,7 +46,9 @@ class MachineWindowTest : public harness::MainWindowTest {
     bool toolbarEnabled(int commandId) {
         return SendMessageW(shell().toolbar, TB_ISBUTTONENABLED, commandId, 0) != 0;
     }
-    std::wstring statusPaneText() { return harness::controlText(shell().statusPane, IDC_STATUS_TEXT); }
+    std::wstring statusPaneText() {
+        return harness::controlText(shell().statusPane, IDC_STATUS_TEXT);
+    }
     std::wstring activityText() { return harness::statusBarParts(shell().statusBar).at(1); }
 
     // What the one message box of a step said, and the connection as it
@@ -77,6 +79,24 @@ class MachineWindowTest : public harness::MainWindowTest {
     }
     ShownMessage messageOfTimerTick() {
         return messageShownBy([this] { timerTick(); });
+    }
+
+    // What the "Changes on the machine" dialog showed; filled when it comes
+    // up and is answered with `button` (IDOK is Yes, IDCANCEL is No or Close).
+    struct ShownChanges {
+        std::wstring title, heading, list;
+        bool asks = false;
+    };
+    std::shared_ptr<ShownChanges> answerChanges(harness::ModalScript& script, int button) {
+        auto shown = std::make_shared<ShownChanges>();
+        script.then([shown, button](HWND dialog) {
+            shown->title = harness::windowText(dialog);
+            shown->heading = harness::controlText(dialog, IDC_CHANGES_QUESTION);
+            shown->list = harness::controlText(dialog, IDC_CHANGES_LIST);
+            shown->asks = IsWindowVisible(GetDlgItem(dialog, IDOK));
+            harness::clickButton(dialog, button);
+        });
+        return shown;
     }
 
     void expectConnection(int connected, uint32_t linkActive) {

@@ -65,6 +65,8 @@ TEST(MenuResources, MainMenuOffersEveryCommandUnderItsPopup) {
                                       {IDM_SAVE_AS, L"Save &As..."},
                                       {IDM_EXPORT_PHONE_BOOK, L"&Export Phone Book..."},
                                       {IDM_IMPORT_PHONE_BOOK, L"&Import Phone Book..."},
+                                      {IDM_COMPARE_WITH, L"Co&mpare With..."},
+                                      {IDM_OPEN_SNAPSHOT, L"Open S&napshot..."},
                                       {IDM_PRINT, L"&Print\tCtrl+P"},
                                       {IDM_EXIT, L"E&xit"}});
     expectItems(GetSubMenu(menu, 1), {{IDM_CUT, L"Cu&t\tCtrl+X"},

@@ -30,7 +30,7 @@ ALLOWED = {
     "src/settings": BELOW_FEATURES | {"win"},
     "src/printing": BELOW_FEATURES | {"win"},
     "src/app": BELOW_FEATURES | {"phonebook", "settings", "printing", "exchange", "win"},
-    "tools/zelt-dat": {"store", "link", "workspace", "exchange", STRINGS},
+    "tools/zelt-dat": {"store", "link", "workspace", "exchange", "settings", STRINGS},
     "tools/zelt-machine": {"store", "link"},
     "tools/zelt-tour": set(),
 }

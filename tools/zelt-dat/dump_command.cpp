@@ -1,5 +1,5 @@
-#include "json_writer.h"
 #include "store/code_page_text.h"
+#include "store/json_writer.h"
 #include "tool_commands.h"
 
 #include "store/data_file.h"

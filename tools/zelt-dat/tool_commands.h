@@ -24,6 +24,7 @@ int runDownloadCommand(std::span<const std::string> arguments);
 int runUploadCommand(std::span<const std::string> arguments);
 int runExportCommand(std::span<const std::string> arguments);
 int runImportCommand(std::span<const std::string> arguments);
+int runDiffCommand(std::span<const std::string> arguments);
 
 // Dispatches a full argument list (program name first) to its subcommand.
 int runZeltDat(std::span<const std::string> arguments);

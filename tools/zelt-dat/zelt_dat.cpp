@@ -15,6 +15,8 @@ constexpr ToolCommand kCommands[] = {
      "add (or with --replace, put in place of the phone book) the entries of a CSV or vCard file; "
      "prints what happens to each row",
      runImportCommand},
+    {"diff", "A.DAT B.DAT [--json]", "what uploading B would change on a machine holding A",
+     runDiffCommand},
 };
 
 void printUsage() {

@@ -36,24 +36,11 @@ int openListener(uint16_t port, uint16_t& boundPort) {
     return listener;
 }
 
-bool sendAll(int socket, const uint8_t* data, size_t count) {
-    while (count > 0) {
-        const ssize_t sent = ::send(socket, data, count, MSG_NOSIGNAL);
-        if (sent < 0 && errno == EINTR)
-            continue;
-        if (sent <= 0)
-            return false;
-        data += sent;
-        count -= static_cast<size_t>(sent);
-    }
-    return true;
-}
-
-// Waits until `socket` has something to read; false when a stop was
-// requested first.
-bool waitReadable(int socket, const volatile std::sig_atomic_t& stopRequested) {
+// Waits until `socket` is ready for `events`; false when a stop was
+// requested first or the socket failed.
+bool waitReady(int socket, short events, const volatile std::sig_atomic_t& stopRequested) {
     while (!stopRequested) {
-        pollfd watched{socket, POLLIN, 0};
+        pollfd watched{socket, events, 0};
         const int ready = ::poll(&watched, 1, kPollMilliseconds);
         if (ready > 0)
             return true;
@@ -63,15 +50,35 @@ bool waitReadable(int socket, const volatile std::sig_atomic_t& stopRequested) {
     return false;
 }
 
+// Sends without ever blocking in send(): a client that has stopped reading
+// fills the socket's buffer, and the machine must still end promptly on a
+// stop request.
+bool sendAll(int socket, const uint8_t* data, size_t count,
+             const volatile std::sig_atomic_t& stopRequested) {
+    while (count > 0) {
+        const ssize_t sent = ::send(socket, data, count, MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (sent < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK)) {
+            if (!waitReady(socket, POLLOUT, stopRequested))
+                return false;
+            continue;
+        }
+        if (sent <= 0)
+            return false;
+        data += sent;
+        count -= static_cast<size_t>(sent);
+    }
+    return true;
+}
+
 // Relays bytes between one connection and the machine until either side
 // ends it.
 void serveConnection(SimulatedMachine& machine, int connection,
                      const volatile std::sig_atomic_t& stopRequested) {
     const DeviceDescriptor descriptor = machine.descriptor();
-    if (!sendAll(connection, descriptor.data(), descriptor.size()))
+    if (!sendAll(connection, descriptor.data(), descriptor.size(), stopRequested))
         return;
     std::vector<uint8_t> buffer(4096);
-    while (machine.connected() && waitReadable(connection, stopRequested)) {
+    while (machine.connected() && waitReady(connection, POLLIN, stopRequested)) {
         const ssize_t received = ::recv(connection, buffer.data(), buffer.size(), 0);
         if (received < 0 && errno == EINTR)
             continue;
@@ -80,7 +87,7 @@ void serveConnection(SimulatedMachine& machine, int connection,
         machine.receive(buffer.data(), static_cast<size_t>(received));
         size_t reply;
         while ((reply = machine.send(buffer.data(), buffer.size())) > 0)
-            if (!sendAll(connection, buffer.data(), reply))
+            if (!sendAll(connection, buffer.data(), reply, stopRequested))
                 return;
     }
 }
@@ -95,10 +102,14 @@ bool serveMachine(SimulatedMachine& machine, uint16_t port,
     if (listener < 0)
         return false;
     onListening(boundPort);
-    while (waitReadable(listener, stopRequested)) {
+    while (waitReady(listener, POLLIN, stopRequested)) {
         const int connection = ::accept(listener, nullptr, nullptr);
-        if (connection < 0)
+        if (connection < 0) {
+            // A listener that stays readable while accept fails (out of file
+            // descriptors) would turn this loop into a spin: wait a period.
+            ::poll(nullptr, 0, kPollMilliseconds);
             continue;
+        }
         int on = 1;
         setsockopt(connection, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
         if (machine.connect()) {

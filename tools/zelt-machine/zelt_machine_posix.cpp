@@ -6,6 +6,7 @@
 #include "machine_server.h"
 #include "store/data_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <csignal>
 #include <cstdio>
@@ -32,13 +33,24 @@ struct Options {
     uint16_t productId = 0x2078;
     bool busy = false;
     bool faulty = false;
+    bool timedOut = false;
+    bool refuseReads = false;
+    uint32_t corruptWritesOf = 0;
     unsigned remoteTimeoutSeconds = 0;
     bool verbose = false;
 };
 
+// The switches that take no value.
+constexpr std::pair<std::string_view, bool Options::*> kSwitches[] = {
+    {"--busy", &Options::busy},          {"--fault", &Options::faulty},
+    {"--timed-out", &Options::timedOut}, {"--refuse-reads", &Options::refuseReads},
+    {"--verbose", &Options::verbose},
+};
+
 constexpr const char* kUsage =
     "usage: zelt-machine [--port N] [--image FILE] [--product-id HEX] [--busy] [--fault]\n"
-    "                    [--remote-timeout SECONDS] [--verbose]\n"
+    "                    [--timed-out] [--remote-timeout SECONDS] [--verbose]\n"
+    "                    [--refuse-reads] [--corrupt-write HEX-ID]\n"
     "       zelt-machine --write-sample FILE\n"
     "Serves a simulated machine on 127.0.0.1 (port 0: any free port; the first line\n"
     "printed names it). With --image the records are loaded from FILE when it exists\n"
@@ -53,10 +65,10 @@ template <typename Number> bool parseNumber(std::string_view text, Number& value
 bool parseOptions(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view name = argv[i];
-        if (name == "--busy" || name == "--fault" || name == "--verbose") {
-            (name == "--busy"    ? options.busy
-             : name == "--fault" ? options.faulty
-                                 : options.verbose) = true;
+        const auto flag = std::find_if(std::begin(kSwitches), std::end(kSwitches),
+                                       [&](const auto& entry) { return entry.first == name; });
+        if (flag != std::end(kSwitches)) {
+            options.*(flag->second) = true;
             continue;
         }
         if (i + 1 >= argc)
@@ -67,6 +79,8 @@ bool parseOptions(int argc, char** argv, Options& options) {
             valid = parseNumber(value, options.port);
         else if (name == "--product-id")
             valid = parseNumber(value, options.productId, 16);
+        else if (name == "--corrupt-write")
+            valid = parseNumber(value, options.corruptWritesOf, 16);
         else if (name == "--remote-timeout")
             valid = parseNumber(value, options.remoteTimeoutSeconds);
         else if (name == "--image")
@@ -136,6 +150,9 @@ int main(int argc, char** argv) {
     machine.productId = options.productId;
     machine.busy = options.busy;
     machine.faulty = options.faulty;
+    machine.remoteTimedOut = options.timedOut;
+    machine.refuseReads = options.refuseReads;
+    machine.corruptWritesOf = options.corruptWritesOf;
     machine.remoteTimeout = std::chrono::seconds(options.remoteTimeoutSeconds);
     if (options.verbose)
         machine.onExchange = printExchange;

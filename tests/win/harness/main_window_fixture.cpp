@@ -7,8 +7,10 @@ namespace harness {
 
 // Every test has a backup file of its own in a fresh folder, so that no test
 // sees what an earlier one left and none touches a real one.
+// The per-user snapshot folder lies in the same fresh folder.
 void MainWindowTest::SetUp() {
     workspace_->backupFilePath = wideToUtf8(backupFolder_.file(L"A4QELD.BAK"));
+    SetEnvironmentVariableW(L"LOCALAPPDATA", backupFolder_.path().c_str());
     ASSERT_TRUE(startShell(*shell_, GetModuleHandleW(nullptr), *workspace_, SW_SHOWNORMAL));
     ASSERT_NE(mainWindow(), nullptr);
     pumpMessages();
