@@ -96,11 +96,11 @@ TEST(ImageChanges, EveryEntryKindAndSettingEncodingReadsAsItsPageShowsIt) {
          "Station name: Reception \u2192 Front\n"},
         {"a record no page names, and records no Upload writes",
          [](EditedImage& i) {
-             i.mirror.ringCount = 5;                 // 0x10402, on no page yet
+             i.mirror.ringCountMaximum = 5;          // 0x10403, on no page
              i.mirror.countryCode = 9;               // 0x10a00
              i.mirror.machineInformation.nicKit = 0; // read-only
          },
-         "Record 0x10402: 02 \u2192 05\n"},
+         "Record 0x10403: 09 \u2192 05\n"},
     };
     const EditedImage machine;
     for (const ChangeCase& c : cases) {

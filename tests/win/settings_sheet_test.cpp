@@ -438,8 +438,9 @@ TEST_F(MachineWindowTest, NetworkChangesReachTheMachineAndItsRestartIsSilent) {
     EXPECT_EQ(workspace().networkChangeFlag, 1);
 
     ModalScript script;
-    script.answerMessageBox(IDYES);
+    const auto shown = answerChanges(script, IDOK);
     command(IDM_UPLOAD);
+    EXPECT_NE(shown->list.find(L"Network Setting"), std::wstring::npos) << shown->list;
     EXPECT_EQ(machine.image.slots[kAddressSlots[1]].payload[0], 0x0B);
     timerTick();
     EXPECT_TRUE(script.finished()) << "no message box after the question";
