@@ -7,16 +7,6 @@
 
 namespace {
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 // Each speed by its list name and by its bits per second.
 constexpr std::array<std::string_view, 3> kSpeedNames = {"9.6K", "14.4K", "33.6K"};
 constexpr std::array<std::string_view, 3> kSpeedRates = {"9600", "14400", "33600"};
@@ -221,4 +211,14 @@ bool looksLikeSpreadsheetFigure(std::string_view text) {
         point == std::string_view::npos ||
         (!fraction.empty() && fraction.find_first_not_of("0123456789") == std::string_view::npos);
     return decimal(whole, 3).has_value() && fractionDigits && decimal(exponent, 3).has_value();
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
 }

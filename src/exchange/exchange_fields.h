@@ -13,6 +13,9 @@
 // The field formats of the exchange files, written and read back by the
 // same table, so an exported file always reads back as it was.
 
+// Spreadsheets and address books write their words in any case.
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+
 std::string speedText(uint8_t speedIndex);
 std::optional<uint8_t> speedOfText(std::string_view text); // "9.6K"/"9600"... ; blank gives 33.6K
 

@@ -6,7 +6,6 @@
 #include "store/machine_charset.h"
 
 #include <array>
-#include <cctype>
 
 namespace {
 
@@ -22,16 +21,6 @@ constexpr KindName kKindNames[] = {
     {RowKind::speedDial, "SD"},        {RowKind::oneTouch, "OneTouch"},
     {RowKind::speedDial, "SpeedDial"},
 };
-
-bool sameWord(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 ExchangeRow rowOf(const DialEntry& entry, RowKind kind, int index, int codePage,
                   uint8_t paperFamily, bool withPasswords) {
@@ -76,7 +65,7 @@ RowKind rowKindOfName(std::string_view text) {
     if (text.empty())
         return RowKind::unstated;
     for (const KindName& name : kKindNames)
-        if (sameWord(name.name, text))
+        if (equalsIgnoringCase(name.name, text))
             return name.kind;
     return RowKind::unknown;
 }
