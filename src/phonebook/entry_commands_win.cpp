@@ -39,7 +39,7 @@ void openGroupRegisterDialog(HWND list, Workspace& workspace, int row) {
     GroupForm form = openGroupForm(workspace, row);
     if (!showGroupDialog(list, form))
         return;
-    saveGroupForm(workspace, form, today());
+    saveGroupForm(workspace, form, localToday());
     refreshGroupList(list, workspace);
     selectEntryRow(list, row);
 }
