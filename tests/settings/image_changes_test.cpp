@@ -116,16 +116,18 @@ TEST(ImageChanges, EveryEntryKindAndSettingEncodingReadsAsItsPageShowsIt) {
          "E-Mail Setting(1): Sender Name: Front Desk \u2192 B\u00FCro\n"
          "E-Mail Setting(1): SMTP Port No.: 25 \u2192 587\n"
          "E-Mail Setting(1): SMTP Timeout: 60 sec \u2192 90 sec\n"},
-        {"password never in clear, not even raw; rings as the page's label counts them",
+        {"password never in clear, not even raw; rings as the label counts; the tray dialog",
          [](EditedImage& i) {
              setFieldText(i.mirror.memoryRxSchedule.password, "1234");
              i.mirror.memoryRxSchedule.timesSet = 0xC0;
              i.mirror.ringCount = 4;
+             i.mirror.selectTray1 = 1; // in the dialog the page opens
          },
          "RX Operation: Password: changed\n"
          "Record 0x10401: 00 00 ** ** ** ** ** ** ** ** 00 00 \u2192 00 00 ** ** ** ** ** ** ** ** "
          "c0 00\n"
-         "RX Operation: No. of rings: 3 \u2192 5\n"},
+         "RX Operation: No. of rings: 3 \u2192 5\n"
+         "RX Operation: Tray1: Disable \u2192 Enable\n"},
         {"a record no page names, and records no Upload writes",
          [](EditedImage& i) {
              i.mirror.ringCountMaximum = 5;          // 0x10403, on no page
