@@ -705,6 +705,7 @@
 #define IDS_VERIFY_MISMATCH 9354
 #define IDS_VERIFY_UNREADABLE 9355
 #define IDS_CHANGES_CLOSE 9356
+#define IDS_CHANGE_HELD_VALUE 9357
 
 // Safe Upload (own dialog, control and menu ids 9550-9599)
 #define IDD_IMAGE_CHANGES 9550

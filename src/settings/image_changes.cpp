@@ -60,13 +60,17 @@ struct ImagePair {
 
 // ---- Settings ----
 
-// A setting byte as a page shows it: the page, the control row and where
-// the byte lies in the image.
+// The bytes a page edits as the page shows them: the page (or the dialog a
+// page opens, named by its template), the control row, and where the bytes
+// lie in the image.
 struct NamedSetting {
-    const SheetPageRow* page;
+    int titleId;
+    int templateId;
+    const PageDef* page;
     const ControlRow* row;
     int slot;
     size_t byte;
+    size_t width;
 };
 
 const MirrorField* fieldHolding(size_t mirrorOffset) {
@@ -76,31 +80,41 @@ const MirrorField* fieldHolding(size_t mirrorOffset) {
     return nullptr;
 }
 
-// Every byte a page edits, once: the first row in tab order whose control
-// the page's template has (a page may offer one setting through either of
-// two controls, and its template picks one).
+// Every setting a page edits, once: the first row in tab order whose
+// control the template has (a page may offer one setting through either of
+// two controls, and its template picks one). A dialog a page opens names
+// its settings under the page's title.
+void addNamedSettings(std::vector<NamedSetting>& named, int titleId, int templateId,
+                      const PageDef& page) {
+    for (const ControlRow& row : page.controls) {
+        if (row.kind == ControlKind::dialog && row.dialog != nullptr) {
+            addNamedSettings(named, titleId, row.templateId, row.dialog());
+            continue;
+        }
+        const MirrorField* field = fieldHolding(row.field.offset);
+        if (row.kind == ControlKind::plain || row.kind == ControlKind::dialog ||
+            field == nullptr || findDialogControl(templateId, row.controlId) == nullptr)
+            continue;
+        const size_t byte = row.field.offset - field->mirrorOffset;
+        const bool known = std::any_of(named.begin(), named.end(), [&](const NamedSetting& n) {
+            return n.slot == field->slot && n.byte == byte;
+        });
+        if (!known)
+            named.push_back({titleId, templateId, &page, &row, field->slot, byte,
+                             std::min(row.field.width, field->width - byte)});
+    }
+}
+
 std::vector<NamedSetting> namedSettings() {
     std::vector<NamedSetting> named;
-    for (const SheetPageRow& page : sheetPageTable()) {
-        for (const ControlRow& row : page.page().controls) {
-            const MirrorField* field = fieldHolding(row.field.offset);
-            if (row.kind == ControlKind::plain || field == nullptr ||
-                findDialogControl(page.templateId, row.controlId) == nullptr)
-                continue;
-            const size_t byte = row.field.offset - field->mirrorOffset;
-            const bool known = std::any_of(named.begin(), named.end(), [&](const NamedSetting& n) {
-                return n.slot == field->slot && n.byte == byte;
-            });
-            if (!known)
-                named.push_back({&page, &row, field->slot, byte});
-        }
-    }
+    for (const SheetPageRow& page : sheetPageTable())
+        addNamedSettings(named, page.titleId, page.templateId, page.page());
     return named;
 }
 
 std::string settingName(const NamedSetting& setting) {
     const DialogControlText* control =
-        findDialogControl(setting.page->templateId, setting.row->controlId);
+        findDialogControl(setting.templateId, setting.row->controlId);
     std::string_view name = control->label;
     if (setting.row->kind == ControlKind::check)
         name = control->text;
@@ -108,17 +122,32 @@ std::string settingName(const NamedSetting& setting) {
         name = control->group;
     if (name.empty())
         name = control->text;
-    return text(setting.page->titleId) + ": " + std::string(name);
+    return text(setting.titleId) + ": " + std::string(name);
 }
 
-std::string settingValue(const NamedSetting& setting, const SettingsMirror& mirror) {
+std::string dottedQuad(uint32_t address) {
+    char buffer[20];
+    std::snprintf(buffer, sizeof buffer, "%u.%u.%u.%u", address >> 24, (address >> 16) & 0xFF,
+                  (address >> 8) & 0xFF, address & 0xFF);
+    return buffer;
+}
+
+// What the page's own view shows for the row: the scroll label after the
+// page's rules, the address in the order the control shows it. The model
+// only decides which controls show, never these values.
+ControlState viewedState(const NamedSetting& setting, SettingsMirror& mirror) {
+    std::vector<ControlState> view = pageView(*setting.page, PageContext{mirror});
+    return *findState(view, setting.row->controlId);
+}
+
+std::string settingValue(const NamedSetting& setting, SettingsMirror& mirror, int codePage) {
     const ControlRow& row = *setting.row;
     const int value = readByte(mirror, row.field);
     switch (row.kind) {
     case ControlKind::radio:
-        for (const ControlRow& other : setting.page->page().controls) {
+        for (const ControlRow& other : setting.page->controls) {
             const DialogControlText* control =
-                findDialogControl(setting.page->templateId, other.controlId);
+                findDialogControl(setting.templateId, other.controlId);
             if (other.kind == ControlKind::radio && other.field.offset == row.field.offset &&
                 other.value == value && control != nullptr)
                 return std::string(control->text);
@@ -135,22 +164,51 @@ std::string settingValue(const NamedSetting& setting, const SettingsMirror& mirr
         if (value == row.clearedValue)
             return text(IDS_CHANGE_OFF);
         break;
-    case ControlKind::scroll:
-        return row.unitId != 0 ? number(value) + " " + text(row.unitId) : number(value);
+    case ControlKind::scroll: {
+        const int shown = viewedState(setting, mirror).labelValue;
+        return row.unitId != 0 ? number(shown) + " " + text(row.unitId) : number(shown);
+    }
+    case ControlKind::text: {
+        const std::string_view shown = readText(mirror, row.field);
+        return shown.empty() ? text(IDS_CHANGE_NO_TEXT) : codePageToUtf8(shown, codePage);
+    }
+    case ControlKind::number:
+        return std::to_string(static_cast<uint32_t>(value));
+    case ControlKind::ipAddress: {
+        const uint32_t address = viewedState(setting, mirror).address.value_or(0);
+        return address == 0 ? text(IDS_CHANGE_NO_TEXT) : dottedQuad(address);
+    }
+    case ControlKind::held:
+        // A password is not for a preview list: only that it changed.
+        return text(IDS_CHANGE_HELD_VALUE);
+    case ControlKind::dialog:
     case ControlKind::plain:
         break;
     }
     return number(value);
 }
 
-std::string recordBytes(const SettingRecord& record) {
+const NamedSetting* settingAt(const std::vector<NamedSetting>& named, int slot, size_t byte) {
+    for (const NamedSetting& n : named)
+        if (n.slot == slot && byte >= n.byte && byte < n.byte + n.width)
+            return &n;
+    return nullptr;
+}
+
+// A record's bytes in hex; the bytes of a held setting stay hidden here too.
+std::string recordBytes(const SettingRecord& record, const std::vector<NamedSetting>& named,
+                        int slot) {
     const size_t length = std::min<size_t>(record.payloadLength, kPayloadSize);
     if (length == 0)
         return text(IDS_CHANGE_NO_TEXT);
     std::string bytes;
     for (size_t i = 0; i < length; ++i) {
+        const NamedSetting* setting = settingAt(named, slot, i);
         char hex[4];
-        std::snprintf(hex, sizeof hex, i == 0 ? "%02x" : " %02x", record.payload[i]);
+        if (setting != nullptr && setting->row->kind == ControlKind::held)
+            std::snprintf(hex, sizeof hex, i == 0 ? "**" : " **");
+        else
+            std::snprintf(hex, sizeof hex, i == 0 ? "%02x" : " %02x", record.payload[i]);
         bytes += hex;
     }
     return bytes;
@@ -166,7 +224,7 @@ void oneValue(std::vector<ImageChange>& changes, std::string subject, std::strin
         {std::move(subject), ChangeKind::changed, {{"", std::move(before), std::move(after)}}});
 }
 
-void describeSettings(const ImagePair& images, std::vector<ImageChange>& changes) {
+void describeSettings(ImagePair& images, std::vector<ImageChange>& changes) {
     const std::vector<NamedSetting> named = namedSettings();
     for (int slot = kMachineInfoSlot; slot < kOneTouchFirstSlot; ++slot) {
         const SettingRecord& old = images.before.slots[static_cast<size_t>(slot)];
@@ -183,26 +241,40 @@ void describeSettings(const ImagePair& images, std::vector<ImageChange>& changes
             continue;
         }
         // Named bytes read as their page shows them; whatever else differs
-        // (a length, a byte no page edits) shows the record raw. A record
-        // whose length changed is shown raw alone: its bytes are not what
-        // the page would show.
-        bool unexplained = old.payloadLength != now.payloadLength;
-        const size_t length = unexplained ? 0 : std::min<size_t>(now.payloadLength, kPayloadSize);
+        // (a byte no page edits) shows the record raw. A length only a page
+        // that stores it explains (a text's); any other record whose length
+        // changed is shown raw alone: its bytes are not what a page would
+        // show.
+        const bool lengthExplained =
+            std::any_of(named.begin(), named.end(), [&](const NamedSetting& n) {
+                return n.slot == slot && n.row->storesLength;
+            });
+        bool unexplained = old.payloadLength != now.payloadLength && !lengthExplained;
+        const size_t length =
+            unexplained ? 0
+                        : std::min<size_t>(std::max(old.payloadLength, now.payloadLength),
+                                           kPayloadSize);
+        const NamedSetting* shown = nullptr;
         for (size_t byte = 0; byte < length; ++byte) {
             if (old.payload[byte] == now.payload[byte])
                 continue;
-            auto setting = std::find_if(named.begin(), named.end(), [&](const NamedSetting& n) {
-                return n.slot == slot && n.byte == byte;
-            });
-            if (setting == named.end()) {
+            const NamedSetting* setting = settingAt(named, slot, byte);
+            if (setting == nullptr) {
                 unexplained = true;
                 continue;
             }
-            oneValue(changes, settingName(*setting), settingValue(*setting, images.beforeMirror),
-                     settingValue(*setting, images.afterMirror));
+            if (setting == shown)
+                continue;
+            shown = setting;
+            oneValue(changes, settingName(*setting),
+                     setting->row->kind == ControlKind::held
+                         ? std::string()
+                         : settingValue(*setting, images.beforeMirror, images.codePage),
+                     settingValue(*setting, images.afterMirror, images.codePage));
         }
         if (unexplained)
-            oneValue(changes, recordSubject(now.recordId), recordBytes(old), recordBytes(now));
+            oneValue(changes, recordSubject(now.recordId), recordBytes(old, named, slot),
+                     recordBytes(now, named, slot));
     }
 }
 

@@ -19,14 +19,20 @@ int ringMaximum(const SettingsMirror& mirror) {
     return mirror.ringCountMaximum;
 }
 
+ControlRow heldRow(int controlId, MirrorByte field, int limit) {
+    return {.controlId = controlId, .kind = ControlKind::held, .field = field, .limit = limit};
+}
+
 const ControlRow kRows[] = {
     SETTINGS_RADIO(IDC_MEMORY_RX_OFF, memoryRxMode, 0x00),
     SETTINGS_RADIO(IDC_MEMORY_RX_ON, memoryRxMode, kMemoryRxOn),
-    {.controlId = IDC_RX_PASSWORD_EDIT, .kind = ControlKind::held, .limit = kPasswordLength},
-    {.controlId = IDC_ON_TIME_HOUR_EDIT, .kind = ControlKind::held, .limit = 2},
-    {.controlId = IDC_ON_TIME_MINUTE_EDIT, .kind = ControlKind::held, .limit = 2},
-    {.controlId = IDC_OFF_TIME_HOUR_EDIT, .kind = ControlKind::held, .limit = 2},
-    {.controlId = IDC_OFF_TIME_MINUTE_EDIT, .kind = ControlKind::held, .limit = 2},
+    // Held: the commit below stores them; the fields say which bytes they
+    // stand for, so a comparison can name them.
+    heldRow(IDC_RX_PASSWORD_EDIT, SETTINGS_BYTE(memoryRxSchedule.password), kPasswordLength),
+    heldRow(IDC_ON_TIME_HOUR_EDIT, SETTINGS_BYTE(memoryRxSchedule.onTime), 2),
+    heldRow(IDC_ON_TIME_MINUTE_EDIT, SETTINGS_BYTE(memoryRxSchedule.onTime), 2),
+    heldRow(IDC_OFF_TIME_HOUR_EDIT, SETTINGS_BYTE(memoryRxSchedule.offTime), 2),
+    heldRow(IDC_OFF_TIME_MINUTE_EDIT, SETTINGS_BYTE(memoryRxSchedule.offTime), 2),
     {.controlId = IDC_RX_PASSWORD_LABEL},
     {.controlId = IDC_ON_TIME_LABEL},
     {.controlId = IDC_OFF_TIME_LABEL},

@@ -32,6 +32,14 @@ void rename(EditedImage& image, int index, const char* number) {
     encodeSpeedDial(image.mirror, image.store, entry, index);
 }
 
+// What the sheet's Apply does for a text row: the record takes the text's length.
+void storeLength(EditedImage& image, size_t mirrorOffset, size_t length) {
+    for (const MirrorField& field : mirrorFields())
+        if (field.mirrorOffset == mirrorOffset)
+            image.store.slots[static_cast<size_t>(field.slot)].payloadLength =
+                static_cast<uint32_t>(length);
+}
+
 } // namespace
 
 TEST(ImageChanges, EveryEntryKindAndSettingEncodingReadsAsItsPageShowsIt) {
@@ -94,6 +102,32 @@ TEST(ImageChanges, EveryEntryKindAndSettingEncodingReadsAsItsPageShowsIt) {
          "Machine Setting: Buzzer Volume: High \u2192 Low\n"
          "Machine Setting: Auto Continue: On \u2192 Off\n"
          "Station name: Reception \u2192 Front\n"},
+        {"address, reversed server address, text with its new length, u32, scroll unit",
+         [](EditedImage& i) {
+             i.mirror.ipAddress = 0xC0A80133;
+             i.mirror.serverAddress = 0x0200000A; // kept with its first field last
+             setFieldText(i.mirror.senderName, "B\xFCro");
+             storeLength(i, offsetof(SettingsMirror, senderName), 4);
+             i.mirror.smtpPort = 587;
+             i.mirror.smtpTimeout = 90;
+         },
+         "Network Setting: IP Address: 192.168.1.50 \u2192 192.168.1.51\n"
+         "Network Setting: Server Address: (none) \u2192 10.0.0.2\n"
+         "E-Mail Setting(1): Sender Name: Front Desk \u2192 B\u00FCro\n"
+         "E-Mail Setting(1): SMTP Port No.: 25 \u2192 587\n"
+         "E-Mail Setting(1): SMTP Timeout: 60 sec \u2192 90 sec\n"},
+        {"password never in clear, not even raw; rings as the label counts; the tray dialog",
+         [](EditedImage& i) {
+             setFieldText(i.mirror.memoryRxSchedule.password, "1234");
+             i.mirror.memoryRxSchedule.timesSet = 0xC0;
+             i.mirror.ringCount = 4;
+             i.mirror.selectTray1 = 1; // in the dialog the page opens
+         },
+         "RX Operation: Password: changed\n"
+         "Record 0x10401: 00 00 ** ** ** ** ** ** ** ** 00 00 \u2192 00 00 ** ** ** ** ** ** ** ** "
+         "c0 00\n"
+         "RX Operation: No. of rings: 3 \u2192 5\n"
+         "RX Operation: Tray1: Disable \u2192 Enable\n"},
         {"a record no page names, and records no Upload writes",
          [](EditedImage& i) {
              i.mirror.ringCountMaximum = 5;          // 0x10403, on no page

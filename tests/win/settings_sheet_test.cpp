@@ -440,7 +440,9 @@ TEST_F(MachineWindowTest, NetworkChangesReachTheMachineAndItsRestartIsSilent) {
     ModalScript script;
     const auto shown = answerChanges(script, IDOK);
     command(IDM_UPLOAD);
-    EXPECT_NE(shown->list.find(L"Network Setting"), std::wstring::npos) << shown->list;
+    EXPECT_NE(shown->list.find(L"Network Setting: IP Address: 192.168.1.10 \u2192 192.168.1.11"),
+              std::wstring::npos)
+        << shown->list;
     EXPECT_EQ(machine.image.slots[kAddressSlots[1]].payload[0], 0x0B);
     timerTick();
     EXPECT_TRUE(script.finished()) << "no message box after the question";

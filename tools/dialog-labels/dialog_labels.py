@@ -6,7 +6,8 @@ Usage: dialog_labels.py OUTPUT.inc TEMPLATE.rc...
 Writes one DIALOG_CONTROL(template, control, "label", "group", "text") row
 per control with an IDC_ id: its own text (a button, a check box), the static
 text that names it (the nearest one before it; for a scroll bar the one
-before the scale's end word beside it) and the group box around it. The
+before the scale's end word beside it, a static ending in a colon being a
+label, never an end word) and the group box around it. The
 program names settings with these, so a page's template is the one place
 where a setting's name is written.
 """
@@ -54,15 +55,17 @@ def parse(path):
             continue
         kind, rest = word[0], word[1]
         args = arguments(rest)
+        colon = False
         if kind in WITH_TEXT and args and args[0].startswith('"'):
             text, ident = shown(args[0]), args[1] if len(args) > 1 else "-1"
+            colon = args[0][1:-1].rstrip().endswith(":")
             coords = args[4:8] if kind == "CONTROL" else args[2:6]
         elif kind in WITHOUT_TEXT and args:
             text, ident, coords = "", args[0], args[1:5]
         else:
             continue
         x, y, w, h = ([number(c) for c in coords] + [None] * 4)[:4]
-        current["items"].append({"kind": kind, "text": text, "id": ident,
+        current["items"].append({"kind": kind, "text": text, "id": ident, "colon": colon,
                                  "x": x, "y": y, "w": w, "h": h})
     return dialogs
 
@@ -91,9 +94,14 @@ def rows(dialog):
                   (inside(i, box) if box else
                    not any(g["kind"] == "GROUPBOX" and inside(i, g) for g in items))]
         label = ""
-        if item["kind"] in WITHOUT_TEXT and before:
+        # A custom control without a caption (an IP address field) is named
+        # by its static like an edit.
+        unnamed = item["kind"] in WITHOUT_TEXT or (item["kind"] == "CONTROL" and not item["text"])
+        if unnamed and before:
             nearest = before[-1]
-            beside = (item["kind"] == "SCROLLBAR" and len(before) > 1
+            # A static written as a label ("Timeout :") is never a scale's
+            # end word, even on the bar's row.
+            beside = (item["kind"] == "SCROLLBAR" and len(before) > 1 and not nearest["colon"]
                       and None not in (nearest["y"], item["y"])
                       and abs(nearest["y"] - item["y"]) <= SAME_ROW)
             label = before[-2]["text"] if beside else nearest["text"]
