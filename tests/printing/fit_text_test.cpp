@@ -38,7 +38,8 @@ TEST(FitText, LongTextsEndInAnEllipsisInsideTheColumnAndShortOnesNeverGrow) {
     for (const Case& c : cases) {
         const std::string fitted = fitText(canvas, c.text, c.width);
         EXPECT_EQ(fitted, c.fitted) << c.text << " in " << c.width;
-        if (fitted != c.text)
+        if (fitted != c.text) {
             EXPECT_LT(canvas.textSize(fitted).width, c.width - 6) << c.text << " in " << c.width;
+        }
     }
 }

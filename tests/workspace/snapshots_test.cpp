@@ -36,8 +36,9 @@ TEST(Snapshots, KeepingWritesTheImageNeverOverwritesAndLeavesTheNewestTwenty) {
     for (int i = 0; i < 22; ++i) {
         const std::string path = keepSnapshot(folder.string(), image, {2026, 12, 7, 3, 15, i / 2});
         ASSERT_FALSE(path.empty());
-        if (i == 1)
+        if (i == 1) {
             EXPECT_EQ(fs::path(path).filename(), "2026-12-07 031500 Reception (1).DAT");
+        }
         if (i == 21)
             first = path;
     }
