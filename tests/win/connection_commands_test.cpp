@@ -32,77 +32,70 @@ std::string speedDialName(const RecordStore& image, int index) {
 
 } // namespace
 
-TEST_F(MachineWindowTest, ConnectWithoutAMachineStaysDisconnected) {
+// Connect refused (no machine, then a busy one), then connected and polling
+// quietly, then disconnected: the timer keeps firing but polls nothing.
+TEST_F(MachineWindowTest, ConnectRefusalsThenConnectPollAndDisconnect) {
+    step("no machine");
     attachMachine(nullptr);
     const ShownMessage box = messageOfCommand(IDM_CONNECT);
     EXPECT_EQ(box.text, L"Error opening USB Port !");
     EXPECT_EQ(box.caption, kTitle);
     expectConnection(0, 0);
-    EXPECT_TRUE(menuEnabled(IDM_CONNECT));
     EXPECT_TRUE(toolbarEnabled(IDM_CONNECT));
     EXPECT_FALSE(menuEnabled(IDM_DISCONNECT));
     EXPECT_EQ(statusPaneText(), L"Connect Status : OFFLINE");
     EXPECT_FALSE(pollTimerWasRunning());
-}
-
-TEST_F(MachineWindowTest, ConnectToABusyMachineStaysDisconnected) {
+    step("busy machine");
+    attachMachine(&machine);
     machine.busy = true;
     EXPECT_EQ(messageOfCommand(IDM_CONNECT).text, L"Machine is operating !");
     EXPECT_EQ(workspace().view.connected, 0);
     EXPECT_FALSE(machine.inRemoteMode());
     EXPECT_TRUE(menuEnabled(IDM_CONNECT));
-}
-
-TEST_F(MachineWindowTest, ConnectEntersRemoteModeAndPolls) {
+    machine.busy = false;
+    step("connected, a quiet poll");
     connect();
     EXPECT_TRUE(machine.inRemoteMode());
     EXPECT_EQ(statusPaneText(), L"Connect Status : ONLINE");
     EXPECT_FALSE(menuEnabled(IDM_CONNECT));
     EXPECT_TRUE(menuEnabled(IDM_DISCONNECT));
-    // A quiet poll changes nothing.
     timerTick();
     expectConnection(1, 1);
-    EXPECT_TRUE(pollTimerWasRunning());
-}
-
-TEST_F(MachineWindowTest, DisconnectLeavesRemoteModeAndPollsNothing) {
-    connect();
+    step("disconnected");
     command(IDM_DISCONNECT);
     EXPECT_FALSE(machine.inRemoteMode());
     expectConnection(0, 0);
     EXPECT_EQ(statusPaneText(), L"Connect Status : OFFLINE");
-    // The timer keeps firing but polls nothing: an unplugged machine goes
-    // unnoticed (no message box would be expected by the script).
+    // An unplugged machine goes unnoticed: a message box would be unexpected.
     machine.unplugAfter(0);
     timerTick();
     EXPECT_EQ(workspace().view.connected, 0);
     EXPECT_TRUE(pollTimerWasRunning());
 }
 
-TEST_F(MachineWindowTest, RemoteModeTimeOutInACheckDisconnectsThenExplains) {
+// The machine ends the session (remote-mode time-out in a check or a poll, a
+// fault before Upload): each time the program disconnects before it explains.
+// A busy machine before Download only stops the document being connected.
+TEST_F(MachineWindowTest, MachineEndingTheSessionDisconnectsThenExplains) {
+    step("time-out in the Download check");
     connect();
     machine.remoteTimedOut = true;
     expectDisconnectedBeforeMessage(messageOfCommand(IDM_DOWNLOAD),
                                     L"Disconnected from machine by timeout !");
     EXPECT_EQ(workspace().view.documentLoaded, 0);
     EXPECT_TRUE(menuEnabled(IDM_CONNECT));
-}
-
-TEST_F(MachineWindowTest, RemoteModeTimeOutInAPollDisconnectsThenExplains) {
+    step("time-out in a poll");
     connect();
     machine.remoteTimedOut = true;
     expectDisconnectedBeforeMessage(messageOfTimerTick(),
                                     L"Disconnected from machine by timeout !");
     EXPECT_EQ(statusPaneText(), L"Connect Status : OFFLINE");
-}
-
-TEST_F(MachineWindowTest, MachineFaultBeforeUploadDisconnects) {
+    step("fault before Upload");
     connectAndDownload();
     machine.faulty = true;
     expectDisconnectedBeforeMessage(messageOfCommand(IDM_UPLOAD), L"Machine has a problem!");
-}
-
-TEST_F(MachineWindowTest, BusyMachineBeforeDownloadKeepsPolling) {
+    machine.faulty = false;
+    step("busy before Download");
     connect();
     machine.busy = true;
     EXPECT_EQ(messageOfCommand(IDM_DOWNLOAD).text, L"Machine is operating !");
@@ -158,23 +151,6 @@ TEST_F(MachineWindowTest, FailedUploadReportsAndStopsPolling) {
     EXPECT_FALSE(pollTimerWasRunning());
 }
 
-TEST_F(MachineWindowTest, DecliningTheDownloadQuestionStillMarksTheImageChanged) {
-    connectAndDownload();
-    workspace().modifiedFlag = 0;
-    const RecordStore before = workspace().store;
-    setFieldText(workspace().mirror.stationName, "Edited");
-    ModalScript script;
-    const MessageBoxRecord& question = script.answerMessageBox(IDNO);
-    command(IDM_DOWNLOAD);
-    EXPECT_EQ(question.text,
-              L"The setting data of Zelt is overwritten by the machine's data.\nAre you sure?");
-    EXPECT_EQ(workspace().modifiedFlag, 1);
-    EXPECT_EQ(fieldText(workspace().mirror.stationName), "Edited");
-    EXPECT_EQ(workspace().store.slots[kStationNameSlot].payload,
-              before.slots[kStationNameSlot].payload);
-    EXPECT_EQ(activityText(), L"Local Setup");
-}
-
 TEST_F(MachineWindowTest, DownloadShowsTheMachinesImageInTheViews) {
     // Edit the machine's own image first: its Speed Dial entry 0 gets a new name.
     SettingsMirror mirror;
@@ -202,10 +178,28 @@ TEST_F(MachineWindowTest, DownloadShowsTheMachinesImageInTheViews) {
     command(IDM_VIEW_GROUP);
     EXPECT_EQ(workspace().view.currentView, View::group);
     EXPECT_TRUE(IsWindowVisible(memberListWindow(mainWindow())));
+
+    // Declining a second Download keeps the edit, yet still marks the image changed.
+    workspace().modifiedFlag = 0;
+    const RecordStore before = workspace().store;
+    setFieldText(workspace().mirror.stationName, "Edited");
+    ModalScript script;
+    const MessageBoxRecord& question = script.answerMessageBox(IDNO);
+    command(IDM_DOWNLOAD);
+    EXPECT_EQ(question.text,
+              L"The setting data of Zelt is overwritten by the machine's data.\nAre you sure?");
+    EXPECT_EQ(workspace().modifiedFlag, 1);
+    EXPECT_EQ(fieldText(workspace().mirror.stationName), "Edited");
+    EXPECT_EQ(workspace().store.slots[kStationNameSlot].payload,
+              before.slots[kStationNameSlot].payload);
+    EXPECT_EQ(activityText(), L"Local Setup");
 }
 
 TEST_F(MachineWindowTest, DownloadThenUploadLeavesTheMachineHoldingTheProgramsImage) {
-    connectAndDownload();
+    connect();
+    // The tree root's popup Download and Upload are the Machine menu's commands.
+    command(IDM_TREE_DOWNLOAD);
+    ASSERT_EQ(workspace().view.documentLoaded, 1);
     renameSpeedDial(workspace().mirror, workspace().store, 3, "Uploaded Name");
     const RecordStore machineBefore = machine.image;
     ModalScript script;
@@ -232,19 +226,14 @@ TEST_F(MachineWindowTest, DownloadThenUploadLeavesTheMachineHoldingTheProgramsIm
             std::equal(sent.payload.begin(), sent.payload.begin() + length, kept.payload.begin()));
     }
     EXPECT_EQ(speedDialName(machine.image, 3), "Uploaded Name");
-}
 
-TEST_F(MachineWindowTest, TreeRootPopupDownloadAndUploadAreTheMachineMenusCommands) {
-    connect();
-    command(IDM_TREE_DOWNLOAD);
-    EXPECT_EQ(workspace().view.documentLoaded, 1);
     renameSpeedDial(workspace().mirror, workspace().store, 0, "From The Popup");
-    ModalScript script;
     answerChanges(script, IDOK);
     script.answerMessageBox(IDOK);
     command(IDM_TREE_UPLOAD);
     EXPECT_EQ(speedDialName(machine.image, 0), "From The Popup");
 }
+
 
 TEST_F(MachineWindowTest, DisconnectAfterCarryingNetworkChangesIsSilent) {
     connectAndDownload();
@@ -333,13 +322,18 @@ TEST_F(MachineWindowTest, RefusedRemoteModeIsReportedButTheMachineCountsAsConnec
 }
 
 // Upload shows what changes, keeps what the machine held, and checks what
-// arrived: No sends nothing, Yes sends and verifies, a record the machine
-// stores wrongly is named.
+// arrived: No writes nothing and changes nothing, Yes sends and verifies, a
+// record the machine stores wrongly is named.
 TEST_F(MachineWindowTest, UploadPreviewsTheChangesKeepsASnapshotAndVerifies) {
     connectAndDownload();
     renameSpeedDial(workspace().mirror, workspace().store, 0, "First Edit");
     renameSpeedDial(workspace().mirror, workspace().store, 3, "Second Edit");
     const RecordStore machineBefore = machine.image;
+    const RecordStore storeBefore = workspace().store;
+    int writes = 0;
+    machine.onExchange = [&](const std::string& line) {
+        writes += line.rfind("write", 0) == 0 ? 1 : 0;
+    };
     {
         ModalScript script;
         const auto shown = answerChanges(script, IDCANCEL);
@@ -353,7 +347,13 @@ TEST_F(MachineWindowTest, UploadPreviewsTheChangesKeepsASnapshotAndVerifies) {
                                L"    Name: Delta Freight \u2192 Second Edit\r\n");
         EXPECT_TRUE(shown->asks);
     }
+    EXPECT_EQ(writes, 0);
+    machine.onExchange = nullptr;
     EXPECT_TRUE(machine.image == machineBefore);
+    EXPECT_TRUE(workspace().store == storeBefore);
+    EXPECT_EQ(activityText(), L"Local Setup");
+    expectConnection(1, 1);
+    EXPECT_TRUE(workspace().modifiedFlag);
     // The test's own folder stands for the profile's local application data.
     std::array<wchar_t, MAX_PATH> profile{};
     GetEnvironmentVariableW(L"LOCALAPPDATA", profile.data(), MAX_PATH);

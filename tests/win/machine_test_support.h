@@ -9,8 +9,21 @@
 #include <commctrl.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
+
+// Names the scenario step that the checks after it belong to, in failures.
+class StepTrace {
+  public:
+    void operator()(const char* what) {
+        trace.reset();
+        trace.emplace(__FILE__, __LINE__, what);
+    }
+
+  private:
+    std::optional<testing::ScopedTrace> trace;
+};
 
 // The real main window talking to a simulated machine in this process, as
 // still-image device 0.
@@ -126,4 +139,5 @@ class MachineWindowTest : public harness::MainWindowTest {
 
     SimulatedMachine machine;
     std::unique_ptr<InProcessTransport> transport;
+    StepTrace step;
 };
