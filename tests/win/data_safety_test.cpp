@@ -8,6 +8,8 @@
 #include "store/dial_entry.h"
 #include "win/win_text_win.h"
 
+#include <fstream>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <vector>
@@ -21,26 +23,8 @@ namespace {
 constexpr wchar_t kMachineDataError[] = L"Error reading/writing machine data!";
 
 std::vector<char> fileBytes(const std::string& path) {
-    std::vector<char> bytes;
-    HANDLE file = CreateFileW(utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return bytes;
-    bytes.resize(GetFileSize(file, nullptr));
-    DWORD read = 0;
-    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    CloseHandle(file);
-    bytes.resize(read);
-    return bytes;
-}
-
-void writeFileBytes(const std::string& path, const std::vector<char>& bytes) {
-    HANDLE file =
-        CreateFileW(utf8ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 // The main window with a simulated machine, and the file steps a user takes.
@@ -53,6 +37,13 @@ class DataSafety : public MachineWindowTest {
         const std::string path = wideToUtf8(folder.file(name));
         EXPECT_EQ(writeDataFile(path, sampleMachineImage()), 1);
         return path;
+    }
+    // Save As onto a file another program holds: the dialog's "replace?" for
+    // the existing name is answered Yes, then the error the write ends in.
+    const MessageBoxRecord& failSaveAs(ModalScript& script, const std::string& heldPath) {
+        chooseFile(script, heldPath);
+        script.answerMessageBox(IDYES);
+        return script.answerMessageBox(IDOK);
     }
     void openFile(const std::string& path) {
         ModalScript script;
@@ -79,19 +70,39 @@ class DataSafety : public MachineWindowTest {
 
 } // namespace
 
-TEST_F(DataSafety, ASaveAsThatFailsKeepsThePathSoTheNextSaveWritesTheOldFile) {
+// A save or open that did not happen never loses the image nor moves the
+// document to another file: Exit Yes whose Save As is cancelled or fails keeps
+// the window, a failed Save As keeps the old path for the next Save, and a
+// failed Open keeps it for Exit Yes, which never writes over the refused file.
+TEST_F(DataSafety, SavesAndOpensThatFailKeepTheImageAndItsOwnFile) {
+    const std::string blocked = sampleFile(L"blocked.dat");
+    HeldFile held(blocked);
+    ASSERT_TRUE(held.held());
+    renameStation("Unsaved");
+    for (const bool cancelDialog : {true, false}) {
+        step(cancelDialog ? "Exit Yes, Save As cancelled" : "Exit Yes, Save As failed");
+        ModalScript script;
+        script.answerMessageBox(IDYES); // save the changes?
+        if (cancelDialog)
+            script.then([](HWND dialog) { harness::clickButton(dialog, IDCANCEL); });
+        else
+            failSaveAs(script, blocked);
+        command(IDM_EXIT);
+        ASSERT_TRUE(IsWindow(mainWindow()));
+        EXPECT_TRUE(workspace().modifiedFlag);
+        EXPECT_EQ(fieldText(workspace().mirror.stationName), "Unsaved");
+        EXPECT_EQ(workspace().currentFilePath, "NewFile.Dat");
+        EXPECT_EQ(title(), L"Local Setup - Zelt - NewFile.Dat");
+    }
+
+    step("failed Save As");
     const std::string old = sampleFile(L"old.dat");
     openFile(old);
     renameStation("Edited");
     workspace().modifiedFlag = false;
-    const std::string blocked = sampleFile(L"blocked.dat");
-    HeldFile held(blocked);
-    ASSERT_TRUE(held.held());
     {
         ModalScript script;
-        chooseFile(script, blocked);
-        script.answerMessageBox(IDYES); // the dialog's "replace?" for an existing name
-        const MessageBoxRecord& error = script.answerMessageBox(IDOK);
+        const MessageBoxRecord& error = failSaveAs(script, blocked);
         command(IDM_SAVE_AS);
         EXPECT_EQ(error.text, kMachineDataError);
     }
@@ -100,16 +111,14 @@ TEST_F(DataSafety, ASaveAsThatFailsKeepsThePathSoTheNextSaveWritesTheOldFile) {
     EXPECT_TRUE(workspace().modifiedFlag) << "a Save As that wrote nothing asks at exit";
     command(IDM_SAVE); // no dialog: the document still has its own file
     EXPECT_EQ(stationOf(old), "Edited");
-}
 
-TEST_F(DataSafety, AFailedOpenKeepsThePathSoExitYesNeverWritesOverTheRefusedFile) {
-    const std::string mine = sampleFile(L"mine.dat");
-    openFile(mine);
+    step("failed Open");
     renameStation("Mine");
     // Larger than any data file: refused.
     const std::string large = wideToUtf8(folder.file(L"large.dat"));
     const std::vector<char> largeBytes(1024 * 1024 + 7, 'x');
-    writeFileBytes(large, largeBytes);
+    std::ofstream(large, std::ios::binary)
+        .write(largeBytes.data(), static_cast<std::streamsize>(largeBytes.size()));
     {
         ModalScript script;
         chooseFile(script, large);
@@ -117,46 +126,17 @@ TEST_F(DataSafety, AFailedOpenKeepsThePathSoExitYesNeverWritesOverTheRefusedFile
         command(IDM_OPEN);
         EXPECT_EQ(error.text, kMachineDataError);
     }
-    EXPECT_EQ(workspace().currentFilePath, mine);
-    EXPECT_EQ(workspace().displayFileName, "mine.dat");
+    EXPECT_EQ(workspace().currentFilePath, old);
+    EXPECT_EQ(workspace().displayFileName, "old.dat");
     {
         ModalScript script;
         const MessageBoxRecord& question = script.answerMessageBox(IDYES);
         command(IDM_EXIT);
-        EXPECT_EQ(question.text, L"Is Change " + utf8ToWide(mine) + L" Saved ?");
+        EXPECT_EQ(question.text, L"Is Change " + utf8ToWide(old) + L" Saved ?");
     }
     EXPECT_FALSE(IsWindow(mainWindow()));
     EXPECT_EQ(fileBytes(large), largeBytes);
-    EXPECT_EQ(stationOf(mine), "Mine");
-}
-
-TEST_F(DataSafety, ExitYesWhoseSaveDidNotHappenKeepsTheWindowAndTheImage) {
-    renameStation("Unsaved");
-    const std::string blocked = sampleFile(L"blocked.dat");
-    HeldFile held(blocked);
-    ASSERT_TRUE(held.held());
-    struct Case {
-        const char* what;
-        bool cancelDialog;
-    };
-    for (const Case& step : {Case{"Save As cancelled", true}, Case{"Save As failed", false}}) {
-        SCOPED_TRACE(step.what);
-        ModalScript script;
-        script.answerMessageBox(IDYES); // save the changes?
-        if (step.cancelDialog) {
-            script.then([](HWND dialog) { harness::clickButton(dialog, IDCANCEL); });
-        } else {
-            chooseFile(script, blocked);
-            script.answerMessageBox(IDYES);
-            script.answerMessageBox(IDOK);
-        }
-        command(IDM_EXIT);
-        ASSERT_TRUE(IsWindow(mainWindow()));
-        EXPECT_TRUE(workspace().modifiedFlag);
-        EXPECT_EQ(fieldText(workspace().mirror.stationName), "Unsaved");
-        EXPECT_EQ(workspace().currentFilePath, "NewFile.Dat");
-        EXPECT_EQ(title(), L"Local Setup - Zelt - NewFile.Dat");
-    }
+    EXPECT_EQ(stationOf(old), "Mine");
 }
 
 TEST_F(DataSafety, ADownloadCutAtAnyRecordLeavesImageListsAndBackupAsTheyWere) {
@@ -233,41 +213,9 @@ TEST_F(DataSafety, AFailedLeaveAtCloseShowsOneMessageAndTheWindowCloses) {
     EXPECT_FALSE(IsWindow(mainWindow()));
 }
 
-TEST_F(DataSafety, DecliningTheUploadQuestionTransfersNothing) {
-    connectAndDownload();
-    renameStation("Not Sent");
-    const RecordStore storeBefore = workspace().store;
-    const RecordStore machineBefore = machine.image;
-    int writes = 0;
-    machine.onExchange = [&](const std::string& line) {
-        writes += line.rfind("write", 0) == 0 ? 1 : 0;
-    };
-    {
-        ModalScript script;
-        const auto question = answerChanges(script, IDCANCEL);
-        command(IDM_UPLOAD);
-        EXPECT_TRUE(question->asks);
-    }
-    EXPECT_EQ(writes, 0);
-    EXPECT_TRUE(machine.image == machineBefore);
-    EXPECT_TRUE(workspace().store == storeBefore);
-    EXPECT_EQ(activityText(), L"Local Setup");
-    expectConnection(1, 1);
-    EXPECT_TRUE(workspace().modifiedFlag);
-}
-
-TEST_F(DataSafety, ThePollIgnoresBusyAndFaultRepliesWhileConnected) {
-    connect();
-    for (bool SimulatedMachine::*condition : {&SimulatedMachine::busy, &SimulatedMachine::faulty}) {
-        machine.*condition = true;
-        timerTick(); // a message box here would fail the test as unexpected
-        expectConnection(1, 1);
-        machine.*condition = false;
-    }
-    EXPECT_TRUE(pollTimerWasRunning());
-}
-
-TEST_F(DataSafety, ThePollRunsEveryThreeSeconds) {
+// While connected the poll runs every three seconds and takes busy and fault
+// replies quietly.
+TEST_F(DataSafety, ThePollRunsEveryThreeSecondsAndIgnoresBusyAndFaultReplies) {
     connect();
     // Read from the running timer: no tick before two seconds, one by six.
     const DWORD start = GetTickCount();
@@ -281,6 +229,13 @@ TEST_F(DataSafety, ThePollRunsEveryThreeSeconds) {
     }
     EXPECT_GE(firstTick, 2000u);
     EXPECT_LE(firstTick, 6000u);
+    for (bool SimulatedMachine::*condition : {&SimulatedMachine::busy, &SimulatedMachine::faulty}) {
+        machine.*condition = true;
+        timerTick(); // a message box here would fail the test as unexpected
+        expectConnection(1, 1);
+        machine.*condition = false;
+    }
+    EXPECT_TRUE(pollTimerWasRunning());
 }
 
 TEST_F(DataSafety, CutCopyAndDeleteAreGrayedInTheGroupViewOnAKeyWithoutAGroup) {
