@@ -65,17 +65,6 @@ class SettingsSheetTest : public MainWindowTest {
                      reinterpret_cast<LPARAM>(combo));
     }
 
-    static std::wstring selectedText(HWND page, int comboId) {
-        HWND combo = GetDlgItem(page, comboId);
-        const LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
-        if (index < 0)
-            return L"";
-        std::wstring text(static_cast<size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, index, 0)),
-                          L'\0');
-        SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-        return text;
-    }
-
     static void press(ModalScript& script, int button) {
         script.then([button](HWND sheet) { pressSheetButton(sheet, button); });
     }
@@ -131,11 +120,16 @@ TEST_F(SettingsSheetTest, NetworkPagesOnlyWithTheKitAndAPictureOfEachPage) {
     }
 }
 
-TEST_F(SettingsSheetTest, OkWithNothingEditedPacksNothing) {
+// OK with nothing edited packs nothing; Apply packs and stays open, a second
+// Apply does nothing, and closing then asks to save; Cancel leaves store and
+// mirror as they were, so the next Save writes the old values.
+TEST_F(SettingsSheetTest, OkApplyAndCancelPackOnlyWhatWasEdited) {
+    StepTrace step;
+    step("OK, nothing edited");
     fillTree(mainWindow());
     selectTreeItem(mainWindow(), View::speedDial);
     ASSERT_EQ(workspace().view.currentView, View::speedDial);
-    const RecordStore before = workspace().store;
+    RecordStore before = workspace().store;
     HWND owner = nullptr;
     View viewMeanwhile = View::speedDial;
     {
@@ -152,9 +146,8 @@ TEST_F(SettingsSheetTest, OkWithNothingEditedPacksNothing) {
     EXPECT_EQ(viewMeanwhile, View::none) << "the tree shows the machine";
     EXPECT_TRUE(sameStoreAs(before));
     EXPECT_FALSE(workspace().modifiedFlag);
-}
 
-TEST_F(SettingsSheetTest, ApplyPacksAndStaysOpenAndASecondApplyDoesNothing) {
+    step("Apply, then Apply again");
     bool openAfterApply = false;
     uint8_t storedAfterApply = 0;
     bool modifiedAfterSecondApply = true;
@@ -180,17 +173,16 @@ TEST_F(SettingsSheetTest, ApplyPacksAndStaysOpenAndASecondApplyDoesNothing) {
     EXPECT_TRUE(openAfterApply);
     EXPECT_EQ(storedAfterApply, 0x80);
     EXPECT_FALSE(modifiedAfterSecondApply);
+    {
+        ModalScript script;
+        const MessageBoxRecord& question = script.answerMessageBox(IDCANCEL);
+        sendCommand(mainWindow(), IDM_EXIT);
+        EXPECT_EQ(question.text, L"Is Change NewFile.Dat Saved ?");
+    }
 
-    // Closing the program now asks whether to save the applied change.
-    ModalScript script;
-    const MessageBoxRecord& question = script.answerMessageBox(IDCANCEL);
-    sendCommand(mainWindow(), IDM_EXIT);
-    EXPECT_TRUE(question.shown);
-    EXPECT_EQ(question.text, L"Is Change NewFile.Dat Saved ?");
-}
-
-TEST_F(SettingsSheetTest, CancelLeavesStoreAndMirrorAndTheNextSaveWritesTheOldValues) {
-    const RecordStore before = workspace().store;
+    step("Cancel");
+    workspace().modifiedFlag = false;
+    before = workspace().store;
     {
         ModalScript script;
         script.then(
@@ -201,10 +193,9 @@ TEST_F(SettingsSheetTest, CancelLeavesStoreAndMirrorAndTheNextSaveWritesTheOldVa
         openSheet();
     }
     EXPECT_TRUE(sameStoreAs(before));
-    EXPECT_EQ(workspace().mirror.buzzerVolume, 0x00);
+    EXPECT_EQ(workspace().mirror.buzzerVolume, 0x80);
     EXPECT_EQ(workspace().mirror.tray1PaperType, before.slots[20].payload[0]);
     EXPECT_FALSE(workspace().modifiedFlag);
-
     TempFolder folder;
     workspace().currentFilePath = wideToUtf8(folder.file(L"after-cancel.dat"));
     workspace().modifiedFlag = true;
@@ -212,44 +203,40 @@ TEST_F(SettingsSheetTest, CancelLeavesStoreAndMirrorAndTheNextSaveWritesTheOldVa
     RecordStore saved;
     initStore(saved);
     ASSERT_EQ(readDataFile(workspace().currentFilePath, saved), 1);
-    EXPECT_EQ(saved.slots[kBuzzerSlot].payload[0], 0x00);
+    EXPECT_EQ(saved.slots[kBuzzerSlot].payload[0], 0x80);
     EXPECT_EQ(saved.slots[20].payload[0], before.slots[20].payload[0]);
 }
 
-TEST_F(SettingsSheetTest, KoreaTurnsTheHeaderOnAndTheTxPageShowsItFixed) {
-    bool headerChecked = false;
-    bool headerEnabled = true;
+// One session editing each kind of control: the envelope paper type refills
+// the size list, the inverted check box, Korea turning the header on and
+// showing it fixed, the scroll bar and a combo box; each enables Apply and
+// OK stores its encoding.
+TEST_F(SettingsSheetTest, EachKindOfControlStoresItsEncoding) {
+    RecordStore& store = workspace().store;
+    store.slots[14].payload[0] = 0;              // Auto Continue on, stored inverted
+    store.slots[35].payload[0] = 0x08;           // scan contrast in the middle
+    store.slots[20].payload[0] = 0;              // plain paper
+    store.slots[kTray1SizeSlot].payload[0] = 11; // Legal
+    std::wstring sizeBefore, sizeAfter;
+    bool headerChecked = false, headerEnabled = true, applyEnabledAfterEdit = false;
+    int thumbAfterRight = -1;
     {
         ModalScript script;
+        script.then(onPage(kPaperSourcePage, [&](HWND page) {
+            sizeBefore = controlText(page, IDC_TRAY1_SIZE_COMBO);
+            clickButton(page, IDC_TRAY1_TYPE_ENVELOPE);
+        }));
+        script.then([&](HWND sheet) {
+            sizeAfter = controlText(currentSheetPage(sheet), IDC_TRAY1_SIZE_COMBO);
+        });
         script.then(onPage(kMachineSettingPage, [](HWND page) {
+            EXPECT_EQ(IsDlgButtonChecked(page, IDC_AUTO_CONTINUE_CHECK), BST_CHECKED);
+            clickButton(page, IDC_AUTO_CONTINUE_CHECK);
             choose(page, IDC_COUNTRY_COMBO, IDS_COUNTRY_KOREA - IDS_COUNTRY_ARGENTINA);
         }));
         script.then(onPage(kTxOperationPage, [&](HWND page) {
             headerChecked = IsDlgButtonChecked(page, IDC_HEADER_CHECK) == BST_CHECKED;
             headerEnabled = IsWindowEnabled(GetDlgItem(page, IDC_HEADER_CHECK)) != FALSE;
-        }));
-        press(script, PSBTN_OK);
-        openSheet();
-    }
-    EXPECT_TRUE(headerChecked);
-    EXPECT_FALSE(headerEnabled);
-    EXPECT_EQ(workspace().store.slots[kCountrySlot].payload[0], 25);
-    EXPECT_EQ(workspace().store.slots[kHeaderSlot].payload[0], 2);
-    EXPECT_TRUE(workspace().modifiedFlag);
-}
-
-TEST_F(SettingsSheetTest, EachKindOfControlStoresItsEncodingAndEnablesApply) {
-    workspace().store.slots[14].payload[0] = 0;    // Auto Continue on, stored inverted
-    workspace().store.slots[35].payload[0] = 0x08; // scan contrast in the middle
-    bool applyEnabledAfterEdit = false;
-    int thumbAfterRight = -1;
-    {
-        ModalScript script;
-        script.then(onPage(kMachineSettingPage, [](HWND page) {
-            EXPECT_EQ(IsDlgButtonChecked(page, IDC_AUTO_CONTINUE_CHECK), BST_CHECKED);
-            clickButton(page, IDC_AUTO_CONTINUE_CHECK);
-        }));
-        script.then(onPage(kTxOperationPage, [&](HWND page) {
             HWND bar = GetDlgItem(page, IDC_SCAN_CONTRAST_SCROLL);
             EXPECT_EQ(GetScrollPos(bar, SB_CTL), 1);
             SendMessageW(page, WM_HSCROLL, MAKEWPARAM(SB_RIGHT, 0), reinterpret_cast<LPARAM>(bar));
@@ -261,32 +248,19 @@ TEST_F(SettingsSheetTest, EachKindOfControlStoresItsEncodingAndEnablesApply) {
         press(script, PSBTN_OK);
         openSheet();
     }
+    EXPECT_EQ(sizeBefore, L"Legal");
+    EXPECT_EQ(sizeAfter, L"Envelope Com10");
+    EXPECT_EQ(store.slots[kTray1SizeSlot].payload[0], 25);
+    EXPECT_TRUE(headerChecked);
+    EXPECT_FALSE(headerEnabled);
+    EXPECT_EQ(store.slots[kCountrySlot].payload[0], 25);
+    EXPECT_EQ(store.slots[kHeaderSlot].payload[0], 2);
     EXPECT_TRUE(applyEnabledAfterEdit);
     EXPECT_EQ(thumbAfterRight, 2);
-    EXPECT_EQ(workspace().store.slots[14].payload[0], 1) << "cleared box stores 1";
-    EXPECT_EQ(workspace().store.slots[35].payload[0], 0x10);
-    EXPECT_EQ(workspace().store.slots[36].payload[0], 4) << "Halftone/Standard";
-}
-
-TEST_F(SettingsSheetTest, PaperTypeRefillsTheSizeListAndTheSizeFollowsIt) {
-    workspace().store.slots[20].payload[0] = 0;              // plain paper
-    workspace().store.slots[kTray1SizeSlot].payload[0] = 11; // Legal
-    std::wstring before, after;
-    {
-        ModalScript script;
-        script.then(onPage(kPaperSourcePage, [&](HWND page) {
-            before = selectedText(page, IDC_TRAY1_SIZE_COMBO);
-            clickButton(page, IDC_TRAY1_TYPE_ENVELOPE);
-        }));
-        script.then([&](HWND sheet) {
-            after = selectedText(currentSheetPage(sheet), IDC_TRAY1_SIZE_COMBO);
-            pressSheetButton(sheet, PSBTN_OK);
-        });
-        openSheet();
-    }
-    EXPECT_EQ(before, L"Legal");
-    EXPECT_EQ(after, L"Envelope Com10");
-    EXPECT_EQ(workspace().store.slots[kTray1SizeSlot].payload[0], 25);
+    EXPECT_EQ(store.slots[14].payload[0], 1) << "cleared box stores 1";
+    EXPECT_EQ(store.slots[35].payload[0], 0x10);
+    EXPECT_EQ(store.slots[36].payload[0], 4) << "Halftone/Standard";
+    EXPECT_TRUE(workspace().modifiedFlag);
 }
 
 TEST_F(SettingsSheetTest, UnsupportedLanguageTypeIsReportedOnceAndThePageStaysUsable) {
