@@ -8,6 +8,7 @@
 #include "win/win_text_win.h"
 
 #include <array>
+#include <limits>
 
 using harness::MessageBoxRecord;
 using harness::ModalScript;
@@ -33,7 +34,8 @@ std::string speedDialName(const RecordStore& image, int index) {
 } // namespace
 
 // Connect refused (no machine, then a busy one), then connected and polling
-// quietly, then disconnected: the timer keeps firing but polls nothing.
+// quietly, then disconnected: the timer keeps firing but polls nothing. Once
+// connected again, the next poll notices an unplugged machine.
 TEST_F(MachineWindowTest, ConnectRefusalsThenConnectPollAndDisconnect) {
     step("no machine");
     attachMachine(nullptr);
@@ -71,6 +73,18 @@ TEST_F(MachineWindowTest, ConnectRefusalsThenConnectPollAndDisconnect) {
     timerTick();
     EXPECT_EQ(workspace().view.connected, 0);
     EXPECT_TRUE(pollTimerWasRunning());
+    step("unplugged while connected, noticed by the next poll");
+    machine.unplugAfter(std::numeric_limits<uint64_t>::max());
+    connectAndDownload();
+    machine.unplugAfter(0);
+    const ShownMessage unplugged = messageOfTimerTick();
+    EXPECT_EQ(unplugged.text, L"Disconnected from machine. Please connect again.");
+    EXPECT_EQ(unplugged.caption, kTitle);
+    expectConnection(0, 0);
+    EXPECT_EQ(workspace().view.documentLoaded, 1);
+    EXPECT_FALSE(pollTimerWasRunning());
+    EXPECT_TRUE(menuEnabled(IDM_CONNECT));
+    EXPECT_FALSE(menuEnabled(IDM_UPLOAD));
 }
 
 // The machine ends the session (remote-mode time-out in a check or a poll, a
@@ -101,19 +115,6 @@ TEST_F(MachineWindowTest, MachineEndingTheSessionDisconnectsThenExplains) {
     EXPECT_EQ(messageOfCommand(IDM_DOWNLOAD).text, L"Machine is operating !");
     expectConnection(0, 1);
     EXPECT_TRUE(pollTimerWasRunning());
-}
-
-TEST_F(MachineWindowTest, UnpluggedMachineIsNoticedByTheNextPoll) {
-    connectAndDownload();
-    machine.unplugAfter(0);
-    const ShownMessage box = messageOfTimerTick();
-    EXPECT_EQ(box.text, L"Disconnected from machine. Please connect again.");
-    EXPECT_EQ(box.caption, kTitle);
-    expectConnection(0, 0);
-    EXPECT_EQ(workspace().view.documentLoaded, 1);
-    EXPECT_FALSE(pollTimerWasRunning());
-    EXPECT_TRUE(menuEnabled(IDM_CONNECT));
-    EXPECT_FALSE(menuEnabled(IDM_UPLOAD));
 }
 
 TEST_F(MachineWindowTest, FailedDownloadReportsAndStopsPolling) {
@@ -280,6 +281,15 @@ TEST_F(MachineWindowTest, CommandStatesFollowDocumentAndConnection) {
     check({"no document, connected", false, true, true, false, false, false});
     command(IDM_DOWNLOAD);
     check({"document, connected", false, true, true, true, true, true});
+    // Cut, Copy and Delete are grayed on a Group key without a Group: key 09
+    // holds none in the sample image.
+    command(IDM_VIEW_GROUP);
+    const UINT selected = LVIS_SELECTED | LVIS_FOCUSED;
+    ListView_SetItemState(entryListWindow(mainWindow()), 8, selected, selected);
+    ASSERT_EQ(ListView_GetItemCount(memberListWindow(mainWindow())), 0);
+    SendMessageW(mainWindow(), WM_INITMENU, reinterpret_cast<WPARAM>(shell().mainMenu), 0);
+    for (int id : {IDM_CUT, IDM_COPY, IDM_DELETE})
+        EXPECT_FALSE(menuEnabled(id)) << id;
     command(IDM_DISCONNECT);
     check({"document, disconnected", true, false, false, false, true, true});
 }

@@ -237,16 +237,3 @@ TEST_F(DataSafety, ThePollRunsEveryThreeSecondsAndIgnoresBusyAndFaultReplies) {
     }
     EXPECT_TRUE(pollTimerWasRunning());
 }
-
-TEST_F(DataSafety, CutCopyAndDeleteAreGrayedInTheGroupViewOnAKeyWithoutAGroup) {
-    connectAndDownload();
-    command(IDM_VIEW_GROUP);
-    HWND list = entryListWindow(mainWindow());
-    // Key 09 holds no Group in the sample image.
-    const UINT selected = LVIS_SELECTED | LVIS_FOCUSED;
-    ListView_SetItemState(list, 8, selected, selected);
-    ASSERT_EQ(ListView_GetItemCount(memberListWindow(mainWindow())), 0);
-    SendMessageW(mainWindow(), WM_INITMENU, reinterpret_cast<WPARAM>(shell().mainMenu), 0);
-    for (int id : {IDM_CUT, IDM_COPY, IDM_DELETE})
-        EXPECT_FALSE(menuEnabled(id)) << id;
-}
