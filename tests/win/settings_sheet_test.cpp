@@ -263,24 +263,6 @@ TEST_F(SettingsSheetTest, EachKindOfControlStoresItsEncoding) {
     EXPECT_TRUE(workspace().modifiedFlag);
 }
 
-TEST_F(SettingsSheetTest, UnsupportedLanguageTypeIsReportedOnceAndThePageStaysUsable) {
-    workspace().store.slots[8].payload[0] = 2; // 0x10005
-    int languages = -1;
-    {
-        ModalScript script;
-        const MessageBoxRecord& box = script.answerMessageBox(IDOK);
-        script.then([&](HWND sheet) {
-            languages = static_cast<int>(SendDlgItemMessageW(
-                currentSheetPage(sheet), IDC_LANGUAGE_COMBO, CB_GETCOUNT, 0, 0));
-            pressSheetButton(sheet, PSBTN_CANCEL);
-        });
-        openSheet();
-        EXPECT_EQ(box.caption, L"Error");
-        EXPECT_EQ(box.text, L"Not Support Language Type 3");
-    }
-    EXPECT_EQ(languages, 0);
-}
-
 // Memory reception as a user meets it: switching it off wants the stored
 // password, a short password is refused on leaving, the Select Tray dialog
 // keeps its choice only with OK, and a new password is stored on Apply.
@@ -330,13 +312,21 @@ TEST_F(SettingsSheetTest, RxPasswordRulesAndTheSelectTrayDialog) {
     EXPECT_TRUE(workspace().modifiedFlag);
 }
 
-TEST_F(SettingsSheetTest, LeavingTheEmailPageWithABadAddressStaysOnIt) {
+// An unsupported language type is reported once as the sheet opens and the
+// page stays usable; leaving the E-Mail page with a bad address stays on it.
+TEST_F(SettingsSheetTest, UnsupportedLanguageAndABadAddressAreRefusedInPlace) {
     workspace().store.slots[0].payload[3] = 1;   // network interface kit
     workspace().store.slots[66].payload[0] = 25; // SMTP port
+    workspace().store.slots[8].payload[0] = 2;   // 0x10005
     const RecordStore before = workspace().store;
-    int pageAfterLeave = -1;
+    int pageAfterLeave = -1, languages = -1;
     bool addressFocused = false;
     ModalScript script;
+    const MessageBoxRecord& language = script.answerMessageBox(IDOK);
+    script.then([&](HWND sheet) {
+        languages = static_cast<int>(SendDlgItemMessageW(currentSheetPage(sheet),
+                                                         IDC_LANGUAGE_COMBO, CB_GETCOUNT, 0, 0));
+    });
     script.then(onPage(kEmailPage, [](HWND page) {
         setControlText(page, IDC_SENDER_ADDRESS_EDIT, L"office@example");
         // Posted, so the refusal's message box comes up in the sheet's loop.
@@ -350,6 +340,9 @@ TEST_F(SettingsSheetTest, LeavingTheEmailPageWithABadAddressStaysOnIt) {
         pressSheetButton(sheet, PSBTN_CANCEL);
     });
     openSheet();
+    EXPECT_EQ(language.caption, L"Error");
+    EXPECT_EQ(language.text, L"Not Support Language Type 3");
+    EXPECT_EQ(languages, 0);
     EXPECT_EQ(invalid.text, L"E-Mail address is invalid !\n\nExample: office@example.com");
     EXPECT_EQ(pageAfterLeave, kEmailPage);
     EXPECT_TRUE(addressFocused);
