@@ -131,27 +131,6 @@ TEST_F(MachineWindowTest, FailedDownloadReportsAndStopsPolling) {
     EXPECT_FALSE(pollTimerWasRunning());
 }
 
-TEST_F(MachineWindowTest, FailedUploadReportsAndStopsPolling) {
-    connectAndDownload();
-    // The machine goes while the preview reads it: the plain question is
-    // asked, then the Upload fails.
-    machine.unplugAfter(3000);
-    ModalScript script;
-    const MessageBoxRecord& noPreview = script.answerMessageBox(IDOK);
-    const MessageBoxRecord& question = script.answerMessageBox(IDYES);
-    const MessageBoxRecord& box = script.answerMessageBox(IDOK);
-    command(IDM_UPLOAD);
-    EXPECT_EQ(noPreview.text, L"The machine's current settings could not be read, so no preview "
-                              L"of the changes is possible.");
-    EXPECT_EQ(question.text,
-              L"This setting data by PC overwrite to the machine's setting.\nOverwrite?");
-    EXPECT_EQ(box.text, L"Error reading/writing machine data!");
-    expectConnection(0, 1);
-    EXPECT_EQ(workspace().view.documentLoaded, 1);
-    EXPECT_EQ(activityText(), L"Local Setup");
-    EXPECT_FALSE(pollTimerWasRunning());
-}
-
 TEST_F(MachineWindowTest, DownloadShowsTheMachinesImageInTheViews) {
     // Edit the machine's own image first: its Speed Dial entry 0 gets a new name.
     SettingsMirror mirror;
@@ -401,22 +380,39 @@ TEST_F(MachineWindowTest, UploadPreviewsTheChangesKeepsASnapshotAndVerifies) {
     EXPECT_TRUE(pollTimerWasRunning());
 }
 
-TEST_F(MachineWindowTest, UploadToAMachineRefusingReadsAsksThePlainQuestion) {
+// Without a preview the plain question is asked: a machine refusing reads
+// takes the Upload unchecked; one that goes while the preview reads it fails
+// the Upload, which stops the poll.
+TEST_F(MachineWindowTest, UploadWithoutAPreviewAsksThePlainQuestion) {
     connectAndDownload();
-    renameSpeedDial(workspace().mirror, workspace().store, 1, "Sent Unseen");
-    machine.refuseReads = true;
-    ModalScript script;
-    const MessageBoxRecord& noPreview = script.answerMessageBox(IDOK);
-    const MessageBoxRecord& question = script.answerMessageBox(IDYES);
-    const MessageBoxRecord& unchecked = script.answerMessageBox(IDOK);
-    command(IDM_UPLOAD);
-    EXPECT_NE(noPreview.text.find(L"no preview"), std::wstring::npos) << noPreview.text;
-    EXPECT_EQ(question.text,
-              L"This setting data by PC overwrite to the machine's setting.\nOverwrite?");
-    EXPECT_EQ(unchecked.text,
-              L"The Upload is done, but the records could not be read back to check them.");
-    EXPECT_EQ(speedDialName(machine.image, 1), "Sent Unseen");
-    expectConnection(1, 1);
+    for (const bool unplugged : {false, true}) {
+        step(unplugged ? "machine gone during the preview" : "machine refusing reads");
+        renameSpeedDial(workspace().mirror, workspace().store, 1, "Sent Unseen");
+        machine.refuseReads = !unplugged;
+        if (unplugged)
+            machine.unplugAfter(3000);
+        ModalScript script;
+        const MessageBoxRecord& noPreview = script.answerMessageBox(IDOK);
+        const MessageBoxRecord& question = script.answerMessageBox(IDYES);
+        const MessageBoxRecord& outcome = script.answerMessageBox(IDOK);
+        command(IDM_UPLOAD);
+        EXPECT_EQ(noPreview.text, L"The machine's current settings could not be read, so no "
+                                  L"preview of the changes is possible.");
+        EXPECT_EQ(question.text,
+                  L"This setting data by PC overwrite to the machine's setting.\nOverwrite?");
+        EXPECT_EQ(outcome.text,
+                  unplugged ? L"Error reading/writing machine data!"
+                            : L"The Upload is done, but the records could not be read back to "
+                              L"check them.");
+        EXPECT_EQ(activityText(), L"Local Setup");
+        EXPECT_EQ(workspace().view.documentLoaded, 1);
+        expectConnection(unplugged ? 0 : 1, 1);
+        if (unplugged) {
+            EXPECT_FALSE(pollTimerWasRunning());
+        } else {
+            EXPECT_EQ(speedDialName(machine.image, 1), "Sent Unseen");
+        }
+    }
 }
 
 TEST_F(MachineWindowTest, CompareWithListsTheOneSpeedDialEntryThatDiffers) {
