@@ -2,11 +2,13 @@
 
 #include "app/main_window_create_win.h"
 #include "app/main_window_win.h"
-#include "workspace/model_string.h"
 #include "app/startup_win.h"
 #include "resource_ids.h"
 #include "win/resource_modules_win.h"
+#include "workspace/model_string.h"
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 using namespace harness;
@@ -57,7 +59,10 @@ std::vector<std::wstring> menuTextsOf(HMODULE module) {
 
 } // namespace
 
-TEST_F(MainWindowTest, StartsWithTheDefaultFileNameAndTheModelStringValues) {
+// The window's size and centring are
+// MainWindow.StartsCentredOfflineThenShowsTheTreeAtItsFirstWidth.
+TEST_F(MainWindowTest, StartsAsAVisibleZeltWindowWithTheDefaultFileNameMenuAndModelString) {
+    SCOPED_TRACE("the default file name and the model string's values");
     EXPECT_EQ(windowText(mainWindow()), L"Local Setup - Zelt - NewFile.Dat");
     EXPECT_EQ(workspace().displayFileName, "NewFile.Dat");
     EXPECT_EQ(workspace().currentFilePath, "NewFile.Dat");
@@ -68,20 +73,13 @@ TEST_F(MainWindowTest, StartsWithTheDefaultFileNameAndTheModelStringValues) {
     EXPECT_EQ(resourceModule(), shell().exeInstance) << "no library beside the tests";
     EXPECT_EQ(shell().resourceLibrary, nullptr);
     EXPECT_EQ(shell().workspace, &workspace());
-}
 
-TEST_F(MainWindowTest, WindowIsAVisibleOverlappedWindowOfTheGivenSize) {
-    RECT bounds;
-    ASSERT_TRUE(GetWindowRect(mainWindow(), &bounds));
-    EXPECT_EQ(bounds.right - bounds.left, kMainWindowWidth);
-    EXPECT_EQ(bounds.bottom - bounds.top, kMainWindowHeight);
-    LONG style = GetWindowLongW(mainWindow(), GWL_STYLE);
-    EXPECT_EQ(style & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW);
+    SCOPED_TRACE("a visible top-level overlapped window");
+    EXPECT_EQ(GetWindowLongW(mainWindow(), GWL_STYLE) & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW);
     EXPECT_TRUE(IsWindowVisible(mainWindow()));
     EXPECT_EQ(GetParent(mainWindow()), nullptr);
-}
 
-TEST_F(MainWindowTest, ClassZeltIsRegisteredWithTheProgramsIconBrushAndMenu) {
+    SCOPED_TRACE("class Zelt with the program's icon, brush and menu");
     WNDCLASSEXW info = {sizeof(info)};
     ASSERT_TRUE(GetClassInfoExW(shell().exeInstance, kMainWindowClassName, &info));
     EXPECT_EQ(info.style, 0u);
@@ -92,9 +90,8 @@ TEST_F(MainWindowTest, ClassZeltIsRegisteredWithTheProgramsIconBrushAndMenu) {
     EXPECT_EQ(info.hCursor, nullptr);
     EXPECT_EQ(info.hbrBackground, GetSysColorBrush(COLOR_BTNFACE));
     EXPECT_EQ(info.lpszMenuName, MAKEINTRESOURCEW(IDR_MAIN_MENU));
-}
 
-TEST_F(MainWindowTest, MenuAndAcceleratorsAreInstalled) {
+    SCOPED_TRACE("menu and accelerators installed");
     ASSERT_NE(shell().mainMenu, nullptr);
     EXPECT_EQ(GetMenu(mainWindow()), shell().mainMenu);
     EXPECT_EQ(menuItemTexts(shell().mainMenu), menuTextsOf(shell().exeInstance));
@@ -178,12 +175,7 @@ TEST(StartupResources, WithoutAUsableLibraryTheProgramsOwnResourcesServe) {
         EXPECT_EQ(menuItemTexts(GetMenu(program.shell().mainWindow)), menuTextsOf(program.image()));
     }
     // A file of that name that is not a library is passed over silently.
-    HANDLE junk = CreateFileW(folder.file(kLibraryName).c_str(), GENERIC_WRITE, 0, nullptr,
-                              CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(junk, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    WriteFile(junk, "not a library", 13, &written, nullptr);
-    CloseHandle(junk);
+    ASSERT_TRUE(std::ofstream(std::filesystem::path(folder.file(kLibraryName))) << "not a library");
     {
         ShellOverCopiedProgram program(folder);
         ASSERT_TRUE(program.started());
