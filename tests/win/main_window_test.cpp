@@ -39,17 +39,13 @@ TEST_F(MainWindow, StartsCentredOfflineThenShowsTheTreeAtItsFirstWidth) {
         SCOPED_TRACE("centred on the screen at the start size");
         RECT frame{};
         GetWindowRect(mainWindow(), &frame);
-        const int width = frame.right - frame.left;
-        const int height = frame.bottom - frame.top;
-        EXPECT_EQ(width, 600);
-        EXPECT_EQ(height, 400);
+        EXPECT_EQ(frame.right - frame.left, 600);
+        EXPECT_EQ(frame.bottom - frame.top, 400);
         HDC screen = CreateICW(L"DISPLAY", nullptr, nullptr, nullptr);
         ASSERT_NE(screen, nullptr);
-        const int screenWidth = GetDeviceCaps(screen, HORZRES);
-        const int screenHeight = GetDeviceCaps(screen, VERTRES);
+        EXPECT_EQ(frame.left, (GetDeviceCaps(screen, HORZRES) - 600) / 2);
+        EXPECT_EQ(frame.top, (GetDeviceCaps(screen, VERTRES) - 400) / 2);
         DeleteDC(screen);
-        EXPECT_EQ(frame.left, (screenWidth - width) / 2);
-        EXPECT_EQ(frame.top, (screenHeight - height) / 2);
     }
     {
         SCOPED_TRACE("the offline status pane over the whole width");
@@ -130,48 +126,43 @@ TEST_F(MainWindow, ToolbarHoldsSevenCommandsWithBalloonTips) {
     HWND toolbar = shell().toolbar;
     ASSERT_NE(toolbar, nullptr);
     EXPECT_EQ(GetDlgCtrlID(toolbar), IDC_TOOLBAR);
-    // {command, image}; a command of 0 is a separator.
-    const std::pair<int, int> expected[] = {{IDM_CONNECT, 0},
-                                            {IDM_DISCONNECT, 1},
-                                            {0, 0},
-                                            {IDM_UPLOAD, 6},
-                                            {IDM_DOWNLOAD, 5},
-                                            {0, 0},
-                                            {IDM_OPEN, 2},
-                                            {IDM_SAVE, 3},
-                                            {0, 0},
-                                            {IDM_SETTINGS_MENU, 4},
-                                            {0, 0}};
-    ASSERT_EQ(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0), 11);
-    for (int i = 0; i < 11; ++i) {
-        TBBUTTON button{};
-        SendMessageW(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
-        EXPECT_EQ((button.fsStyle & BTNS_SEP) != 0, expected[i].first == 0) << i;
-        if (expected[i].first != 0) {
-            EXPECT_EQ(std::make_pair(button.idCommand, button.iBitmap), expected[i]) << i;
-        }
-    }
-
     HWND tooltip = reinterpret_cast<HWND>(SendMessageW(toolbar, TB_GETTOOLTIPS, 0, 0));
     ASSERT_EQ(tooltip, shell().tooltip);
     EXPECT_TRUE(GetWindowLongW(tooltip, GWL_STYLE) & TTS_BALLOON);
     EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 7);
-    const std::pair<int, const wchar_t*> tips[] = {{IDM_CONNECT, L"Connect To Machine"},
-                                                   {IDM_DISCONNECT, L"Disconnect"},
-                                                   {IDM_UPLOAD, L"Upload"},
-                                                   {IDM_DOWNLOAD, L"Download"},
-                                                   {IDM_OPEN, L"Open"},
-                                                   {IDM_SAVE, L"Save"},
-                                                   {IDM_SETTINGS_MENU, L"Menu"}};
-    for (const auto& [commandId, text] : tips) {
+    struct Button {
+        int command; // 0: a separator
+        int image;
+        const wchar_t* tip;
+    };
+    const Button expected[] = {{IDM_CONNECT, 0, L"Connect To Machine"},
+                               {IDM_DISCONNECT, 1, L"Disconnect"},
+                               {},
+                               {IDM_UPLOAD, 6, L"Upload"},
+                               {IDM_DOWNLOAD, 5, L"Download"},
+                               {},
+                               {IDM_OPEN, 2, L"Open"},
+                               {IDM_SAVE, 3, L"Save"},
+                               {},
+                               {IDM_SETTINGS_MENU, 4, L"Menu"},
+                               {}};
+    ASSERT_EQ(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0), 11);
+    for (int i = 0; i < 11; ++i) {
+        TBBUTTON button{};
+        SendMessageW(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+        EXPECT_EQ((button.fsStyle & BTNS_SEP) != 0, expected[i].command == 0) << i;
+        if (expected[i].command == 0)
+            continue;
+        EXPECT_EQ(button.idCommand, expected[i].command) << i;
+        EXPECT_EQ(button.iBitmap, expected[i].image) << i;
         wchar_t buffer[80] = {};
         TOOLINFOW tool{};
         tool.cbSize = sizeof(tool);
         tool.hwnd = toolbar;
-        tool.uId = static_cast<UINT_PTR>(commandId);
+        tool.uId = static_cast<UINT_PTR>(button.idCommand);
         tool.lpszText = buffer;
         SendMessageW(tooltip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
-        EXPECT_STREQ(buffer, text) << commandId;
+        EXPECT_STREQ(buffer, expected[i].tip) << i;
     }
     ASSERT_NE(shell().disabledImages, nullptr);
     EXPECT_EQ(SendMessageW(toolbar, TB_GETDISABLEDIMAGELIST, 0, 0),

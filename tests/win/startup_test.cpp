@@ -138,11 +138,22 @@ TEST(Startup, FailsWithoutAWindowWhenTheClassCannotBeRegistered) {
     UnregisterClassW(kMainWindowClassName, GetModuleHandleW(nullptr));
 }
 
-TEST(StartupResources, LibraryBesideTheProgramSuppliesMenuAndTextsButNotTheModelString) {
+// One folder walked through the three cases: no library, the library, a file
+// of that name that is not a library.
+TEST(StartupResources, TheLibraryBesideTheProgramServesOnlyWhenItIsOne) {
     TempFolder folder;
     ASSERT_FALSE(folder.copyIn(zeltExecutablePath(), L"Zelt.exe").empty());
+    {
+        SCOPED_TRACE("without a library the program's own resources serve");
+        ShellOverCopiedProgram program(folder);
+        ASSERT_TRUE(program.started());
+        EXPECT_EQ(resourceModule(), program.image());
+        EXPECT_EQ(windowText(program.shell().mainWindow), L"Local Setup - Zelt - NewFile.Dat");
+        EXPECT_EQ(menuItemTexts(GetMenu(program.shell().mainWindow)), menuTextsOf(program.image()));
+    }
     ASSERT_FALSE(folder.copyIn(testResourceLibraryPath(), kLibraryName).empty());
     {
+        SCOPED_TRACE("the library supplies menu and texts but not the model string");
         ShellOverCopiedProgram program(folder);
         ASSERT_TRUE(program.started());
         Shell& shell = program.shell();
@@ -160,27 +171,14 @@ TEST(StartupResources, LibraryBesideTheProgramSuppliesMenuAndTextsButNotTheModel
         EXPECT_EQ(program.workspace().startup.acceptedProductIds, std::vector<uint32_t>{0x2078});
         EXPECT_NE(shell.accelerators, nullptr);
     }
-    EXPECT_EQ(GetModuleHandleW(folder.file(kLibraryName).c_str()), nullptr)
+    ASSERT_EQ(GetModuleHandleW(folder.file(kLibraryName).c_str()), nullptr)
         << "the library stays loaded after the shell stopped";
-}
-
-TEST(StartupResources, WithoutAUsableLibraryTheProgramsOwnResourcesServe) {
-    TempFolder folder;
-    ASSERT_FALSE(folder.copyIn(zeltExecutablePath(), L"Zelt.exe").empty());
-    {
-        ShellOverCopiedProgram program(folder);
-        ASSERT_TRUE(program.started());
-        EXPECT_EQ(resourceModule(), program.image());
-        EXPECT_EQ(windowText(program.shell().mainWindow), L"Local Setup - Zelt - NewFile.Dat");
-        EXPECT_EQ(menuItemTexts(GetMenu(program.shell().mainWindow)), menuTextsOf(program.image()));
-    }
     // A file of that name that is not a library is passed over silently.
     ASSERT_TRUE(std::ofstream(std::filesystem::path(folder.file(kLibraryName))) << "not a library");
-    {
-        ShellOverCopiedProgram program(folder);
-        ASSERT_TRUE(program.started());
-        EXPECT_EQ(program.shell().resourceLibrary, nullptr);
-        EXPECT_EQ(resourceModule(), program.image());
-        EXPECT_EQ(program.workspace().displayFileName, "NewFile.Dat");
-    }
+    SCOPED_TRACE("a file that is not a library");
+    ShellOverCopiedProgram program(folder);
+    ASSERT_TRUE(program.started());
+    EXPECT_EQ(program.shell().resourceLibrary, nullptr);
+    EXPECT_EQ(resourceModule(), program.image());
+    EXPECT_EQ(program.workspace().displayFileName, "NewFile.Dat");
 }
