@@ -82,18 +82,7 @@ TEST_F(EntryCommandsTest, CutOfAKeyInTwoGroupsEmptiesOneShortensTheOtherAndExitA
     EXPECT_TRUE(IsWindow(mainWindow()));
 }
 
-TEST_F(EntryCommandsTest, DeletingTheLastSpeedDialMemberClearsItsGroup) {
-    group(3, "A", {{kMemberKindSpeedDial, 6}});
-    selectRow(View::speedDial, 6);
-    command(IDM_DELETE);
-    EXPECT_EQ(row(6), (Row{L"007", L"", L"", L""}));
-    EXPECT_EQ(listViewSelectedRow(list()), 6);
-    selectRow(View::group, 3);
-    EXPECT_EQ(row(3), (Row{L"04", L""}));
-    EXPECT_EQ(memberRows(), std::vector<std::wstring>{});
-}
-
-TEST_F(EntryCommandsTest, RefusedPastesChangeNoRowAndNoTable) {
+TEST_F(EntryCommandsTest, RefusedPastesChangeNothingAndDeletingTheLastMemberClearsAGroup) {
     selectRow(View::oneTouch, 1);
     command(IDM_COPY);
     const auto rowsBefore = listViewRows(list());
@@ -110,6 +99,16 @@ TEST_F(EntryCommandsTest, RefusedPastesChangeNoRowAndNoTable) {
     EXPECT_EQ(listViewRows(list()), rowsBefore);
     EXPECT_EQ(workspace().mirror.oneTouchTable, tableBefore);
     EXPECT_FALSE(workspace().modifiedFlag);
+
+    SCOPED_TRACE("deleting the last Speed Dial member clears its group");
+    group(3, "A", {{kMemberKindSpeedDial, 6}});
+    selectRow(View::speedDial, 6);
+    command(IDM_DELETE);
+    EXPECT_EQ(row(6), (Row{L"007", L"", L"", L""}));
+    EXPECT_EQ(listViewSelectedRow(list()), 6);
+    selectRow(View::group, 3);
+    EXPECT_EQ(row(3), (Row{L"04", L""}));
+    EXPECT_EQ(memberRows(), std::vector<std::wstring>{});
 }
 
 TEST_F(EntryCommandsTest, ContextMenuGraysByRowAndOpensNowhereBelowTheLastRow) {

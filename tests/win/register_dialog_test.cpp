@@ -103,7 +103,7 @@ TEST_F(RegisterDialogTest, OkRefusesAnHourOutOfRangeThenAFaxEntryTypedIsStoredAn
     EXPECT_TRUE(workspace().modifiedFlag);
 }
 
-TEST_F(RegisterDialogTest, FaxToEmailAndBackLosesTheNumberAndAnEmailWithCustomScanIsStored) {
+TEST_F(RegisterDialogTest, FaxToEmailAndBackLosesTheNumberAndEmailAndFilteredNamesAreStored) {
     workspace().mirror.machineInformation.nicKit = 1;
     registerRow(View::oneTouch, 1,
                 {[&](HWND dialog) { clickButton(dialog, IDC_DESTINATION_EMAIL); },
@@ -141,9 +141,8 @@ TEST_F(RegisterDialogTest, FaxToEmailAndBackLosesTheNumberAndAnEmailWithCustomSc
     DialEntry stored = decodeSpeedDial(workspace().mirror, workspace().store, 4);
     EXPECT_EQ(stored.emailScanOption, 1);
     EXPECT_EQ(stored.emailResolution, 1);
-}
 
-TEST_F(RegisterDialogTest, ACharacterOutsideTheCodePageIsRemovedAlone) {
+    SCOPED_TRACE("a character outside the code page is removed alone");
     registerRow(View::speedDial, 0, {[&](HWND dialog) {
                     setControlText(dialog, IDC_NAME_EDIT, L"M\u00fcl\u0416ler\u0101");
                     EXPECT_EQ(controlText(dialog, IDC_NAME_EDIT), L"M\u00fcller");

@@ -61,7 +61,7 @@ std::vector<std::wstring> menuTextsOf(HMODULE module) {
 
 // The window's size and centring are
 // MainWindow.StartsCentredOfflineThenShowsTheTreeAtItsFirstWidth.
-TEST_F(MainWindowTest, StartsAsAVisibleZeltWindowWithTheDefaultFileNameMenuAndModelString) {
+TEST_F(MainWindowTest, StartsAsAVisibleZeltWindowAndClosesWithCodeZero) {
     SCOPED_TRACE("the default file name and the model string's values");
     EXPECT_EQ(windowText(mainWindow()), L"Local Setup - Zelt - NewFile.Dat");
     EXPECT_EQ(workspace().displayFileName, "NewFile.Dat");
@@ -96,24 +96,17 @@ TEST_F(MainWindowTest, StartsAsAVisibleZeltWindowWithTheDefaultFileNameMenuAndMo
     EXPECT_EQ(GetMenu(mainWindow()), shell().mainMenu);
     EXPECT_EQ(menuItemTexts(shell().mainMenu), menuTextsOf(shell().exeInstance));
     EXPECT_NE(shell().accelerators, nullptr);
-}
 
-TEST_F(MainWindowTest, ClosingTheWindowEndsTheMessageLoopWithCodeZero) {
-    SendMessageW(mainWindow(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindow(mainWindow()));
-    EXPECT_EQ(pumpMessages(), std::optional<int>{0});
-}
-
-TEST_F(MainWindowTest, ScreenshotShowsTheButtonFaceClientArea) {
+    SCOPED_TRACE("the screenshot shows the button-face client area");
     std::wstring path = saveScreenshot(mainWindow(), L"startup-main-window");
     ASSERT_FALSE(path.empty());
     HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
                                                      LR_LOADFROMFILE | LR_CREATEDIBSECTION));
     ASSERT_NE(bitmap, nullptr);
-    BITMAP info;
-    GetObjectW(bitmap, sizeof(info), &info);
-    EXPECT_EQ(info.bmWidth, kMainWindowWidth);
-    EXPECT_EQ(info.bmHeight, kMainWindowHeight);
+    BITMAP picture;
+    GetObjectW(bitmap, sizeof(picture), &picture);
+    EXPECT_EQ(picture.bmWidth, kMainWindowWidth);
+    EXPECT_EQ(picture.bmHeight, kMainWindowHeight);
     HDC memory = CreateCompatibleDC(nullptr);
     HGDIOBJ previous = SelectObject(memory, bitmap);
     EXPECT_EQ(GetPixel(memory, kMainWindowWidth / 2, kMainWindowHeight - 20),
@@ -121,6 +114,11 @@ TEST_F(MainWindowTest, ScreenshotShowsTheButtonFaceClientArea) {
     SelectObject(memory, previous);
     DeleteDC(memory);
     DeleteObject(bitmap);
+
+    SCOPED_TRACE("closing the window ends the message loop with code zero");
+    SendMessageW(mainWindow(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(mainWindow()));
+    EXPECT_EQ(pumpMessages(), std::optional<int>{0});
 }
 
 TEST(Startup, FailsWithoutAWindowWhenTheClassCannotBeRegistered) {

@@ -60,7 +60,7 @@ class Tree : public MainWindowTest {
     }
 };
 
-TEST_F(Tree, HoldsTheMachineAndItsThreeCategories) {
+TEST_F(Tree, HoldsTheMachineAndItsCategoriesAndARightClickSendsTheirViewCommand) {
     HWND tree = shell().tree;
     ASSERT_NE(tree, nullptr);
     EXPECT_EQ(GetDlgCtrlID(tree), IDC_TREE);
@@ -86,6 +86,34 @@ TEST_F(Tree, HoldsTheMachineAndItsThreeCategories) {
     ImageList_GetIconSize(shell().treeImages, &width, &height);
     EXPECT_EQ(width, 16);
     EXPECT_EQ(height, 18);
+
+    {
+        SCOPED_TRACE("without a document it falls on the status pane, not the hidden tree");
+        ASSERT_FALSE(IsWindowVisible(tree));
+        CommandRecorder recorder(mainWindow());
+        EXPECT_FALSE(
+            rightClickAt(mainWindow(), labelPoint(tree, categoryItem(tree, View::oneTouch))));
+        EXPECT_TRUE(recorder.commands().empty());
+    }
+    showDocument();
+    {
+        SCOPED_TRACE("empty space below the items");
+        selectTreeItem(mainWindow(), View::speedDial);
+        RECT client{};
+        GetClientRect(tree, &client);
+        POINT bottom{client.right / 2, client.bottom - 3};
+        ClientToScreen(tree, &bottom);
+        CommandRecorder recorder(mainWindow());
+        EXPECT_FALSE(rightClickAt(mainWindow(), bottom));
+        EXPECT_TRUE(recorder.commands().empty());
+        EXPECT_EQ(workspace().view.currentView, View::speedDial);
+    }
+    SCOPED_TRACE("a category sends its view command");
+    CommandRecorder recorder(mainWindow());
+    for (View view : {View::group, View::oneTouch, View::speedDial})
+        rightClickAt(mainWindow(), labelPoint(tree, categoryItem(tree, view)));
+    EXPECT_EQ(recorder.commands(),
+              (std::vector<int>{IDM_VIEW_GROUP, IDM_VIEW_ONE_TOUCH, IDM_VIEW_SPEED_DIAL}));
 }
 
 TEST_F(Tree, CategoriesSwitchTheViewAndTheRootPopupShowsTheStatusPane) {
@@ -119,35 +147,4 @@ TEST_F(Tree, CategoriesSwitchTheViewAndTheRootPopupShowsTheStatusPane) {
     workspace().view.connected = 1;
     EXPECT_EQ(rightClickAt(mainWindow(), labelPoint(tree, categoryItem(tree, View::none))),
               connectionItems(true));
-}
-
-TEST_F(Tree, RightClickSendsACategorysViewCommandAndElsewhereNothing) {
-    HWND tree = shell().tree;
-    {
-        SCOPED_TRACE("without a document it falls on the status pane, not the hidden tree");
-        ASSERT_FALSE(IsWindowVisible(tree));
-        CommandRecorder recorder(mainWindow());
-        EXPECT_FALSE(
-            rightClickAt(mainWindow(), labelPoint(tree, categoryItem(tree, View::oneTouch))));
-        EXPECT_TRUE(recorder.commands().empty());
-    }
-    showDocument();
-    {
-        SCOPED_TRACE("empty space below the items");
-        selectTreeItem(mainWindow(), View::speedDial);
-        RECT client{};
-        GetClientRect(tree, &client);
-        POINT bottom{client.right / 2, client.bottom - 3};
-        ClientToScreen(tree, &bottom);
-        CommandRecorder recorder(mainWindow());
-        EXPECT_FALSE(rightClickAt(mainWindow(), bottom));
-        EXPECT_TRUE(recorder.commands().empty());
-        EXPECT_EQ(workspace().view.currentView, View::speedDial);
-    }
-    SCOPED_TRACE("a category sends its view command");
-    CommandRecorder recorder(mainWindow());
-    for (View view : {View::group, View::oneTouch, View::speedDial})
-        rightClickAt(mainWindow(), labelPoint(tree, categoryItem(tree, view)));
-    EXPECT_EQ(recorder.commands(),
-              (std::vector<int>{IDM_VIEW_GROUP, IDM_VIEW_ONE_TOUCH, IDM_VIEW_SPEED_DIAL}));
 }
