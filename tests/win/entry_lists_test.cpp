@@ -155,14 +155,14 @@ TEST_F(EntryListsTest, FreshStoreWalk) {
     }
     {
         SCOPED_TRACE("names in the code page of the display language");
-        DialEntry entry = faxEntry("M\xfcller", "1", 0, kEntryClassSpeedDial);
-        encodeSpeedDial(workspace().mirror, workspace().store, entry, 0);
+        DialEntry entry = faxEntry("M\xfcller", "1", 0);
+        speedDial(0, entry);
         refreshSpeedDialList(list, workspace());
         EXPECT_EQ(cellText(list, 0, 1), L"M\u00fcller");
         workspace().mirror.language = 6;
         // Letters that the machine mapping carries both ways.
         setFieldText(entry.name, "\xc1\xe1\xeb");
-        encodeSpeedDial(workspace().mirror, workspace().store, entry, 0);
+        speedDial(0, entry);
         refreshSpeedDialList(list, workspace());
         EXPECT_EQ(cellText(list, 0, 1), L"\u0411\u0431\u043b");
     }
@@ -173,34 +173,19 @@ class StoredPhoneBookTest : public EntryListsTest {
   protected:
     void SetUp() override {
         EntryListsTest::SetUp();
-        registerOneTouch(faxEntry("Office", "0301234", 1, kEntryClassOneTouch), 0);
-        registerOneTouch(emailEntry("Mail", "a@b.example", kEntryClassOneTouch), 1);
-        DialEntry combination = faxEntry("", "0301+", 0, kEntryClassOneTouch);
+        oneTouch(0, faxEntry("Office", "0301234", 1));
+        oneTouch(1, emailEntry("Mail", "a@b.example"));
+        DialEntry combination = faxEntry("", "0301+", 0);
         combination.detailsWithheld = 1;
-        registerOneTouch(combination, 2);
-        DialEntry group;
-        group.used = 1;
-        group.entryClass = kEntryClassGroup;
-        group.highFlag = 1;
-        setFieldText(group.name, "Team");
-        group.memberCount = 2;
-        group.members[0] = {kMemberKindOneTouch, 0};
-        group.members[1] = {kMemberKindSpeedDial, 11};
-        encodeGroup(workspace().mirror, group, 3);
+        oneTouch(2, combination);
+        group(3, "Team", {{kMemberKindOneTouch, 0}, {kMemberKindSpeedDial, 11}});
         // The machine marks its program-dial keys itself; no dialog writes one.
         workspace().mirror.oneTouchTable[5][kEntryFlagsByte] = kFlagOneTouch | kFlagProgramDial;
-
-        DialEntry shop = faxEntry("Shop", "555", 2, kEntryClassSpeedDial);
-        encodeSpeedDial(workspace().mirror, workspace().store, shop, 11);
-        DialEntry desk = emailEntry("Desk", "d@e.example", kEntryClassSpeedDial);
-        encodeSpeedDial(workspace().mirror, workspace().store, desk, 0);
-        encodeSpeedDial(workspace().mirror, workspace().store, shop, 6);
+        speedDial(11, faxEntry("Shop", "555", 2));
+        speedDial(0, emailEntry("Desk", "d@e.example"));
+        speedDial(6, faxEntry("Shop", "555", 2));
         workspace().mirror.speedDialTable[6][kEntryFlagsByte] |= kFlagProgramDial;
         openDocument();
-    }
-
-    void registerOneTouch(DialEntry entry, int index) {
-        encodeOneTouch(workspace().mirror, workspace().store, entry, index);
     }
 
     // A real left click on the middle of a row's label.

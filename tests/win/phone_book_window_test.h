@@ -55,6 +55,19 @@ class OpenedDocumentTest : public harness::MainWindowTest {
         SetWindowPos(mainWindow(), nullptr, 0, 0, 760, 520, SWP_NOMOVE | SWP_NOZORDER);
         harness::pumpMessages();
     }
+
+    // Entries as the register dialogs store them.
+    void oneTouch(int key, DialEntry entry) {
+        entry.entryClass = kEntryClassOneTouch;
+        encodeOneTouch(workspace().mirror, workspace().store, entry, key);
+    }
+    void speedDial(int index, DialEntry entry) {
+        entry.entryClass = kEntryClassSpeedDial;
+        encodeSpeedDial(workspace().mirror, workspace().store, entry, index);
+    }
+    void group(int key, const char* name, std::initializer_list<GroupMember> members) {
+        encodeGroup(workspace().mirror, groupOf(name, members), key);
+    }
 };
 
 // The real main window with a document loaded and a phone book as the
@@ -68,21 +81,11 @@ class PhoneBookWindowTest : public OpenedDocumentTest {
         OpenedDocumentTest::SetUp();
         oneTouch(1, faxEntry("Office", "0301234"));
         oneTouch(2, emailEntry("Mail", "a@b.example"));
-        DialEntry shop = faxEntry("Shop", "555");
-        shop.entryClass = kEntryClassSpeedDial;
-        encodeSpeedDial(workspace().mirror, workspace().store, shop, 6);
+        speedDial(6, faxEntry("Shop", "555"));
         group(3, "A", {{kMemberKindOneTouch, 1}, {kMemberKindSpeedDial, 6}});
         group(6, "B", {{kMemberKindOneTouch, 1}});
         workspace().mirror.oneTouchTable[5][kEntryFlagsByte] = kFlagOneTouch | kFlagProgramDial;
         openDocument();
-    }
-
-    void oneTouch(int key, DialEntry entry) {
-        entry.entryClass = kEntryClassOneTouch;
-        encodeOneTouch(workspace().mirror, workspace().store, entry, key);
-    }
-    void group(int key, const char* name, std::initializer_list<GroupMember> members) {
-        encodeGroup(workspace().mirror, groupOf(name, members), key);
     }
 
     HWND list() { return entryListWindow(mainWindow()); }
