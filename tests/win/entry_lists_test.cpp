@@ -201,7 +201,9 @@ class StoredPhoneBookTest : public EntryListsTest {
     }
 };
 
-TEST_F(StoredPhoneBookTest, RowsShowWhatEachEntryHolds) {
+// One stored phone book walked: what each row shows, the member list, rows
+// replaced the way the entry commands replace them.
+TEST_F(StoredPhoneBookTest, RowsMembersAndReplacedRows) {
     HWND list = entryListWindow(mainWindow());
     selectTreeItem(mainWindow(), View::oneTouch);
     EXPECT_EQ(shownRow(list, 0), L"01|Office|0301234|14.4K#2");
@@ -225,10 +227,8 @@ TEST_F(StoredPhoneBookTest, RowsShowWhatEachEntryHolds) {
     EXPECT_EQ(shownRow(list, 3), L"04|Team#9");
     EXPECT_EQ(shownRow(list, 4), L"05|#12");
     EXPECT_EQ(shownRow(list, 5), L"06|PROGRAM DIAL#11");
-}
 
-TEST_F(StoredPhoneBookTest, MemberListFollowsTheGroupAndItsSelectionWithdrawsEditing) {
-    HWND list = entryListWindow(mainWindow());
+    SCOPED_TRACE("the member list follows the selected group");
     selectTreeItem(mainWindow(), View::group);
     EXPECT_TRUE(IsWindowVisible(memberListWindow(mainWindow())));
     // Row 0 is selected by the view switch; its key holds a One Touch entry.
@@ -274,10 +274,8 @@ TEST_F(StoredPhoneBookTest, MemberListFollowsTheGroupAndItsSelectionWithdrawsEdi
     clickRow(list, 3);
     EXPECT_EQ(workspace().phoneBookLists.memberListTouched, 0);
     EXPECT_EQ(workspace().view.selectedRow, 3);
-}
 
-TEST_F(StoredPhoneBookTest, AReplacedRowReturnsToItsNumericPlace) {
-    HWND list = entryListWindow(mainWindow());
+    SCOPED_TRACE("a replaced row returns to its numeric place");
     selectTreeItem(mainWindow(), View::speedDial);
     // How the entry commands replace a row: delete it, insert it afresh.
     for (int index : {9, 0, 99}) {
