@@ -99,7 +99,7 @@ TEST_F(MainWindow, StartsCentredOfflineThenShowsTheTreeAtItsFirstWidth) {
     EXPECT_EQ(placeOf(shell().statusPane), kGrownStatusPane);
 }
 
-TEST_F(MainWindow, StatusBarHasSixPartsWithHintAndState) {
+TEST_F(MainWindow, StatusBarHasSixPartsAndTheToolbarSevenCommandsWithBalloonTips) {
     HWND statusBar = shell().statusBar;
     ASSERT_NE(statusBar, nullptr);
     EXPECT_EQ(GetDlgCtrlID(statusBar), IDC_STATUS_BAR);
@@ -120,9 +120,8 @@ TEST_F(MainWindow, StatusBarHasSixPartsWithHintAndState) {
     GetClientRect(mainWindow(), &client);
     const auto expected = statusBarPartEdges(client.right);
     EXPECT_TRUE(std::equal(expected.begin(), expected.end() - 1, edges));
-}
 
-TEST_F(MainWindow, ToolbarHoldsSevenCommandsWithBalloonTips) {
+    SCOPED_TRACE("the toolbar's seven commands and their balloon tips");
     HWND toolbar = shell().toolbar;
     ASSERT_NE(toolbar, nullptr);
     EXPECT_EQ(GetDlgCtrlID(toolbar), IDC_TOOLBAR);
@@ -135,26 +134,26 @@ TEST_F(MainWindow, ToolbarHoldsSevenCommandsWithBalloonTips) {
         int image;
         const wchar_t* tip;
     };
-    const Button expected[] = {{IDM_CONNECT, 0, L"Connect To Machine"},
-                               {IDM_DISCONNECT, 1, L"Disconnect"},
-                               {},
-                               {IDM_UPLOAD, 6, L"Upload"},
-                               {IDM_DOWNLOAD, 5, L"Download"},
-                               {},
-                               {IDM_OPEN, 2, L"Open"},
-                               {IDM_SAVE, 3, L"Save"},
-                               {},
-                               {IDM_SETTINGS_MENU, 4, L"Menu"},
-                               {}};
+    const Button buttons[] = {{IDM_CONNECT, 0, L"Connect To Machine"},
+                              {IDM_DISCONNECT, 1, L"Disconnect"},
+                              {},
+                              {IDM_UPLOAD, 6, L"Upload"},
+                              {IDM_DOWNLOAD, 5, L"Download"},
+                              {},
+                              {IDM_OPEN, 2, L"Open"},
+                              {IDM_SAVE, 3, L"Save"},
+                              {},
+                              {IDM_SETTINGS_MENU, 4, L"Menu"},
+                              {}};
     ASSERT_EQ(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0), 11);
     for (int i = 0; i < 11; ++i) {
         TBBUTTON button{};
         SendMessageW(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
-        EXPECT_EQ((button.fsStyle & BTNS_SEP) != 0, expected[i].command == 0) << i;
-        if (expected[i].command == 0)
+        EXPECT_EQ((button.fsStyle & BTNS_SEP) != 0, buttons[i].command == 0) << i;
+        if (buttons[i].command == 0)
             continue;
-        EXPECT_EQ(button.idCommand, expected[i].command) << i;
-        EXPECT_EQ(button.iBitmap, expected[i].image) << i;
+        EXPECT_EQ(button.idCommand, buttons[i].command) << i;
+        EXPECT_EQ(button.iBitmap, buttons[i].image) << i;
         wchar_t buffer[80] = {};
         TOOLINFOW tool{};
         tool.cbSize = sizeof(tool);
@@ -162,14 +161,13 @@ TEST_F(MainWindow, ToolbarHoldsSevenCommandsWithBalloonTips) {
         tool.uId = static_cast<UINT_PTR>(button.idCommand);
         tool.lpszText = buffer;
         SendMessageW(tooltip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
-        EXPECT_STREQ(buffer, expected[i].tip) << i;
+        EXPECT_STREQ(buffer, buttons[i].tip) << i;
     }
     ASSERT_NE(shell().disabledImages, nullptr);
     EXPECT_EQ(SendMessageW(toolbar, TB_GETDISABLEDIMAGELIST, 0, 0),
               reinterpret_cast<LRESULT>(shell().disabledImages));
-}
 
-TEST_F(MainWindow, HoveringAButtonShowsItsBalloonTip) {
+    SCOPED_TRACE("hovering a button shows its balloon tip");
     RECT button{};
     SendMessageW(shell().toolbar, TB_GETRECT, IDM_OPEN, reinterpret_cast<LPARAM>(&button));
     POINT centre{(button.left + button.right) / 2, (button.top + button.bottom) / 2};

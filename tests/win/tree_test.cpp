@@ -48,15 +48,13 @@ PopupItems connectionItems(bool connected) {
 
 } // namespace
 
-class Tree : public MainWindowTest {
+class Tree : public OpenedDocumentTest {
   protected:
     void showDocument() {
         const char name[] = "Front Desk";
         std::memcpy(workspace().mirror.stationName.data(), name, sizeof(name));
         relabelTreeRoot(mainWindow());
-        workspace().view.documentLoaded = 1;
-        refreshUiState(mainWindow());
-        EnableWindow(shell().tree, TRUE);
+        openDocument();
     }
 };
 
