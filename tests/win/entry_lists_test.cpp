@@ -1,11 +1,7 @@
-#include "harness/harness.h"
+#include "phone_book_window_test.h"
 
-#include "app/tree_win.h"
-#include "app/ui_refresh_win.h"
-#include "phonebook/entry_lists_win.h"
 #include "resource_ids.h"
 #include "store/dial_entry.h"
-#include "store/dial_entry_test_support.h"
 
 #include <windows.h>
 
@@ -77,56 +73,48 @@ const wchar_t* const kFourColumns = L"NO./50 Name/100 Address/140 Speed/80 ";
 const wchar_t* const kTwoColumns = L"NO./50 Name/100 ";
 
 // The real main window, started without a backup: a fresh store.
-class EntryListsTest : public MainWindowTest {
-  protected:
-    // What a successful Open does for the lists: the document is loaded, the
-    // interface refresh shows the tree, and the tree and list are enabled.
-    void openDocument() {
-        workspace().view.documentLoaded = 1;
-        refreshUiState(mainWindow());
-        EnableWindow(shell().tree, TRUE);
-        EnableWindow(entryListWindow(mainWindow()), TRUE);
-        SetWindowPos(mainWindow(), nullptr, 0, 0, 760, 520, SWP_NOMOVE | SWP_NOZORDER);
-        pumpMessages();
+using EntryListsTest = OpenedDocumentTest;
+
+// One fresh store walked from start-up through the three views.
+TEST_F(EntryListsTest, FreshStoreWalk) {
+    HWND list = entryListWindow(mainWindow());
+    HWND members = memberListWindow(mainWindow());
+    {
+        SCOPED_TRACE("before a document: One Touch columns, disabled, members hidden");
+        ASSERT_NE(list, nullptr);
+        ASSERT_NE(members, nullptr);
+        EXPECT_EQ(GetParent(list), mainWindow());
+        EXPECT_EQ(columnTitles(list), kFourColumns);
+        EXPECT_EQ(ListView_GetItemCount(list), 9);
+        EXPECT_FALSE(IsWindowEnabled(list));
+        EXPECT_FALSE(IsWindowVisible(members));
+        EXPECT_EQ(columnTitles(members), L"Group Item(s)/150 ");
+        EXPECT_EQ(ListView_GetImageList(list, LVSIL_SMALL), shell().treeImages);
+        EXPECT_EQ(ListView_GetImageList(members, LVSIL_SMALL), shell().treeImages);
+        EXPECT_TRUE(hasStyle(list, LVS_REPORT | LVS_SORTASCENDING | LVS_SHAREIMAGELISTS |
+                                       LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP));
+        EXPECT_TRUE(GetWindowLongPtrW(list, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+        EXPECT_TRUE(hasStyle(ListView_GetHeader(list), HDS_BUTTONS));
+        DWORD extended = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
+        EXPECT_EQ(ListView_GetExtendedListViewStyle(list) & extended, extended);
+        EXPECT_EQ(ListView_GetExtendedListViewStyle(members) & extended, extended);
+        EXPECT_FALSE(hasStyle(members, LVS_SORTASCENDING));
     }
-};
-
-TEST_F(EntryListsTest, StartsWithTheOneTouchColumnsDisabledAndAHiddenMemberList) {
-    HWND list = entryListWindow(mainWindow());
-    ASSERT_NE(list, nullptr);
-    ASSERT_NE(memberListWindow(mainWindow()), nullptr);
-    EXPECT_EQ(GetParent(list), mainWindow());
-    EXPECT_EQ(columnTitles(list), kFourColumns);
-    EXPECT_EQ(ListView_GetItemCount(list), 9);
-    EXPECT_FALSE(IsWindowEnabled(list));
-    EXPECT_FALSE(IsWindowVisible(memberListWindow(mainWindow())));
-    EXPECT_EQ(columnTitles(memberListWindow(mainWindow())), L"Group Item(s)/150 ");
-    EXPECT_EQ(ListView_GetImageList(list, LVSIL_SMALL), shell().treeImages);
-    EXPECT_EQ(ListView_GetImageList(memberListWindow(mainWindow()), LVSIL_SMALL), shell().treeImages);
-    EXPECT_TRUE(hasStyle(list, LVS_REPORT | LVS_SORTASCENDING | LVS_SHAREIMAGELISTS |
-                                   LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP));
-    EXPECT_TRUE(GetWindowLongPtrW(list, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-    EXPECT_TRUE(hasStyle(ListView_GetHeader(list), HDS_BUTTONS));
-    DWORD extended = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
-    EXPECT_EQ(ListView_GetExtendedListViewStyle(list) & extended, extended);
-    EXPECT_EQ(ListView_GetExtendedListViewStyle(memberListWindow(mainWindow())) & extended, extended);
-    EXPECT_FALSE(hasStyle(memberListWindow(mainWindow()), LVS_SORTASCENDING));
-}
-
-TEST_F(EntryListsTest, FreshStoreShowsEmptyRowsInEveryView) {
     openDocument();
-    HWND list = entryListWindow(mainWindow());
     struct Expected {
         View view;
         int rows;
         const wchar_t* first;
         const wchar_t* last;
+        const wchar_t* columns;
     };
-    for (Expected expected :
-         {Expected{View::oneTouch, 9, L"01", L"09"}, Expected{View::speedDial, 100, L"001", L"100"},
-          Expected{View::group, 9, L"01", L"09"}}) {
+    for (Expected expected : {Expected{View::oneTouch, 9, L"01", L"09", kFourColumns},
+                              Expected{View::speedDial, 100, L"001", L"100", kFourColumns},
+                              Expected{View::group, 9, L"01", L"09", kTwoColumns}}) {
         SCOPED_TRACE(static_cast<int>(expected.view));
         selectTreeItem(mainWindow(), expected.view);
+        EXPECT_EQ(columnTitles(list), expected.columns);
+        EXPECT_EQ(workspace().phoneBookLists.columnView, expected.view);
         ASSERT_EQ(ListView_GetItemCount(list), expected.rows);
         EXPECT_EQ(cellText(list, 0, 0), expected.first);
         EXPECT_EQ(cellText(list, expected.rows - 1, 0), expected.last);
@@ -136,72 +124,48 @@ TEST_F(EntryListsTest, FreshStoreShowsEmptyRowsInEveryView) {
         }
         EXPECT_EQ(workspace().phoneBookLists.currentRow, 0);
         EXPECT_EQ(workspace().view.selectedRow, 0);
-        EXPECT_EQ(memberRowsOf(memberListWindow(mainWindow())), L"");
+        EXPECT_EQ(memberRowsOf(members), L"");
+        // The view shown again, as the View menu does for the current category.
+        showPhoneBookView(mainWindow(), workspace(), expected.view);
+        EXPECT_EQ(columnTitles(list), expected.columns);
     }
-}
-
-TEST_F(EntryListsTest, ColumnSetsFollowTheViews) {
-    openDocument();
-    HWND list = entryListWindow(mainWindow());
-    selectTreeItem(mainWindow(), View::speedDial);
-    EXPECT_EQ(columnTitles(list), kFourColumns);
-    selectTreeItem(mainWindow(), View::group);
-    EXPECT_EQ(columnTitles(list), kTwoColumns);
-    EXPECT_EQ(workspace().phoneBookLists.columnView, View::group);
-    // The view shown again, as the View menu does for the current category.
-    showPhoneBookView(mainWindow(), workspace(), View::group);
-    EXPECT_EQ(columnTitles(list), kTwoColumns);
-    selectTreeItem(mainWindow(), View::oneTouch);
-    EXPECT_EQ(columnTitles(list), kFourColumns);
-    showPhoneBookView(mainWindow(), workspace(), View::oneTouch);
-    EXPECT_EQ(columnTitles(list), kFourColumns);
-    EXPECT_EQ(workspace().phoneBookLists.columnView, View::oneTouch);
-    // The machine item hides the list and leaves its columns alone.
-    selectTreeItem(mainWindow(), View::group);
-    selectTreeItem(mainWindow(), View::none);
-    EXPECT_EQ(columnTitles(list), kTwoColumns);
-    EXPECT_EQ(workspace().phoneBookLists.columnView, View::group);
-}
-
-// The rows are rebuilt with drawing held back; once drawing resumes, the
-// list scrolls through every one of them.
-TEST_F(EntryListsTest, ARebuiltListScrollsToItsLastRow) {
-    openDocument();
-    HWND list = entryListWindow(mainWindow());
-    selectTreeItem(mainWindow(), View::oneTouch);
-    selectTreeItem(mainWindow(), View::speedDial);
-    SCROLLINFO range{sizeof(SCROLLINFO), SIF_RANGE};
-    ASSERT_TRUE(GetScrollInfo(list, SB_VERT, &range));
-    EXPECT_EQ(range.nMax - range.nMin + 1, 100);
-    ASSERT_TRUE(ListView_EnsureVisible(list, 99, FALSE));
-    EXPECT_EQ(ListView_GetTopIndex(list) + ListView_GetCountPerPage(list), 100);
-}
-
-TEST_F(EntryListsTest, SelectingARowMakesItCurrent) {
-    openDocument();
-    selectTreeItem(mainWindow(), View::speedDial);
-    selectRow(entryListWindow(mainWindow()), 41);
-    EXPECT_EQ(workspace().phoneBookLists.currentRow, 41);
-    EXPECT_EQ(workspace().view.selectedRow, 41);
-}
-
-TEST_F(EntryListsTest, NamesAreShownInTheCodePageOfTheDisplayLanguage) {
-    openDocument();
-    DialEntry entry;
-    entry.used = 1;
-    entry.entryClass = kEntryClassSpeedDial;
-    setFieldText(entry.name, "M\xfcller");
-    setFieldText(entry.faxNumber, "1");
-    encodeSpeedDial(workspace().mirror, workspace().store, entry, 0);
-    selectTreeItem(mainWindow(), View::speedDial);
-    EXPECT_EQ(cellText(entryListWindow(mainWindow()), 0, 1), L"M\u00fcller");
-
-    workspace().mirror.language = 6;
-    // Letters that the machine mapping carries both ways.
-    setFieldText(entry.name, "\xc1\xe1\xeb");
-    encodeSpeedDial(workspace().mirror, workspace().store, entry, 0);
-    refreshSpeedDialList(entryListWindow(mainWindow()), workspace());
-    EXPECT_EQ(cellText(entryListWindow(mainWindow()), 0, 1), L"\u0411\u0431\u043b");
+    {
+        SCOPED_TRACE("the machine item hides the list and leaves its columns alone");
+        selectTreeItem(mainWindow(), View::none);
+        EXPECT_EQ(columnTitles(list), kTwoColumns);
+        EXPECT_EQ(workspace().phoneBookLists.columnView, View::group);
+    }
+    {
+        // The rows are rebuilt with drawing held back; once drawing resumes,
+        // the list scrolls through every one of them.
+        SCOPED_TRACE("a rebuilt list scrolls to its last row");
+        selectTreeItem(mainWindow(), View::oneTouch);
+        selectTreeItem(mainWindow(), View::speedDial);
+        SCROLLINFO range{sizeof(SCROLLINFO), SIF_RANGE};
+        ASSERT_TRUE(GetScrollInfo(list, SB_VERT, &range));
+        EXPECT_EQ(range.nMax - range.nMin + 1, 100);
+        ASSERT_TRUE(ListView_EnsureVisible(list, 99, FALSE));
+        EXPECT_EQ(ListView_GetTopIndex(list) + ListView_GetCountPerPage(list), 100);
+    }
+    {
+        SCOPED_TRACE("selecting a row makes it current");
+        selectRow(list, 41);
+        EXPECT_EQ(workspace().phoneBookLists.currentRow, 41);
+        EXPECT_EQ(workspace().view.selectedRow, 41);
+    }
+    {
+        SCOPED_TRACE("names in the code page of the display language");
+        DialEntry entry = faxEntry("M\xfcller", "1", 0);
+        speedDial(0, entry);
+        refreshSpeedDialList(list, workspace());
+        EXPECT_EQ(cellText(list, 0, 1), L"M\u00fcller");
+        workspace().mirror.language = 6;
+        // Letters that the machine mapping carries both ways.
+        setFieldText(entry.name, "\xc1\xe1\xeb");
+        speedDial(0, entry);
+        refreshSpeedDialList(list, workspace());
+        EXPECT_EQ(cellText(list, 0, 1), L"\u0411\u0431\u043b");
+    }
 }
 
 // A phone book as the register dialogs would leave it.
@@ -209,36 +173,19 @@ class StoredPhoneBookTest : public EntryListsTest {
   protected:
     void SetUp() override {
         EntryListsTest::SetUp();
-        registerOneTouch(faxEntry("Office", "0301234", 1, kEntryClassOneTouch), 0);
-        registerOneTouch(emailEntry("Mail", "a@b.example", kEntryClassOneTouch), 1);
-        DialEntry combination = faxEntry("", "0301+", 0, kEntryClassOneTouch);
+        oneTouch(0, faxEntry("Office", "0301234", 1));
+        oneTouch(1, emailEntry("Mail", "a@b.example"));
+        DialEntry combination = faxEntry("", "0301+", 0);
         combination.detailsWithheld = 1;
-        registerOneTouch(combination, 2);
-        DialEntry group;
-        group.used = 1;
-        group.entryClass = kEntryClassGroup;
-        group.highFlag = 1;
-        setFieldText(group.name, "Team");
-        group.memberCount = 2;
-        group.members[0] = {kMemberKindOneTouch, 0};
-        group.members[1] = {kMemberKindSpeedDial, 11};
-        encodeGroup(workspace().mirror, group, 3);
+        oneTouch(2, combination);
+        group(3, "Team", {{kMemberKindOneTouch, 0}, {kMemberKindSpeedDial, 11}});
         // The machine marks its program-dial keys itself; no dialog writes one.
         workspace().mirror.oneTouchTable[5][kEntryFlagsByte] = kFlagOneTouch | kFlagProgramDial;
-
-        DialEntry shop = faxEntry("Shop", "555", 2, kEntryClassOneTouch);
-        shop.entryClass = kEntryClassSpeedDial;
-        encodeSpeedDial(workspace().mirror, workspace().store, shop, 11);
-        DialEntry desk = emailEntry("Desk", "d@e.example", kEntryClassOneTouch);
-        desk.entryClass = kEntryClassSpeedDial;
-        encodeSpeedDial(workspace().mirror, workspace().store, desk, 0);
-        encodeSpeedDial(workspace().mirror, workspace().store, shop, 6);
+        speedDial(11, faxEntry("Shop", "555", 2));
+        speedDial(0, emailEntry("Desk", "d@e.example"));
+        speedDial(6, faxEntry("Shop", "555", 2));
         workspace().mirror.speedDialTable[6][kEntryFlagsByte] |= kFlagProgramDial;
         openDocument();
-    }
-
-    void registerOneTouch(DialEntry entry, int index) {
-        encodeOneTouch(workspace().mirror, workspace().store, entry, index);
     }
 
     // A real left click on the middle of a row's label.
@@ -254,7 +201,9 @@ class StoredPhoneBookTest : public EntryListsTest {
     }
 };
 
-TEST_F(StoredPhoneBookTest, RowsShowWhatEachEntryHolds) {
+// One stored phone book walked: what each row shows, the member list, rows
+// replaced the way the entry commands replace them.
+TEST_F(StoredPhoneBookTest, RowsMembersAndReplacedRows) {
     HWND list = entryListWindow(mainWindow());
     selectTreeItem(mainWindow(), View::oneTouch);
     EXPECT_EQ(shownRow(list, 0), L"01|Office|0301234|14.4K#2");
@@ -278,10 +227,8 @@ TEST_F(StoredPhoneBookTest, RowsShowWhatEachEntryHolds) {
     EXPECT_EQ(shownRow(list, 3), L"04|Team#9");
     EXPECT_EQ(shownRow(list, 4), L"05|#12");
     EXPECT_EQ(shownRow(list, 5), L"06|PROGRAM DIAL#11");
-}
 
-TEST_F(StoredPhoneBookTest, MemberListFollowsTheSelectedGroup) {
-    HWND list = entryListWindow(mainWindow());
+    SCOPED_TRACE("the member list follows the selected group");
     selectTreeItem(mainWindow(), View::group);
     EXPECT_TRUE(IsWindowVisible(memberListWindow(mainWindow())));
     // Row 0 is selected by the view switch; its key holds a One Touch entry.
@@ -298,10 +245,8 @@ TEST_F(StoredPhoneBookTest, MemberListFollowsTheSelectedGroup) {
     selectRow(list, 3);
     EXPECT_EQ(workspace().phoneBookLists.currentRow, 3);
     EXPECT_EQ(memberRowsOf(memberListWindow(mainWindow())), L"");
-}
 
-TEST_F(StoredPhoneBookTest, MemberSelectionWithdrawsTheEditCommandsUntilAClickInTheEntryList) {
-    HWND list = entryListWindow(mainWindow());
+    SCOPED_TRACE("a member selection withdraws the edit commands until a click in the list");
     HMENU menu = GetMenu(mainWindow());
     selectTreeItem(mainWindow(), View::group);
     selectRow(list, 3);
@@ -329,17 +274,14 @@ TEST_F(StoredPhoneBookTest, MemberSelectionWithdrawsTheEditCommandsUntilAClickIn
     clickRow(list, 3);
     EXPECT_EQ(workspace().phoneBookLists.memberListTouched, 0);
     EXPECT_EQ(workspace().view.selectedRow, 3);
-}
 
-TEST_F(StoredPhoneBookTest, AReplacedRowReturnsToItsNumericPlace) {
-    HWND list = entryListWindow(mainWindow());
+    SCOPED_TRACE("a replaced row returns to its numeric place");
     selectTreeItem(mainWindow(), View::speedDial);
     // How the entry commands replace a row: delete it, insert it afresh.
     for (int index : {9, 0, 99}) {
         ListView_DeleteItem(list, index);
-        DialEntry entry = faxEntry("New", "42", 0, kEntryClassOneTouch);
-        entry.entryClass = kEntryClassSpeedDial;
-        insertSpeedDialRow(list, workspace(), entry, index);
+        insertSpeedDialRow(list, workspace(), faxEntry("New", "42", 0, kEntryClassSpeedDial),
+                           index);
     }
     ASSERT_EQ(ListView_GetItemCount(list), 100);
     EXPECT_EQ(shownRow(list, 0), L"001|New|42|9.6K#6");

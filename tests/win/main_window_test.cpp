@@ -16,7 +16,6 @@
 
 using namespace harness;
 
-
 namespace {
 
 constexpr COLORREF kPaleYellow = RGB(255, 255, 223);
@@ -33,29 +32,74 @@ constexpr PaneRect kGrownStatusPane{197, 65, 695, 465};
 
 class MainWindow : public MainWindowTest {};
 
-TEST_F(MainWindow, StartsWithTheOfflineStatusPaneOverTheWholeWidth) {
-    EXPECT_FALSE(IsWindowVisible(shell().tree));
-    ASSERT_TRUE(IsWindowVisible(shell().statusPane));
-    EXPECT_EQ(controlText(shell().statusPane, IDC_STATUS_TEXT), L"Connect Status : OFFLINE");
-    EXPECT_EQ(workspace().view.documentLoaded, 0);
-    EXPECT_EQ(workspace().view.currentView, View::none);
-    EXPECT_EQ(workspace().view.selectedRow, -1);
+// One walk from start-up. Which command is enabled in which state is proven
+// through the real commands (MachineWindowTest.CommandStatesFollowDocumentAndConnection).
+TEST_F(MainWindow, StartsCentredOfflineThenShowsTheTreeAtItsFirstWidth) {
+    {
+        SCOPED_TRACE("centred on the screen at the start size");
+        RECT frame{};
+        GetWindowRect(mainWindow(), &frame);
+        EXPECT_EQ(frame.right - frame.left, 600);
+        EXPECT_EQ(frame.bottom - frame.top, 400);
+        HDC screen = CreateICW(L"DISPLAY", nullptr, nullptr, nullptr);
+        ASSERT_NE(screen, nullptr);
+        EXPECT_EQ(frame.left, (GetDeviceCaps(screen, HORZRES) - 600) / 2);
+        EXPECT_EQ(frame.top, (GetDeviceCaps(screen, VERTRES) - 400) / 2);
+        DeleteDC(screen);
+    }
+    {
+        SCOPED_TRACE("the offline status pane over the whole width");
+        EXPECT_FALSE(IsWindowVisible(shell().tree));
+        ASSERT_TRUE(IsWindowVisible(shell().statusPane));
+        EXPECT_EQ(controlText(shell().statusPane, IDC_STATUS_TEXT), L"Connect Status : OFFLINE");
+        EXPECT_EQ(workspace().view.documentLoaded, 0);
+        EXPECT_EQ(workspace().view.currentView, View::none);
+        EXPECT_EQ(workspace().view.selectedRow, -1);
 
-    EXPECT_EQ(placeOf(shell().statusPane), kStartStatusPane);
+        EXPECT_EQ(placeOf(shell().statusPane), kStartStatusPane);
+        EXPECT_EQ(workspace().treePaneWidth, 197);
+
+        // The pane paints itself and its text on pale yellow.
+        HDC context = GetDC(shell().statusPane);
+        HBRUSH brush = reinterpret_cast<HBRUSH>(SendMessageW(
+            shell().statusPane, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(context),
+            reinterpret_cast<LPARAM>(GetDlgItem(shell().statusPane, IDC_STATUS_TEXT))));
+        ReleaseDC(shell().statusPane, context);
+        LOGBRUSH colour{};
+        ASSERT_EQ(GetObjectW(brush, sizeof(colour), &colour), static_cast<int>(sizeof(colour)));
+        EXPECT_EQ(colour.lbColor, kPaleYellow);
+    }
+    {
+        SCOPED_TRACE("a system colour change takes the current button face");
+        SendMessageW(mainWindow(), WM_SYSCOLORCHANGE, 0, 0);
+        EXPECT_EQ(GetClassLongPtrW(mainWindow(), GCLP_HBRBACKGROUND),
+                  reinterpret_cast<ULONG_PTR>(GetSysColorBrush(COLOR_BTNFACE)));
+    }
+    {
+        SCOPED_TRACE("the refresh keeps the pane text without a document, shows the tree with one");
+        workspace().view.connected = 1;
+        refreshUiState(mainWindow());
+        EXPECT_EQ(controlText(shell().statusPane, IDC_STATUS_TEXT), L"Connect Status : OFFLINE");
+        updateStatusPane(mainWindow());
+        EXPECT_EQ(controlText(shell().statusPane, IDC_STATUS_TEXT), L"Connect Status : ONLINE");
+
+        workspace().view.documentLoaded = 1;
+        refreshUiState(mainWindow());
+        EXPECT_TRUE(IsWindowVisible(shell().tree));
+        EXPECT_TRUE(IsWindowEnabled(shell().tree));
+        workspace().view.connected = 0;
+        refreshUiState(mainWindow());
+        EXPECT_EQ(controlText(shell().statusPane, IDC_STATUS_TEXT), L"Connect Status : OFFLINE");
+    }
+    SCOPED_TRACE("the tree pane keeps its first width when the window grows");
+    SetWindowPos(mainWindow(), nullptr, 0, 0, 900, 600, SWP_NOMOVE | SWP_NOZORDER);
+    pumpMessages();
     EXPECT_EQ(workspace().treePaneWidth, 197);
-
-    // The pane paints itself and its text on pale yellow.
-    HDC context = GetDC(shell().statusPane);
-    HBRUSH brush = reinterpret_cast<HBRUSH>(
-        SendMessageW(shell().statusPane, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(context),
-                     reinterpret_cast<LPARAM>(GetDlgItem(shell().statusPane, IDC_STATUS_TEXT))));
-    ReleaseDC(shell().statusPane, context);
-    LOGBRUSH colour{};
-    ASSERT_EQ(GetObjectW(brush, sizeof(colour), &colour), static_cast<int>(sizeof(colour)));
-    EXPECT_EQ(colour.lbColor, kPaleYellow);
+    EXPECT_EQ(placeOf(shell().tree), kGrownTreePane);
+    EXPECT_EQ(placeOf(shell().statusPane), kGrownStatusPane);
 }
 
-TEST_F(MainWindow, StatusBarHasSixPartsWithHintAndState) {
+TEST_F(MainWindow, StatusBarHasSixPartsAndTheToolbarSevenCommandsWithBalloonTips) {
     HWND statusBar = shell().statusBar;
     ASSERT_NE(statusBar, nullptr);
     EXPECT_EQ(GetDlgCtrlID(statusBar), IDC_STATUS_BAR);
@@ -76,108 +120,54 @@ TEST_F(MainWindow, StatusBarHasSixPartsWithHintAndState) {
     GetClientRect(mainWindow(), &client);
     const auto expected = statusBarPartEdges(client.right);
     EXPECT_TRUE(std::equal(expected.begin(), expected.end() - 1, edges));
-}
 
-TEST_F(MainWindow, ToolbarHoldsSevenCommandsWithBalloonTips) {
+    SCOPED_TRACE("the toolbar's seven commands and their balloon tips");
     HWND toolbar = shell().toolbar;
     ASSERT_NE(toolbar, nullptr);
     EXPECT_EQ(GetDlgCtrlID(toolbar), IDC_TOOLBAR);
-    const int expected[] = {
-        IDM_CONNECT, IDM_DISCONNECT,    0, IDM_UPLOAD, IDM_DOWNLOAD, 0, IDM_OPEN, IDM_SAVE,
-        0,           IDM_SETTINGS_MENU, 0};
-    const int expectedImage[] = {0, 1, -1, 6, 5, -1, 2, 3, -1, 4, -1};
-    ASSERT_EQ(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0), 11);
-    for (int i = 0; i < 11; ++i) {
-        TBBUTTON button{};
-        SendMessageW(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
-        if (expected[i] == 0) {
-            EXPECT_TRUE(button.fsStyle & BTNS_SEP) << i;
-            continue;
-        }
-        EXPECT_EQ(button.idCommand, expected[i]) << i;
-        EXPECT_EQ(button.iBitmap, expectedImage[i]) << i;
-    }
-
     HWND tooltip = reinterpret_cast<HWND>(SendMessageW(toolbar, TB_GETTOOLTIPS, 0, 0));
     ASSERT_EQ(tooltip, shell().tooltip);
     EXPECT_TRUE(GetWindowLongW(tooltip, GWL_STYLE) & TTS_BALLOON);
     EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 7);
-    const std::pair<int, const wchar_t*> tips[] = {{IDM_CONNECT, L"Connect To Machine"},
-                                                   {IDM_DISCONNECT, L"Disconnect"},
-                                                   {IDM_UPLOAD, L"Upload"},
-                                                   {IDM_DOWNLOAD, L"Download"},
-                                                   {IDM_OPEN, L"Open"},
-                                                   {IDM_SAVE, L"Save"},
-                                                   {IDM_SETTINGS_MENU, L"Menu"}};
-    for (const auto& [commandId, text] : tips) {
+    struct Button {
+        int command; // 0: a separator
+        int image;
+        const wchar_t* tip;
+    };
+    const Button buttons[] = {{IDM_CONNECT, 0, L"Connect To Machine"},
+                              {IDM_DISCONNECT, 1, L"Disconnect"},
+                              {},
+                              {IDM_UPLOAD, 6, L"Upload"},
+                              {IDM_DOWNLOAD, 5, L"Download"},
+                              {},
+                              {IDM_OPEN, 2, L"Open"},
+                              {IDM_SAVE, 3, L"Save"},
+                              {},
+                              {IDM_SETTINGS_MENU, 4, L"Menu"},
+                              {}};
+    ASSERT_EQ(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0), 11);
+    for (int i = 0; i < 11; ++i) {
+        TBBUTTON button{};
+        SendMessageW(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+        EXPECT_EQ((button.fsStyle & BTNS_SEP) != 0, buttons[i].command == 0) << i;
+        if (buttons[i].command == 0)
+            continue;
+        EXPECT_EQ(button.idCommand, buttons[i].command) << i;
+        EXPECT_EQ(button.iBitmap, buttons[i].image) << i;
         wchar_t buffer[80] = {};
         TOOLINFOW tool{};
         tool.cbSize = sizeof(tool);
         tool.hwnd = toolbar;
-        tool.uId = static_cast<UINT_PTR>(commandId);
+        tool.uId = static_cast<UINT_PTR>(button.idCommand);
         tool.lpszText = buffer;
         SendMessageW(tooltip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
-        EXPECT_STREQ(buffer, text) << commandId;
+        EXPECT_STREQ(buffer, buttons[i].tip) << i;
     }
     ASSERT_NE(shell().disabledImages, nullptr);
     EXPECT_EQ(SendMessageW(toolbar, TB_GETDISABLEDIMAGELIST, 0, 0),
               reinterpret_cast<LRESULT>(shell().disabledImages));
-}
 
-// Which command is enabled in which state is proven through the real
-// commands (MachineWindowTest.CommandStatesFollowDocumentAndConnection); here
-// what the refresh does to the status pane and the tree.
-TEST_F(MainWindow, RefreshKeepsThePaneTextWithoutADocumentAndShowsTheTreeWithOne) {
-    workspace().view.connected = 1;
-    refreshUiState(mainWindow());
-    EXPECT_EQ(controlText(shell().statusPane, IDC_STATUS_TEXT), L"Connect Status : OFFLINE");
-    updateStatusPane(mainWindow());
-    EXPECT_EQ(controlText(shell().statusPane, IDC_STATUS_TEXT), L"Connect Status : ONLINE");
-
-    workspace().view.documentLoaded = 1;
-    refreshUiState(mainWindow());
-    EXPECT_TRUE(IsWindowVisible(shell().tree));
-    EXPECT_TRUE(IsWindowEnabled(shell().tree));
-    workspace().view.connected = 0;
-    refreshUiState(mainWindow());
-    EXPECT_EQ(controlText(shell().statusPane, IDC_STATUS_TEXT), L"Connect Status : OFFLINE");
-}
-
-TEST_F(MainWindow, TreePaneKeepsItsFirstWidthWhenTheWindowGrows) {
-    workspace().view.documentLoaded = 1;
-    refreshUiState(mainWindow());
-    const int32_t treePaneWidth = workspace().treePaneWidth;
-    ASSERT_GT(treePaneWidth, 0);
-    SetWindowPos(mainWindow(), nullptr, 0, 0, 900, 600, SWP_NOMOVE | SWP_NOZORDER);
-    pumpMessages();
-    EXPECT_EQ(workspace().treePaneWidth, treePaneWidth);
-    EXPECT_EQ(placeOf(shell().tree), kGrownTreePane);
-    EXPECT_EQ(placeOf(shell().statusPane), kGrownStatusPane);
-}
-
-TEST_F(MainWindow, SystemColourChangeTakesTheCurrentButtonFace) {
-    SendMessageW(mainWindow(), WM_SYSCOLORCHANGE, 0, 0);
-    EXPECT_EQ(GetClassLongPtrW(mainWindow(), GCLP_HBRBACKGROUND),
-              reinterpret_cast<ULONG_PTR>(GetSysColorBrush(COLOR_BTNFACE)));
-}
-
-TEST_F(MainWindow, CentresItselfOnTheScreenAtItsStartSize) {
-    RECT frame{};
-    GetWindowRect(mainWindow(), &frame);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    EXPECT_EQ(width, 600);
-    EXPECT_EQ(height, 400);
-    HDC screen = CreateICW(L"DISPLAY", nullptr, nullptr, nullptr);
-    ASSERT_NE(screen, nullptr);
-    const int screenWidth = GetDeviceCaps(screen, HORZRES);
-    const int screenHeight = GetDeviceCaps(screen, VERTRES);
-    DeleteDC(screen);
-    EXPECT_EQ(frame.left, (screenWidth - width) / 2);
-    EXPECT_EQ(frame.top, (screenHeight - height) / 2);
-}
-
-TEST_F(MainWindow, HoveringAButtonShowsItsBalloonTip) {
+    SCOPED_TRACE("hovering a button shows its balloon tip");
     RECT button{};
     SendMessageW(shell().toolbar, TB_GETRECT, IDM_OPEN, reinterpret_cast<LPARAM>(&button));
     POINT centre{(button.left + button.right) / 2, (button.top + button.bottom) / 2};

@@ -37,45 +37,63 @@ class RegisterDialogTest : public PhoneBookWindowTest {
     }
 };
 
-TEST_F(RegisterDialogTest, ATrailingPlusMakesACombinationKeyAndDeletingItUndoesThat) {
-    std::wstring title, plainTitle;
-    bool nameOn = true, hourOn = true, speedOn = true, numberOn = false, nameBack = false;
+TEST_F(RegisterDialogTest, StoredAddressOpensAsEmailWithoutTheKitAndAPlusMakesACombinationKey) {
+    SCOPED_TRACE("without the network kit e-mail stays off, but a stored address opens as e-mail");
+    registerRow(View::oneTouch, 2, {[&](HWND dialog) {
+                    EXPECT_FALSE(enabled(dialog, IDC_DESTINATION_EMAIL));
+                    EXPECT_TRUE(checked(dialog, IDC_DESTINATION_EMAIL));
+                    EXPECT_EQ(controlText(dialog, IDC_EMAIL_ADDRESS_EDIT), L"a@b.example");
+                    clickButton(dialog, IDCANCEL);
+                }});
+
+    SCOPED_TRACE("a trailing plus makes a combination key and deleting it undoes that");
     workspace().mirror.oneTouchTable[2].fill(0);
     registerRow(View::oneTouch, 2, {[&](HWND dialog) {
                     setControlText(dialog, IDC_NUMBER_EDIT, L"123+");
-                    title = windowText(dialog);
-                    nameOn = enabled(dialog, IDC_NAME_EDIT);
-                    hourOn = enabled(dialog, IDC_BATCH_HOUR_EDIT);
-                    speedOn = enabled(dialog, IDC_SPEED_9600);
-                    numberOn = enabled(dialog, IDC_NUMBER_EDIT);
+                    EXPECT_EQ(windowText(dialog), L"Register One Touch #03 (Combination Key)");
+                    EXPECT_FALSE(enabled(dialog, IDC_NAME_EDIT));
+                    EXPECT_FALSE(enabled(dialog, IDC_BATCH_HOUR_EDIT));
+                    EXPECT_FALSE(enabled(dialog, IDC_SPEED_9600));
+                    EXPECT_TRUE(enabled(dialog, IDC_NUMBER_EDIT));
                     setControlText(dialog, IDC_NUMBER_EDIT, L"123");
-                    plainTitle = windowText(dialog);
-                    nameBack = enabled(dialog, IDC_NAME_EDIT);
+                    EXPECT_EQ(windowText(dialog), L"Register One Touch #03");
+                    EXPECT_TRUE(enabled(dialog, IDC_NAME_EDIT));
                     clickButton(dialog, IDCANCEL);
                 }});
-    EXPECT_EQ(title, L"Register One Touch #03 (Combination Key)");
-    EXPECT_FALSE(nameOn);
-    EXPECT_FALSE(hourOn);
-    EXPECT_FALSE(speedOn);
-    EXPECT_TRUE(numberOn);
-    EXPECT_EQ(plainTitle, L"Register One Touch #03");
-    EXPECT_TRUE(nameBack);
 }
 
-TEST_F(RegisterDialogTest, FaxEntryTypedAndConfirmedIsStoredAndShown) {
-    bool opensAsFax = false, at33k6 = false;
+TEST_F(RegisterDialogTest, OkRefusesAnHourOutOfRangeThenAFaxEntryTypedIsStoredAndShown) {
+    selectRow(View::oneTouch, 0);
+    {
+        ModalScript script;
+        script.then([](HWND dialog) {
+            setControlText(dialog, IDC_NUMBER_EDIT, L"1");
+            setControlText(dialog, IDC_BATCH_HOUR_EDIT, L"24");
+            clickButton(dialog, IDOK);
+        });
+        const MessageBoxRecord& refusal = script.answerMessageBox(IDOK);
+        script.then([&](HWND dialog) {
+            EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_BATCH_HOUR_EDIT));
+            clickButton(dialog, IDCANCEL);
+        });
+        command(IDM_ENTRY_PROPERTY);
+        EXPECT_TRUE(script.finished());
+        EXPECT_EQ(refusal.caption, L"Local Setup - Zelt");
+        EXPECT_EQ(refusal.text, L"Invalid value : must be within 0 to 23 !");
+        EXPECT_EQ(storedOneTouch(0).used, 0) << "Cancel after the refusal stores nothing";
+    }
+
+    SCOPED_TRACE("a fax entry typed and confirmed is stored and shown");
     registerRow(View::oneTouch, 0, {[&](HWND dialog) {
-                    opensAsFax = checked(dialog, IDC_DESTINATION_FAX) &&
-                                 controlText(dialog, IDC_NAME_EDIT).empty();
-                    at33k6 = checked(dialog, IDC_SPEED_33600);
+                    EXPECT_TRUE(checked(dialog, IDC_DESTINATION_FAX));
+                    EXPECT_EQ(controlText(dialog, IDC_NAME_EDIT), L"");
+                    EXPECT_TRUE(checked(dialog, IDC_SPEED_33600));
                     setControlText(dialog, IDC_NAME_EDIT, L"Front desk");
                     setControlText(dialog, IDC_NUMBER_EDIT, L"12a-3");
                     setControlText(dialog, IDC_BATCH_HOUR_EDIT, L"14");
                     setControlText(dialog, IDC_BATCH_MINUTE_EDIT, L"05");
                     clickButton(dialog, IDOK);
                 }});
-    EXPECT_TRUE(opensAsFax);
-    EXPECT_TRUE(at33k6);
     EXPECT_EQ(row(0), (Row{L"01", L"Front desk", L"12-3", L"33.6K"}));
     EXPECT_EQ(listViewSelectedRow(list()), 0);
     const DialEntry stored = storedOneTouch(0);
@@ -85,81 +103,26 @@ TEST_F(RegisterDialogTest, FaxEntryTypedAndConfirmedIsStoredAndShown) {
     EXPECT_TRUE(workspace().modifiedFlag);
 }
 
-TEST_F(RegisterDialogTest, OkRefusesAnHourOutOfRangeWithTheRangeMessage) {
-    selectRow(View::oneTouch, 0);
-    ModalScript script;
-    script.then([](HWND dialog) {
-        setControlText(dialog, IDC_NUMBER_EDIT, L"1");
-        setControlText(dialog, IDC_BATCH_HOUR_EDIT, L"24");
-        clickButton(dialog, IDOK);
-    });
-    const MessageBoxRecord& refusal = script.answerMessageBox(IDOK);
-    HWND focused = nullptr;
-    script.then([&](HWND dialog) {
-        focused = GetFocus() == GetDlgItem(dialog, IDC_BATCH_HOUR_EDIT) ? dialog : nullptr;
-        clickButton(dialog, IDCANCEL);
-    });
-    command(IDM_ENTRY_PROPERTY);
-    EXPECT_EQ(refusal.caption, L"Local Setup - Zelt");
-    EXPECT_EQ(refusal.text, L"Invalid value : must be within 0 to 23 !");
-    EXPECT_NE(focused, nullptr);
-    EXPECT_EQ(storedOneTouch(0).used, 0) << "Cancel after the refusal stores nothing";
-}
-
-TEST_F(RegisterDialogTest, FaxToEmailAndBackLosesTheNumberAndCancelKeepsTheStoredEntry) {
+TEST_F(RegisterDialogTest, FaxToEmailAndBackLosesTheNumberAndEmailAndFilteredNamesAreStored) {
     workspace().mirror.machineInformation.nicKit = 1;
-    std::wstring numberAfter, label;
-    bool addressShown = false, optionsShown = true;
     registerRow(View::oneTouch, 1,
                 {[&](HWND dialog) { clickButton(dialog, IDC_DESTINATION_EMAIL); },
                  [&](HWND dialog) {
-                     label = controlText(dialog, IDC_NUMBER_LABEL);
-                     addressShown =
-                         shown(dialog, IDC_EMAIL_ADDRESS_EDIT) && !shown(dialog, IDC_NUMBER_EDIT);
-                     optionsShown = shown(dialog, IDC_EMAIL_PAPER_SIZE_COMBO);
+                     EXPECT_EQ(controlText(dialog, IDC_NUMBER_LABEL), L" A&ddress:");
+                     EXPECT_TRUE(shown(dialog, IDC_EMAIL_ADDRESS_EDIT));
+                     EXPECT_FALSE(shown(dialog, IDC_NUMBER_EDIT));
+                     EXPECT_FALSE(shown(dialog, IDC_EMAIL_PAPER_SIZE_COMBO));
                      setControlText(dialog, IDC_EMAIL_ADDRESS_EDIT, L"A,B@c.d");
                      clickButton(dialog, IDC_DESTINATION_FAX);
                  },
                  [&](HWND dialog) {
-                     numberAfter = controlText(dialog, IDC_NUMBER_EDIT);
+                     EXPECT_EQ(controlText(dialog, IDC_NUMBER_EDIT), L"");
                      clickButton(dialog, IDCANCEL);
                  }});
-    EXPECT_EQ(label, L" A&ddress:");
-    EXPECT_TRUE(addressShown);
-    EXPECT_FALSE(optionsShown);
-    EXPECT_EQ(numberAfter, L"");
     EXPECT_EQ(row(1), (Row{L"02", L"Office", L"0301234", L"14.4K"}));
     EXPECT_EQ(fieldText(storedOneTouch(1).faxNumber), "0301234");
-}
 
-TEST_F(RegisterDialogTest, WithoutTheNetworkKitEmailStaysOffButAStoredAddressOpensAsEmail) {
-    bool emailRadioOn = true, emailChecked = false;
-    std::wstring address;
-    registerRow(View::oneTouch, 2, {[&](HWND dialog) {
-                    emailRadioOn = enabled(dialog, IDC_DESTINATION_EMAIL);
-                    emailChecked = checked(dialog, IDC_DESTINATION_EMAIL);
-                    address = controlText(dialog, IDC_EMAIL_ADDRESS_EDIT);
-                    clickButton(dialog, IDCANCEL);
-                }});
-    EXPECT_FALSE(emailRadioOn);
-    EXPECT_TRUE(emailChecked);
-    EXPECT_EQ(address, L"a@b.example");
-}
-
-TEST_F(RegisterDialogTest, ACharacterOutsideTheCodePageIsRemovedAlone) {
-    std::wstring name;
-    registerRow(View::speedDial, 0, {[&](HWND dialog) {
-                    setControlText(dialog, IDC_NAME_EDIT, L"M\u00fcl\u0416ler\u0101");
-                    name = controlText(dialog, IDC_NAME_EDIT);
-                    setControlText(dialog, IDC_NUMBER_EDIT, L"9");
-                    clickButton(dialog, IDOK);
-                }});
-    EXPECT_EQ(name, L"M\u00fcller");
-    EXPECT_EQ(row(0), (Row{L"001", L"M\u00fcller", L"9", L"33.6K"}));
-}
-
-TEST_F(RegisterDialogTest, AnEmailEntryWithCustomScanSettingsIsStored) {
-    workspace().mirror.machineInformation.nicKit = 1;
+    SCOPED_TRACE("an e-mail entry with custom scan settings is stored");
     registerRow(
         View::speedDial, 4,
         {[&](HWND dialog) { clickButton(dialog, IDC_DESTINATION_EMAIL); },
@@ -178,6 +141,15 @@ TEST_F(RegisterDialogTest, AnEmailEntryWithCustomScanSettingsIsStored) {
     DialEntry stored = decodeSpeedDial(workspace().mirror, workspace().store, 4);
     EXPECT_EQ(stored.emailScanOption, 1);
     EXPECT_EQ(stored.emailResolution, 1);
+
+    SCOPED_TRACE("a character outside the code page is removed alone");
+    registerRow(View::speedDial, 0, {[&](HWND dialog) {
+                    setControlText(dialog, IDC_NAME_EDIT, L"M\u00fcl\u0416ler\u0101");
+                    EXPECT_EQ(controlText(dialog, IDC_NAME_EDIT), L"M\u00fcller");
+                    setControlText(dialog, IDC_NUMBER_EDIT, L"9");
+                    clickButton(dialog, IDOK);
+                }});
+    EXPECT_EQ(row(0), (Row{L"001", L"M\u00fcller", L"9", L"33.6K"}));
 }
 
 } // namespace

@@ -2,11 +2,13 @@
 
 #include "app/main_window_create_win.h"
 #include "app/main_window_win.h"
-#include "workspace/model_string.h"
 #include "app/startup_win.h"
 #include "resource_ids.h"
 #include "win/resource_modules_win.h"
+#include "workspace/model_string.h"
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 using namespace harness;
@@ -57,7 +59,10 @@ std::vector<std::wstring> menuTextsOf(HMODULE module) {
 
 } // namespace
 
-TEST_F(MainWindowTest, StartsWithTheDefaultFileNameAndTheModelStringValues) {
+// The window's size and centring are
+// MainWindow.StartsCentredOfflineThenShowsTheTreeAtItsFirstWidth.
+TEST_F(MainWindowTest, StartsAsAVisibleZeltWindowAndClosesWithCodeZero) {
+    SCOPED_TRACE("the default file name and the model string's values");
     EXPECT_EQ(windowText(mainWindow()), L"Local Setup - Zelt - NewFile.Dat");
     EXPECT_EQ(workspace().displayFileName, "NewFile.Dat");
     EXPECT_EQ(workspace().currentFilePath, "NewFile.Dat");
@@ -68,20 +73,13 @@ TEST_F(MainWindowTest, StartsWithTheDefaultFileNameAndTheModelStringValues) {
     EXPECT_EQ(resourceModule(), shell().exeInstance) << "no library beside the tests";
     EXPECT_EQ(shell().resourceLibrary, nullptr);
     EXPECT_EQ(shell().workspace, &workspace());
-}
 
-TEST_F(MainWindowTest, WindowIsAVisibleOverlappedWindowOfTheGivenSize) {
-    RECT bounds;
-    ASSERT_TRUE(GetWindowRect(mainWindow(), &bounds));
-    EXPECT_EQ(bounds.right - bounds.left, kMainWindowWidth);
-    EXPECT_EQ(bounds.bottom - bounds.top, kMainWindowHeight);
-    LONG style = GetWindowLongW(mainWindow(), GWL_STYLE);
-    EXPECT_EQ(style & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW);
+    SCOPED_TRACE("a visible top-level overlapped window");
+    EXPECT_EQ(GetWindowLongW(mainWindow(), GWL_STYLE) & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW);
     EXPECT_TRUE(IsWindowVisible(mainWindow()));
     EXPECT_EQ(GetParent(mainWindow()), nullptr);
-}
 
-TEST_F(MainWindowTest, ClassZeltIsRegisteredWithTheProgramsIconBrushAndMenu) {
+    SCOPED_TRACE("class Zelt with the program's icon, brush and menu");
     WNDCLASSEXW info = {sizeof(info)};
     ASSERT_TRUE(GetClassInfoExW(shell().exeInstance, kMainWindowClassName, &info));
     EXPECT_EQ(info.style, 0u);
@@ -92,31 +90,23 @@ TEST_F(MainWindowTest, ClassZeltIsRegisteredWithTheProgramsIconBrushAndMenu) {
     EXPECT_EQ(info.hCursor, nullptr);
     EXPECT_EQ(info.hbrBackground, GetSysColorBrush(COLOR_BTNFACE));
     EXPECT_EQ(info.lpszMenuName, MAKEINTRESOURCEW(IDR_MAIN_MENU));
-}
 
-TEST_F(MainWindowTest, MenuAndAcceleratorsAreInstalled) {
+    SCOPED_TRACE("menu and accelerators installed");
     ASSERT_NE(shell().mainMenu, nullptr);
     EXPECT_EQ(GetMenu(mainWindow()), shell().mainMenu);
     EXPECT_EQ(menuItemTexts(shell().mainMenu), menuTextsOf(shell().exeInstance));
     EXPECT_NE(shell().accelerators, nullptr);
-}
 
-TEST_F(MainWindowTest, ClosingTheWindowEndsTheMessageLoopWithCodeZero) {
-    SendMessageW(mainWindow(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindow(mainWindow()));
-    EXPECT_EQ(pumpMessages(), std::optional<int>{0});
-}
-
-TEST_F(MainWindowTest, ScreenshotShowsTheButtonFaceClientArea) {
+    SCOPED_TRACE("the screenshot shows the button-face client area");
     std::wstring path = saveScreenshot(mainWindow(), L"startup-main-window");
     ASSERT_FALSE(path.empty());
     HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
                                                      LR_LOADFROMFILE | LR_CREATEDIBSECTION));
     ASSERT_NE(bitmap, nullptr);
-    BITMAP info;
-    GetObjectW(bitmap, sizeof(info), &info);
-    EXPECT_EQ(info.bmWidth, kMainWindowWidth);
-    EXPECT_EQ(info.bmHeight, kMainWindowHeight);
+    BITMAP picture;
+    GetObjectW(bitmap, sizeof(picture), &picture);
+    EXPECT_EQ(picture.bmWidth, kMainWindowWidth);
+    EXPECT_EQ(picture.bmHeight, kMainWindowHeight);
     HDC memory = CreateCompatibleDC(nullptr);
     HGDIOBJ previous = SelectObject(memory, bitmap);
     EXPECT_EQ(GetPixel(memory, kMainWindowWidth / 2, kMainWindowHeight - 20),
@@ -124,6 +114,11 @@ TEST_F(MainWindowTest, ScreenshotShowsTheButtonFaceClientArea) {
     SelectObject(memory, previous);
     DeleteDC(memory);
     DeleteObject(bitmap);
+
+    SCOPED_TRACE("closing the window ends the message loop with code zero");
+    SendMessageW(mainWindow(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(mainWindow()));
+    EXPECT_EQ(pumpMessages(), std::optional<int>{0});
 }
 
 TEST(Startup, FailsWithoutAWindowWhenTheClassCannotBeRegistered) {
@@ -141,11 +136,22 @@ TEST(Startup, FailsWithoutAWindowWhenTheClassCannotBeRegistered) {
     UnregisterClassW(kMainWindowClassName, GetModuleHandleW(nullptr));
 }
 
-TEST(StartupResources, LibraryBesideTheProgramSuppliesMenuAndTextsButNotTheModelString) {
+// One folder walked through the three cases: no library, the library, a file
+// of that name that is not a library.
+TEST(StartupResources, TheLibraryBesideTheProgramServesOnlyWhenItIsOne) {
     TempFolder folder;
     ASSERT_FALSE(folder.copyIn(zeltExecutablePath(), L"Zelt.exe").empty());
+    {
+        SCOPED_TRACE("without a library the program's own resources serve");
+        ShellOverCopiedProgram program(folder);
+        ASSERT_TRUE(program.started());
+        EXPECT_EQ(resourceModule(), program.image());
+        EXPECT_EQ(windowText(program.shell().mainWindow), L"Local Setup - Zelt - NewFile.Dat");
+        EXPECT_EQ(menuItemTexts(GetMenu(program.shell().mainWindow)), menuTextsOf(program.image()));
+    }
     ASSERT_FALSE(folder.copyIn(testResourceLibraryPath(), kLibraryName).empty());
     {
+        SCOPED_TRACE("the library supplies menu and texts but not the model string");
         ShellOverCopiedProgram program(folder);
         ASSERT_TRUE(program.started());
         Shell& shell = program.shell();
@@ -163,32 +169,14 @@ TEST(StartupResources, LibraryBesideTheProgramSuppliesMenuAndTextsButNotTheModel
         EXPECT_EQ(program.workspace().startup.acceptedProductIds, std::vector<uint32_t>{0x2078});
         EXPECT_NE(shell.accelerators, nullptr);
     }
-    EXPECT_EQ(GetModuleHandleW(folder.file(kLibraryName).c_str()), nullptr)
+    ASSERT_EQ(GetModuleHandleW(folder.file(kLibraryName).c_str()), nullptr)
         << "the library stays loaded after the shell stopped";
-}
-
-TEST(StartupResources, WithoutAUsableLibraryTheProgramsOwnResourcesServe) {
-    TempFolder folder;
-    ASSERT_FALSE(folder.copyIn(zeltExecutablePath(), L"Zelt.exe").empty());
-    {
-        ShellOverCopiedProgram program(folder);
-        ASSERT_TRUE(program.started());
-        EXPECT_EQ(resourceModule(), program.image());
-        EXPECT_EQ(windowText(program.shell().mainWindow), L"Local Setup - Zelt - NewFile.Dat");
-        EXPECT_EQ(menuItemTexts(GetMenu(program.shell().mainWindow)), menuTextsOf(program.image()));
-    }
     // A file of that name that is not a library is passed over silently.
-    HANDLE junk = CreateFileW(folder.file(kLibraryName).c_str(), GENERIC_WRITE, 0, nullptr,
-                              CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(junk, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    WriteFile(junk, "not a library", 13, &written, nullptr);
-    CloseHandle(junk);
-    {
-        ShellOverCopiedProgram program(folder);
-        ASSERT_TRUE(program.started());
-        EXPECT_EQ(program.shell().resourceLibrary, nullptr);
-        EXPECT_EQ(resourceModule(), program.image());
-        EXPECT_EQ(program.workspace().displayFileName, "NewFile.Dat");
-    }
+    ASSERT_TRUE(std::ofstream(std::filesystem::path(folder.file(kLibraryName))) << "not a library");
+    SCOPED_TRACE("a file that is not a library");
+    ShellOverCopiedProgram program(folder);
+    ASSERT_TRUE(program.started());
+    EXPECT_EQ(program.shell().resourceLibrary, nullptr);
+    EXPECT_EQ(resourceModule(), program.image());
+    EXPECT_EQ(program.workspace().displayFileName, "NewFile.Dat");
 }

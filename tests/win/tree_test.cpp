@@ -1,14 +1,10 @@
-#include "harness/harness.h"
+#include "phone_book_window_test.h"
 
-#include "app/tree_win.h"
-#include "app/ui_refresh_win.h"
-#include "phonebook/entry_lists_win.h"
 #include "resource_ids.h"
 
 #include <commctrl.h>
 
 #include <cstring>
-#include <map>
 #include <vector>
 
 using namespace harness;
@@ -35,56 +31,34 @@ POINT labelPoint(HWND tree, HTREEITEM item) {
     return point;
 }
 
-void rightClickAt(HWND mainWindow, POINT screenPoint) {
-    SendMessageW(mainWindow, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(mainWindow),
-                 MAKELPARAM(screenPoint.x, screenPoint.y));
+std::optional<PopupItems> rightClickAt(HWND mainWindow, POINT screenPoint) {
+    return popupDuring([&] {
+        SendMessageW(mainWindow, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(mainWindow),
+                     MAKELPARAM(screenPoint.x, screenPoint.y));
+    });
 }
 
-// Reads the items of the popup menu that is open while the right-click
-// runs, then closes it without choosing.
-std::map<UINT, bool> poppedUpItems;
-bool popupSeen = false;
-
-void CALLBACK readOpenPopup(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND popupWindow = FindWindowW(L"#32768", nullptr);
-    if (popupWindow == nullptr || !IsWindowVisible(popupWindow))
-        return;
-    KillTimer(nullptr, timer);
-    HMENU popup = reinterpret_cast<HMENU>(SendMessageW(popupWindow, MN_GETHMENU, 0, 0));
-    for (int i = 0; i < GetMenuItemCount(popup); ++i) {
-        const UINT id = GetMenuItemID(popup, i);
-        if (id != 0 && id != static_cast<UINT>(-1))
-            poppedUpItems[id] = (GetMenuState(popup, i, MF_BYPOSITION) & MF_GRAYED) == 0;
-    }
-    popupSeen = true;
-    EndMenu();
-}
-
-std::map<UINT, bool> rootPopupItems(HWND mainWindow, HWND tree) {
-    poppedUpItems.clear();
-    popupSeen = false;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 20, readOpenPopup);
-    rightClickAt(mainWindow, labelPoint(tree, categoryItem(tree, View::none)));
-    KillTimer(nullptr, timer);
-    EXPECT_TRUE(popupSeen);
-    return poppedUpItems;
+PopupItems connectionItems(bool connected) {
+    return {{IDM_CONNECT, !connected},
+            {IDM_DISCONNECT, connected},
+            {IDM_TREE_DOWNLOAD, connected},
+            {IDM_TREE_UPLOAD, connected},
+            {IDM_PROPERTIES, true}};
 }
 
 } // namespace
 
-class Tree : public MainWindowTest {
+class Tree : public OpenedDocumentTest {
   protected:
     void showDocument() {
         const char name[] = "Front Desk";
         std::memcpy(workspace().mirror.stationName.data(), name, sizeof(name));
         relabelTreeRoot(mainWindow());
-        workspace().view.documentLoaded = 1;
-        refreshUiState(mainWindow());
-        EnableWindow(shell().tree, TRUE);
+        openDocument();
     }
 };
 
-TEST_F(Tree, HoldsTheMachineAndItsThreeCategories) {
+TEST_F(Tree, HoldsTheMachineAndItsCategoriesAndARightClickSendsTheirViewCommand) {
     HWND tree = shell().tree;
     ASSERT_NE(tree, nullptr);
     EXPECT_EQ(GetDlgCtrlID(tree), IDC_TREE);
@@ -110,102 +84,65 @@ TEST_F(Tree, HoldsTheMachineAndItsThreeCategories) {
     ImageList_GetIconSize(shell().treeImages, &width, &height);
     EXPECT_EQ(width, 16);
     EXPECT_EQ(height, 18);
-}
 
-TEST_F(Tree, SelectingCategoriesSwitchesTheView) {
+    {
+        SCOPED_TRACE("without a document it falls on the status pane, not the hidden tree");
+        ASSERT_FALSE(IsWindowVisible(tree));
+        CommandRecorder recorder(mainWindow());
+        EXPECT_FALSE(
+            rightClickAt(mainWindow(), labelPoint(tree, categoryItem(tree, View::oneTouch))));
+        EXPECT_TRUE(recorder.commands().empty());
+    }
     showDocument();
-    selectTreeItem(mainWindow(), View::speedDial);
-    EXPECT_EQ(workspace().view.currentView, View::speedDial);
-    EXPECT_FALSE(IsWindowVisible(shell().statusPane));
-    selectTreeItem(mainWindow(), View::group);
-    EXPECT_EQ(workspace().view.currentView, View::group);
-    selectTreeItem(mainWindow(), View::none);
-    EXPECT_EQ(workspace().view.currentView, View::none);
-    EXPECT_TRUE(IsWindowVisible(shell().statusPane));
-}
-
-TEST_F(Tree, RootPopupGraysByConnectionAndShowsTheStatusPane) {
-    showDocument();
-    HWND tree = shell().tree;
-    selectTreeItem(mainWindow(), View::oneTouch);
-    ASSERT_EQ(workspace().view.currentView, View::oneTouch);
-
-    std::map<UINT, bool> offline = rootPopupItems(mainWindow(), tree);
-    EXPECT_EQ(offline, (std::map<UINT, bool>{{IDM_CONNECT, true},
-                                             {IDM_DISCONNECT, false},
-                                             {IDM_TREE_DOWNLOAD, false},
-                                             {IDM_TREE_UPLOAD, false},
-                                             {IDM_PROPERTIES, true}}));
-    // The machine's popup shows the status pane but leaves the selection on One Touch.
-    EXPECT_EQ(workspace().view.currentView, View::none);
-    EXPECT_TRUE(IsWindowVisible(shell().statusPane));
-    EXPECT_EQ(treeSelectedText(tree), L"One Touch");
-
-    workspace().view.connected = 1;
-    std::map<UINT, bool> online = rootPopupItems(mainWindow(), tree);
-    EXPECT_EQ(online, (std::map<UINT, bool>{{IDM_CONNECT, false},
-                                            {IDM_DISCONNECT, true},
-                                            {IDM_TREE_DOWNLOAD, true},
-                                            {IDM_TREE_UPLOAD, true},
-                                            {IDM_PROPERTIES, true}}));
-}
-
-TEST_F(Tree, TheViewCommandBringsBackTheListThePopupHidThoughItStaysSelected) {
-    showDocument();
-    HWND tree = shell().tree;
-    selectTreeItem(mainWindow(), View::oneTouch);
-    rootPopupItems(mainWindow(), tree);
-    ASSERT_EQ(workspace().view.currentView, View::none);
-    ASSERT_EQ(treeSelectedText(tree), L"One Touch");
-
-    sendCommand(mainWindow(), IDM_VIEW_ONE_TOUCH);
-    EXPECT_EQ(workspace().view.currentView, View::oneTouch);
-    EXPECT_TRUE(IsWindowVisible(entryListWindow(mainWindow())));
-    EXPECT_FALSE(IsWindowVisible(shell().statusPane));
-    EXPECT_EQ(ListView_GetItemCount(entryListWindow(mainWindow())), 9);
-    EXPECT_EQ(treeSelectedText(tree), L"One Touch");
-}
-
-TEST_F(Tree, RightClickOnACategorySendsItsViewCommand) {
-    showDocument();
-    HWND tree = shell().tree;
+    {
+        SCOPED_TRACE("empty space below the items");
+        selectTreeItem(mainWindow(), View::speedDial);
+        RECT client{};
+        GetClientRect(tree, &client);
+        POINT bottom{client.right / 2, client.bottom - 3};
+        ClientToScreen(tree, &bottom);
+        CommandRecorder recorder(mainWindow());
+        EXPECT_FALSE(rightClickAt(mainWindow(), bottom));
+        EXPECT_TRUE(recorder.commands().empty());
+        EXPECT_EQ(workspace().view.currentView, View::speedDial);
+    }
+    SCOPED_TRACE("a category sends its view command");
     CommandRecorder recorder(mainWindow());
-    rightClickAt(mainWindow(), labelPoint(tree, categoryItem(tree, View::group)));
-    rightClickAt(mainWindow(), labelPoint(tree, categoryItem(tree, View::oneTouch)));
-    rightClickAt(mainWindow(), labelPoint(tree, categoryItem(tree, View::speedDial)));
+    for (View view : {View::group, View::oneTouch, View::speedDial})
+        rightClickAt(mainWindow(), labelPoint(tree, categoryItem(tree, view)));
     EXPECT_EQ(recorder.commands(),
               (std::vector<int>{IDM_VIEW_GROUP, IDM_VIEW_ONE_TOUCH, IDM_VIEW_SPEED_DIAL}));
 }
 
-TEST_F(Tree, RightClickOnEmptySpaceDoesNothing) {
+TEST_F(Tree, CategoriesSwitchTheViewAndTheRootPopupShowsTheStatusPane) {
     showDocument();
     HWND tree = shell().tree;
-    selectTreeItem(mainWindow(), View::speedDial);
-    RECT client{};
-    GetClientRect(tree, &client);
-    POINT bottom{client.right / 2, client.bottom - 3};
-    ClientToScreen(tree, &bottom);
-    CommandRecorder recorder(mainWindow());
-    poppedUpItems.clear();
-    popupSeen = false;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 20, readOpenPopup);
-    rightClickAt(mainWindow(), bottom);
-    pumpMessages();
-    KillTimer(nullptr, timer);
-    EXPECT_FALSE(popupSeen);
-    EXPECT_TRUE(recorder.commands().empty());
-    EXPECT_EQ(workspace().view.currentView, View::speedDial);
-}
-
-TEST_F(Tree, RightClickWithoutDocumentFallsOnTheStatusPaneNotTheHiddenTree) {
-    HWND tree = shell().tree;
-    ASSERT_FALSE(IsWindowVisible(tree));
-    CommandRecorder recorder(mainWindow());
-    popupSeen = false;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 20, readOpenPopup);
-    rightClickAt(mainWindow(), labelPoint(tree, categoryItem(tree, View::oneTouch)));
-    pumpMessages();
-    KillTimer(nullptr, timer);
-    EXPECT_FALSE(popupSeen);
-    EXPECT_TRUE(recorder.commands().empty());
+    for (View view : {View::speedDial, View::group, View::none, View::oneTouch}) {
+        SCOPED_TRACE(static_cast<int>(view));
+        selectTreeItem(mainWindow(), view);
+        EXPECT_EQ(workspace().view.currentView, view);
+        EXPECT_EQ(IsWindowVisible(shell().statusPane) != FALSE, view == View::none);
+    }
+    {
+        SCOPED_TRACE("offline root popup");
+        EXPECT_EQ(rightClickAt(mainWindow(), labelPoint(tree, categoryItem(tree, View::none))),
+                  connectionItems(false));
+        // The machine's popup shows the status pane but leaves the selection on One Touch.
+        EXPECT_EQ(workspace().view.currentView, View::none);
+        EXPECT_TRUE(IsWindowVisible(shell().statusPane));
+        EXPECT_EQ(treeSelectedText(tree), L"One Touch");
+    }
+    {
+        SCOPED_TRACE("the View command brings back the list the popup hid");
+        sendCommand(mainWindow(), IDM_VIEW_ONE_TOUCH);
+        EXPECT_EQ(workspace().view.currentView, View::oneTouch);
+        EXPECT_TRUE(IsWindowVisible(entryListWindow(mainWindow())));
+        EXPECT_FALSE(IsWindowVisible(shell().statusPane));
+        EXPECT_EQ(ListView_GetItemCount(entryListWindow(mainWindow())), 9);
+        EXPECT_EQ(treeSelectedText(tree), L"One Touch");
+    }
+    SCOPED_TRACE("online root popup");
+    workspace().view.connected = 1;
+    EXPECT_EQ(rightClickAt(mainWindow(), labelPoint(tree, categoryItem(tree, View::none))),
+              connectionItems(true));
 }
