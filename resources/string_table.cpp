@@ -46,3 +46,11 @@ std::string_view stringTableText(int id) {
 std::span<const StringTableEntry> allStringTableEntries() {
     return kEntries;
 }
+
+std::string fillTemplate(std::string_view textTemplate, std::string_view value) {
+    std::string text(textTemplate);
+    const size_t at = text.find("%s");
+    if (at != std::string::npos)
+        text.replace(at, 2, value);
+    return text;
+}

@@ -13,6 +13,7 @@
 #include "link/transfer_protocol.h"
 #include "resource_ids.h"
 #include "settings/safe_upload.h"
+#include "string_table.h"
 #include "store/settings_mirror.h"
 #include "win/message_box_win.h"
 #include "win/resource_modules_win.h"
@@ -95,12 +96,10 @@ bool confirmUpload(HWND mainWindow) {
 }
 
 // The records just sent are read back; the Upload counts as done whatever
-// the check finds, and the user learns which records differ. An Upload that
-// carried changed network settings is not read back: the machine is
-// restarting its network side and answers nothing until it is back.
+// the check finds, and the user learns which records differ.
 void verifyUploadedImage(HWND mainWindow) {
     const Workspace& state = workspaceOf(mainWindow);
-    if (state.networkChangeFlag == kNetworkChangeCarried)
+    if (!readsBackAfterUpload(state.networkChangeFlag))
         return;
     auto readBack = std::make_unique<RecordStore>();
     if (!readMachineInto(mainWindow, *readBack)) {
@@ -108,9 +107,8 @@ void verifyUploadedImage(HWND mainWindow) {
         return;
     }
     const VerifyVerdict verdict = verifyUpload(state.store, *readBack);
-    std::wstring text = loadString(verdict.messageId);
-    if (const size_t at = text.find(L"%s"); at != std::wstring::npos)
-        text.replace(at, 2, utf8ToWide(verdict.detail));
+    const std::wstring text =
+        utf8ToWide(fillTemplate(wideToUtf8(loadString(verdict.messageId)), verdict.detail));
     showMessageBoxText(mainWindow, text, IDS_APP_TITLE,
                        MB_OK | (verdict.matched ? MB_ICONINFORMATION : MB_ICONWARNING));
 }

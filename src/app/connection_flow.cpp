@@ -1,5 +1,6 @@
 #include "app/connection_flow.h"
 
+#include "link/transfer_protocol.h"
 #include "resource_ids.h"
 
 namespace {
@@ -106,4 +107,8 @@ TimerChange applyOutcome(ShellOutcome outcome, ViewState& view, bool& linkActive
         }
     }
     return TimerChange::keep;
+}
+
+bool readsBackAfterUpload(uint8_t networkChangeFlag) {
+    return networkChangeFlag != kNetworkChangeCarried;
 }

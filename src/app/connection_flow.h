@@ -51,3 +51,8 @@ enum class TimerChange { keep, start, stop };
 // Applies the outcome to the state and says what becomes of the poll timer.
 TimerChange applyOutcome(ShellOutcome outcome, ViewState& view, bool& linkActive,
                          bool& modifiedFlag);
+
+// Whether the records just uploaded are read back to check them. After an
+// Upload that carried changed network settings the machine is restarting
+// its network side and answers nothing until it is back.
+bool readsBackAfterUpload(uint8_t networkChangeFlag);

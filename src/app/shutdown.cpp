@@ -2,20 +2,6 @@
 
 #include "resource_ids.h"
 
-namespace {
-
-constexpr std::string_view kPathPlaceholder = "%s";
-
-} // namespace
-
-std::string saveQuestionText(std::string_view questionTemplate, std::string_view filePath) {
-    std::string text(questionTemplate);
-    const size_t placeholder = text.find(kPathPlaceholder);
-    if (placeholder != std::string::npos)
-        text.replace(placeholder, kPathPlaceholder.size(), filePath);
-    return text;
-}
-
 ShutdownStep shutdownStep(SaveAnswer answer, std::string_view currentFilePath,
                           std::string_view defaultFileName) {
     switch (answer) {

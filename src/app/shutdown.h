@@ -5,10 +5,6 @@
 
 // The decisions of the close sequence, apart from the window they close.
 
-// The save question: `questionTemplate` with its "%s" replaced by the file
-// path. The path is inserted as text, so a "%" in it is shown unchanged.
-std::string saveQuestionText(std::string_view questionTemplate, std::string_view filePath);
-
 enum class SaveAnswer { yes, no, cancel };
 
 struct ShutdownStep {

@@ -10,13 +10,14 @@
 #include "link/link_channels.h"
 #include "link/remote_mode.h"
 #include "resource_ids.h"
+#include "string_table.h"
 #include "win/resource_modules_win.h"
 #include "win/win_text_win.h"
 
 namespace {
 
 SaveAnswer askToSave(HWND mainWindow, const Workspace& workspace) {
-    const std::string question = saveQuestionText(
+    const std::string question = fillTemplate(
         wideToUtf8(loadString(IDS_SAVE_CHANGES_QUESTION)), workspace.currentFilePath);
     const std::wstring caption = loadString(IDS_APP_TITLE);
     switch (

@@ -21,11 +21,3 @@ VerifyVerdict verifyUpload(const RecordStore& sent, const RecordStore& readBack)
         return {true, IDS_VERIFY_PASSED, {}};
     return {false, IDS_VERIFY_MISMATCH, recordListText(differing)};
 }
-
-std::string fillTemplate(std::string_view textTemplate, std::string_view value) {
-    std::string text(textTemplate);
-    const size_t at = text.find("%s");
-    if (at != std::string::npos)
-        text.replace(at, 2, value);
-    return text;
-}

@@ -29,6 +29,3 @@ struct VerifyVerdict {
 
 // `readBack` is what the machine holds after the Upload of `sent`.
 VerifyVerdict verifyUpload(const RecordStore& sent, const RecordStore& readBack);
-
-// A string-table template with its one "%s" replaced by `value`.
-std::string fillTemplate(std::string_view textTemplate, std::string_view value);

@@ -4,16 +4,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(Shutdown, SaveQuestionNamesTheFileOnce) {
-    EXPECT_EQ(saveQuestionText("Is Change %s Saved ?", "NewFile.Dat"),
-              "Is Change NewFile.Dat Saved ?");
-    // A path that itself holds format characters is inserted as plain text.
-    EXPECT_EQ(saveQuestionText("Is Change %s Saved ?", "C:\\100%s %d\\a.DAT"),
-              "Is Change C:\\100%s %d\\a.DAT Saved ?");
-    // A translated question without the placeholder is shown as it is.
-    EXPECT_EQ(saveQuestionText("Save?", "x.DAT"), "Save?");
-}
-
 // Cancel, No and Yes for a file of its own are proven through the real
 // close (MainWindowClose.*); here whether Yes saves in place.
 TEST(Shutdown, YesSavesUnderANewNameOnlyWhileTheFileHasTheDefaultName) {

@@ -70,3 +70,13 @@ TEST(StringTable, EntriesAreOrderedByIdAndNeverEmpty) {
         }
     }
 }
+
+TEST(StringTable, FillTemplateNamesItsValueOnce) {
+    EXPECT_EQ(fillTemplate("Is Change %s Saved ?", "NewFile.Dat"),
+              "Is Change NewFile.Dat Saved ?");
+    // A path that itself holds format characters is inserted as plain text.
+    EXPECT_EQ(fillTemplate("Is Change %s Saved ?", "C:\\100%s %d\\a.DAT"),
+              "Is Change C:\\100%s %d\\a.DAT Saved ?");
+    // A translated question without the placeholder is shown as it is.
+    EXPECT_EQ(fillTemplate("Save?", "x.DAT"), "Save?");
+}
