@@ -5,6 +5,7 @@
 #include "resource_ids.h"
 #include "store/file_access.h"
 #include "win/dialog_win.h"
+#include "win/list_view_win.h"
 #include "win/message_box_win.h"
 #include "win/resource_modules_win.h"
 #include "win/win_text_win.h"
@@ -68,15 +69,8 @@ void show(HWND dialog, ImportPreview& preview) {
     HWND list = GetDlgItem(dialog, IDC_IMPORT_ROWS);
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     int index = 0;
-    for (const Column& column : kColumns) {
-        std::wstring title = loadString(column.titleId);
-        LVCOLUMNW item{};
-        item.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-        item.cx = column.width;
-        item.pszText = title.data();
-        item.iSubItem = index;
-        ListView_InsertColumn(list, index++, &item);
-    }
+    for (const Column& column : kColumns)
+        insertListColumn(list, index++, column.titleId, column.width);
     CheckRadioButton(dialog, IDC_IMPORT_MODE_ADD, IDC_IMPORT_MODE_REPLACE,
                      preview.plan.mode == ImportMode::replace ? IDC_IMPORT_MODE_REPLACE
                                                               : IDC_IMPORT_MODE_ADD);

@@ -4,6 +4,7 @@
 #include "phonebook/list_rows.h"
 #include "resource_ids.h"
 #include "store/machine_charset.h"
+#include "win/list_view_win.h"
 #include "win/resource_modules_win.h"
 #include "win/win_text_win.h"
 
@@ -11,9 +12,6 @@
 #include <vector>
 
 namespace {
-
-// Column titles are limited to what the list views were designed around.
-constexpr size_t kMaxColumnTitle = 128;
 
 constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT |
                              LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS |
@@ -31,18 +29,6 @@ HWND createListControl(HWND parent, HINSTANCE instance, int controlId, HIMAGELIS
     HWND header = ListView_GetHeader(list);
     SetWindowLongPtrW(header, GWL_STYLE, GetWindowLongPtrW(header, GWL_STYLE) | HDS_BUTTONS);
     return list;
-}
-
-void insertListColumn(HWND list, int columnIndex, const ListColumn& column) {
-    std::wstring title = loadString(column.titleId);
-    if (title.size() > kMaxColumnTitle)
-        title.resize(kMaxColumnTitle);
-    LVCOLUMNW item{};
-    item.mask = LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-    item.cx = column.width;
-    item.pszText = title.data();
-    item.iSubItem = columnIndex;
-    ListView_InsertColumn(list, columnIndex, &item);
 }
 
 void setReportStyle(HWND list, DWORD sortStyle) {
@@ -131,7 +117,8 @@ void adjustColumns(HWND list, View presentView, View view) {
     auto present = entryListColumns(presentView);
     auto wanted = entryListColumns(view);
     for (size_t column = present.size(); column < wanted.size(); ++column)
-        insertListColumn(list, static_cast<int>(column), wanted[column]);
+        insertListColumn(list, static_cast<int>(column), wanted[column].titleId,
+                         wanted[column].width);
     for (size_t column = present.size(); column > wanted.size(); --column)
         ListView_DeleteColumn(list, static_cast<int>(column - 1));
 }
@@ -161,12 +148,13 @@ bool createEntryLists(HWND mainWindow, HINSTANCE instance, HIMAGELIST images,
         return false;
     auto columns = entryListColumns(View::oneTouch);
     for (size_t column = 0; column < columns.size(); ++column)
-        insertListColumn(entryList, static_cast<int>(column), columns[column]);
+        insertListColumn(entryList, static_cast<int>(column), columns[column].titleId,
+                         columns[column].width);
     workspace.phoneBookLists.columnView = View::oneTouch;
     refreshOneTouchList(entryList, workspace);
     EnableWindow(entryList, workspace.view.documentLoaded);
 
-    insertListColumn(memberList, 0, memberListColumn());
+    insertListColumn(memberList, 0, memberListColumn().titleId, memberListColumn().width);
     setReportStyle(memberList, 0);
     ShowWindow(memberList, SW_HIDE);
     return true;

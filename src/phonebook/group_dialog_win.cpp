@@ -5,6 +5,7 @@
 #include "win/dialog_win.h"
 #include "win/edit_text_win.h"
 #include "win/image_list_win.h"
+#include "win/list_view_win.h"
 #include "win/message_box_win.h"
 #include "win/resource_modules_win.h"
 #include "win/win_text_win.h"
@@ -35,24 +36,14 @@ unsigned codePageOf(const GroupForm& form) {
     return static_cast<unsigned>(pcCodePage(form.language));
 }
 
-void insertColumn(HWND list, int column, int titleId, int width) {
-    std::wstring title = loadString(titleId);
-    LVCOLUMNW item{};
-    item.mask = LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-    item.cx = width;
-    item.pszText = title.data();
-    item.iSubItem = column;
-    ListView_InsertColumn(list, column, &item);
-}
-
 void setUpList(HWND list, HIMAGELIST images) {
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
     ListView_SetImageList(list, images, LVSIL_NORMAL);
     ListView_SetImageList(list, images, LVSIL_SMALL);
     HWND header = ListView_GetHeader(list);
     SetWindowLongPtrW(header, GWL_STYLE, GetWindowLongPtrW(header, GWL_STYLE) | HDS_BUTTONS);
-    insertColumn(list, 0, IDS_COLUMN_NUMBER, kNumberColumnWidth);
-    insertColumn(list, 1, IDS_COLUMN_NAME, kNameColumnWidth);
+    insertListColumn(list, 0, IDS_COLUMN_NUMBER, kNumberColumnWidth);
+    insertListColumn(list, 1, IDS_COLUMN_NAME, kNameColumnWidth);
 }
 
 // Rows carry their key or entry number, so a picker's selection reads back
